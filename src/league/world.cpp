@@ -1,0 +1,37 @@
+#include "league/world.h"
+
+#include "util/errors.h"
+#include "util/textfile.h"
+
+namespace vm {
+namespace fs = std::filesystem;
+
+World::World(fs::path r, SeedSource s) : root(std::move(r)), seeds(std::move(s)) {}
+
+World::~World() = default;
+
+const std::vector<std::string>& World::fixedLines(std::string_view relative) {
+    if (auto it = fixed_.find(relative); it != fixed_.end()) return it->second;
+    std::vector<std::string> lines = readLines(path(relative));
+    while (!lines.empty() && lines.back().empty()) lines.pop_back();
+    if (lines.empty()) throw DataError(std::string(relative) + " が空です");
+    return fixed_.emplace(std::string(relative), std::move(lines)).first->second;
+}
+
+void World::startup() {
+    std::error_code ec;
+    fs::create_directories(path("data/tmp"), ec);
+    fs::create_directories(path("data/savedata"), ec);
+    // A missing history template leaves the old working copy as it was.
+    fs::copy_file(path("data/history.txt"), path("data/tmp/history.txt"),
+                  fs::copy_options::overwrite_existing, ec);
+
+    rng.seed(seeds.next());
+    kanri = Tleaguekanri{};
+    for (int i = 0; i < 10; ++i) teams[i] = std::make_unique<Tteam>(*this, (i / 5) * 5 + 15, 1, i);
+    for (int i = 10; i < kClubCount; ++i)
+        teams[i] = std::make_unique<Tteam>(*this, (i / 5) * 5 + 30, 2, i);
+    for (int i = 0; i < kClubCount; ++i) teams[i]->popularity = (i + 1) * 5;
+}
+
+}  // namespace vm

@@ -1,0 +1,99 @@
+// One club: name, emblem, money, doctor, popularity, the roster in line-up
+// order, the eleven formation spots, the coaches, the youth squad and the
+// injured list.
+#pragma once
+
+#include <array>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "match/tman.h"
+#include "players/tplayer.h"
+#include "util/bitmap.h"
+
+namespace vm {
+
+class Grid;
+
+struct Point {
+    int x = 0;
+    int y = 0;
+    bool operator==(const Point&) const = default;
+};
+
+using PlayerList = std::vector<std::unique_ptr<Tplayer>>;
+
+// Takes player i out of a list by moving the last one into the gap.
+std::unique_ptr<Tplayer> takeOut(PlayerList& list, int i);
+
+inline constexpr int kEmblemSide = 12;
+
+class Tteam {
+public:
+    Tteam(World& world, int level, int nametype, int number);
+
+    PlayerList roster;   // slots 0..10 start, 11 and 12 bench, 13.. out of the squad
+    PlayerList youth;
+    PlayerList injured;
+    std::string name;
+    std::array<Point, 11> position{};
+    Bitmap emblem{kEmblemSide, kEmblemSide};
+    int money = 0;
+    int clubno = 0;
+    int doctor = 5;
+    int popularity = 0;
+    Attrs coachpower{};
+    std::array<Attrs, 3> coach{};  // coaches 1..3
+
+    Tplayer& getplayer(int i) const { return *roster.at(i); }
+    int playerhigh() const { return static_cast<int>(roster.size()) - 1; }
+    // Takes roster player i out (his club becomes 99); the last player fills the gap.
+    std::unique_ptr<Tplayer> playerremove(int i);
+    void playeradd(std::unique_ptr<Tplayer> p);
+
+    // Fills a table with the roster rows; `remove` lists columns to drop in order.
+    void rostergrid(Grid& g, const std::vector<int>& remove) const;
+    // Puts the roster into the table's row order (rows must reference every player once).
+    void rosterfromgrid(const Grid& g);
+    // Formation spot <-> top-left corner of a 12 x 12 marker.
+    void posconvert(Point& p, int slot, bool toScreen);
+    void formationload();
+    void matchteam(Tmteam& side, bool home);
+
+    void teamsave(OutStream& s) const;
+    void teamload(InStream& s);
+
+    // The coach's automatic line-up (lineup.cpp).
+    void autoselect();
+
+    // Coaches and weekly training (coaches.cpp).
+    void coachupdate();
+    void coachgrid(Grid& g) const;
+    int coachcheck(int rosterIndex);
+    void coachset(int rosterIndex, int place);
+    void autocoach();
+    void coachdecline();
+    void training();
+
+    // Youth and injuries (youth.cpp, injuries.cpp).
+    void youthmake();
+    void youthgrid(Grid& g) const;
+    void youthpromote(int youthIndex);
+    void autoyouth();
+    void youthrecord();
+    void youthage();
+    void injurycheck(Grid& g);
+    int injuryupdate(bool reset);
+    void injurygrid(Grid& g) const;
+
+    // The off-season clear-out when the transfer window opens (offseason.cpp).
+    void offseason();
+
+    World& world() const { return *world_; }
+
+private:
+    World* world_;
+};
+
+}  // namespace vm

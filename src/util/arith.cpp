@@ -1,0 +1,13 @@
+#include "util/arith.h"
+
+#include <cstdio>
+
+namespace vm {
+
+std::string pad(int value, int digits) {
+    char buf[32];
+    std::snprintf(buf, sizeof buf, "%.*d", digits, value);
+    return buf;
+}
+
+}  // namespace vm

@@ -1,0 +1,189 @@
+#include "util/grid.h"
+
+#include <algorithm>
+#include <charconv>
+#include <cstdint>
+#include <optional>
+
+#include "util/arith.h"
+#include "util/cp932.h"
+
+namespace vm {
+namespace {
+
+std::optional<std::int64_t> parseInt(std::string_view s) {
+    std::int64_t v = 0;
+    const char* b = s.data();
+    const char* e = s.data() + s.size();
+    if (b != e && *b == '+') ++b;
+    auto [p, ec] = std::from_chars(b, e, v);
+    if (ec != std::errc{} || p != e || b == e) return std::nullopt;
+    return v;
+}
+
+std::optional<int> parseSmallInt(std::string_view s) {
+    auto v = parseInt(s);
+    if (!v || *v < INT32_MIN || *v > INT32_MAX) return std::nullopt;
+    return static_cast<int>(*v);
+}
+
+// Text order of the sorts: case-insensitive over the CP932 bytes, as the tables
+// were always ordered (kana before kanji, kanji in JIS order).
+std::string textSortKey(const std::string& s) {
+    bool ascii = true;
+    for (unsigned char c : s) ascii = ascii && c < 0x80;
+    std::string bytes = ascii ? s : tryToCp932(s).value_or(s);
+    for (auto& c : bytes)
+        if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 32);
+    return bytes;
+}
+
+int positionLetter(char c) {
+    switch (c) {
+        case 'G': return 0;
+        case 'C': return 1;
+        case 'D': return 2;
+        case 'O': return 3;
+        case 'A': return 4;
+        case 'S': return 5;
+        case 'F': return 6;
+        default: return -1;
+    }
+}
+
+// The shared sort: every key gets its (direction-dependent) index appended as
+// three digits, so all keys differ; numeric when the first key parses.
+void sortByKeys(Grid& g, std::vector<std::string> keys, bool ascending) {
+    const int n = static_cast<int>(keys.size());
+    if (n == 0) return;
+    struct Entry {
+        std::string key;
+        std::int64_t num = 0;
+        Grid::Row row;
+    };
+    std::vector<Entry> entries;
+    entries.reserve(n);
+    for (int i = 0; i < n; ++i) {
+        std::string k = keys[i] == " " ? "999999" : keys[i];
+        k += pad(ascending ? i : n - 1 - i, 3);
+        entries.push_back({std::move(k), 0, std::move(g.rows()[i + 1])});
+    }
+    const bool numeric = parseInt(entries[0].key).has_value();
+    if (numeric) {
+        for (auto& e : entries) e.num = parseInt(e.key).value_or(0);
+        std::stable_sort(entries.begin(), entries.end(),
+                         [](const Entry& a, const Entry& b) { return a.num < b.num; });
+    } else {
+        for (auto& e : entries) e.key = textSortKey(e.key);
+        std::stable_sort(entries.begin(), entries.end(), [](const Entry& a, const Entry& b) {
+            return a.key < b.key;  // char_traits compares bytes as unsigned
+        });
+    }
+    for (int k = 0; k < n; ++k) {
+        const int target = ascending ? k + 1 : n - k;
+        g.rows()[target] = std::move(entries[k].row);
+    }
+}
+
+std::vector<std::string> columnKeys(const Grid& g, int col) {
+    std::vector<std::string> keys;
+    for (int r = 1; r < g.rowCount(); ++r) keys.push_back(g.cell(col, r));
+    return keys;
+}
+
+}  // namespace
+
+void Grid::resize(int cols, int rows) {
+    cols_ = cols;
+    rows_.resize(static_cast<std::size_t>(rows));
+    for (auto& r : rows_) r.cells.resize(static_cast<std::size_t>(cols));
+}
+
+std::vector<std::string> splitCommas(std::string_view text) {
+    std::vector<std::string> out;
+    std::size_t start = 0;
+    while (true) {
+        const std::size_t p = text.find(',', start);
+        out.emplace_back(text.substr(start, p == std::string_view::npos ? p : p - start));
+        if (p == std::string_view::npos) break;
+        start = p + 1;
+    }
+    return out;
+}
+
+void Grid::setRow(int row, std::string_view csv) {
+    auto& cells = rows_.at(row).cells;
+    std::fill(cells.begin(), cells.end(), std::string{});
+    const auto pieces = splitCommas(csv);
+    for (std::size_t i = 0; i < pieces.size() && i < cells.size(); ++i) cells[i] = pieces[i];
+}
+
+std::string Grid::rowText(int row) const {
+    std::string out;
+    const auto& cells = rows_.at(row).cells;
+    for (std::size_t i = 0; i < cells.size(); ++i) {
+        if (i) out += ',';
+        out += cells[i];
+    }
+    return out;
+}
+
+std::string posText(int at) {
+    static const char* const names[] = {"GK", "CB", "DM", "OV", "AM", "SH", "FW"};
+    return at >= 0 && at <= 6 ? names[at] : std::to_string(at);
+}
+
+std::string legText(int leg) { return leg == -1 ? "R" : leg == 1 ? "L" : std::to_string(leg); }
+
+void posname(Grid& g, int col) {
+    for (int r = 1; r < g.rowCount(); ++r) {
+        auto v = parseSmallInt(g.cell(col, r));
+        if (v && *v >= 0 && *v <= 6) g.cell(col, r) = posText(*v);
+    }
+}
+
+void legname(Grid& g, int col) {
+    for (int r = 1; r < g.rowCount(); ++r) {
+        auto& c = g.cell(col, r);
+        if (c == "-1") c = "R";
+        else if (c == "1") c = "L";
+    }
+}
+
+void gridsort(Grid& g, int col, bool ascending) { sortByKeys(g, columnKeys(g, col), ascending); }
+
+void gridsortover(Grid& g, int threshold, int col, bool ascending) {
+    auto keys = columnKeys(g, col);
+    for (auto& k : keys) {
+        auto v = parseSmallInt(k);
+        k = v && *v > threshold ? "1" : "0";
+    }
+    sortByKeys(g, std::move(keys), ascending);
+}
+
+void gridsortpos(Grid& g, int col, bool ascending) {
+    auto keys = columnKeys(g, col);
+    for (auto& k : keys) {
+        if (!k.empty() && positionLetter(k[0]) >= 0) k = std::to_string(positionLetter(k[0]));
+    }
+    sortByKeys(g, std::move(keys), ascending);
+}
+
+void gridcoldel(Grid& g, int col) {
+    for (auto& r : g.rows()) {
+        auto& c = r.cells;
+        if (col < 0 || col >= static_cast<int>(c.size())) continue;
+        std::rotate(c.begin() + col, c.begin() + col + 1, c.end());
+        c.back().clear();
+    }
+}
+
+void gridrowdel(Grid& g, int row) {
+    auto& rows = g.rows();
+    if (row < 0 || row >= static_cast<int>(rows.size())) return;
+    std::rotate(rows.begin() + row, rows.begin() + row + 1, rows.end());
+    for (auto& c : rows.back().cells) c.clear();
+    rows.back().object = nullptr;
+}
+
+}  // namespace vm

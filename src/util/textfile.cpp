@@ -1,0 +1,93 @@
+#include "util/textfile.h"
+
+#include <fcntl.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstring>
+#include <fstream>
+#include <sstream>
+
+#include "util/cp932.h"
+#include "util/errors.h"
+
+namespace vm {
+namespace fs = std::filesystem;
+
+std::string readBytes(const fs::path& file) {
+    std::ifstream in(file, std::ios::binary);
+    if (!in) throw DataError(file.generic_string() + " を開けません");
+    std::ostringstream ss;
+    ss << in.rdbuf();
+    if (in.bad()) throw DataError(file.generic_string() + " を読み込めません");
+    return std::move(ss).str();
+}
+
+std::vector<std::string> readLines(const fs::path& file) {
+    const std::string bytes = readBytes(file);
+    std::vector<std::string> lines;
+    std::size_t start = 0;
+    try {
+        while (start < bytes.size()) {
+            std::size_t end = bytes.find('\n', start);
+            if (end == std::string::npos) end = bytes.size();
+            std::size_t len = end - start;
+            if (len > 0 && bytes[start + len - 1] == '\r') --len;
+            lines.push_back(fromCp932(std::string_view(bytes).substr(start, len)));
+            start = end + 1;
+        }
+    } catch (const EncodingError&) {
+        throw DataError(file.generic_string() + " の文字コードが正しくありません");
+    }
+    return lines;
+}
+
+std::string linesImage(const std::vector<std::string>& lines) {
+    std::string bytes;
+    for (const auto& l : lines) {
+        bytes += toCp932(l);
+        bytes += "\r\n";
+    }
+    return bytes;
+}
+
+void writeLines(const fs::path& file, const std::vector<std::string>& lines) {
+    const std::string bytes = linesImage(lines);
+    std::ofstream out(file, std::ios::binary | std::ios::trunc);
+    if (!out.write(bytes.data(), static_cast<std::streamsize>(bytes.size())).flush())
+        throw DataError(file.generic_string() + " に書き込めません");
+}
+
+void writeLinesAtomic(const fs::path& file, const std::vector<std::string>& lines) {
+    writeBytesAtomic(file, linesImage(lines));
+}
+
+void appendLine(const fs::path& file, std::string_view line) {
+    std::ofstream out(file, std::ios::binary | std::ios::app);
+    if (!out) throw DataError(file.generic_string() + " に書き込めません");
+    out << toCp932(line) << "\r\n";
+    if (!out.flush()) throw DataError(file.generic_string() + " に書き込めません");
+}
+
+void writeBytesAtomic(const fs::path& file, std::string_view bytes) {
+    const fs::path tmp = file.parent_path() / (file.filename().string() + ".part");
+    const int fd = ::open(tmp.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
+    if (fd < 0) throw DataError(file.generic_string() + " に書き込めません: " + std::strerror(errno));
+    std::size_t done = 0;
+    bool ok = true;
+    while (ok && done < bytes.size()) {
+        const ssize_t n = ::write(fd, bytes.data() + done, bytes.size() - done);
+        if (n < 0 && errno == EINTR) continue;
+        ok = n > 0;
+        if (ok) done += static_cast<std::size_t>(n);
+    }
+    const int err = ok ? 0 : errno;
+    ok = ok && ::fsync(fd) == 0;
+    ok = (::close(fd) == 0) && ok;
+    if (ok && ::rename(tmp.c_str(), file.c_str()) == 0) return;
+    const std::string why = std::strerror(err ? err : errno);
+    ::unlink(tmp.c_str());
+    throw DataError(file.generic_string() + " に書き込めません: " + why);
+}
+
+}  // namespace vm
