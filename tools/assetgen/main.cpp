@@ -1,0 +1,54 @@
+// vm-assetgen DATA_FOLDER: draws every picture and synthesises every sound of
+// the game into DATA_FOLDER (normally the repository's data/). The same
+// program always writes the same bytes.
+#include "assets.h"
+#include "files.h"
+
+#include <cstdio>
+#include <exception>
+#include <filesystem>
+#include <functional>
+#include <string>
+#include <vector>
+
+namespace fs = std::filesystem;
+using namespace vm::assets;
+
+namespace {
+
+// Fixed JPEG quality for all skins: high enough that lines and lettering stay
+// crisp, low enough that the files stay small.
+constexpr int kJpegQuality = 90;
+
+struct Job {
+    std::string file;  // relative to the data folder
+    std::function<void(const fs::path&)> make;
+};
+
+std::vector<Job> jobs() {
+    std::vector<Job> list = {
+        {"skin/title.jpg", [](const fs::path& p) { writeJpeg(makeTitle(), p, kJpegQuality); }},
+        {"teamimage.bmp", [](const fs::path& p) { writeBmp(makeEmblems(), p); }},
+    };
+    return list;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    if (argc != 2) {
+        std::fprintf(stderr, "usage: vm-assetgen DATA_FOLDER\n");
+        return 2;
+    }
+    const fs::path out = argv[1];
+    try {
+        for (const Job& job : jobs()) {
+            job.make(out / job.file);
+            std::printf("wrote %s\n", (out / job.file).string().c_str());
+        }
+    } catch (const std::exception& e) {
+        std::fprintf(stderr, "vm-assetgen: %s\n", e.what());
+        return 1;
+    }
+    return 0;
+}
