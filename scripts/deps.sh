@@ -1,0 +1,19 @@
+#!/usr/bin/env bash
+# Installs the Debian packages the game, its tests and its tools need, only the
+# ones that are missing. Sourced by play.sh and test.sh.
+vm_install_deps() {
+    local wanted=(cmake ninja-build g++ pkg-config
+        qt6-base-dev qt6-multimedia-dev qt6-qpa-plugins libgl-dev
+        libjpeg62-turbo-dev libgtest-dev googletest libbenchmark-dev
+        fonts-noto-cjk "$@")
+    local missing=()
+    for p in "${wanted[@]}"; do
+        dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
+    done
+    [ ${#missing[@]} -eq 0 ] && return 0
+    echo "Installing: ${missing[*]}"
+    local sudo=""
+    [ "$(id -u)" -ne 0 ] && sudo="sudo"
+    $sudo apt-get update -qq
+    DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}"
+}

@@ -1,0 +1,32 @@
+#!/usr/bin/env bash
+# Builds everything and runs every test: the normal build, then the core tests
+# again under AddressSanitizer + UndefinedBehaviorSanitizer, then a short run of
+# each fuzz target when clang is present. The exit code is the verdict.
+set -euo pipefail
+cd "$(dirname "$0")"
+source scripts/deps.sh
+vm_install_deps clang libclang-rt-14-dev
+
+jobs=$(nproc 2>/dev/null || echo 2)
+
+echo "== build (release with debug info)"
+cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+cmake --build build -j "$jobs"
+echo "== tests"
+(cd build && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j "$jobs" -LE soak)
+
+echo "== tests under AddressSanitizer + UndefinedBehaviorSanitizer"
+cmake -S . -B build-asan -G Ninja -DCMAKE_BUILD_TYPE=Debug -DVM_SANITIZE=ON \
+    -DVM_BUILD_GAME=OFF -DVM_BUILD_BENCH=OFF >/dev/null
+cmake --build build-asan -j "$jobs"
+(cd build-asan && ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
+    ctest --output-on-failure -j "$jobs" -LE soak)
+
+if command -v clang++ >/dev/null && [ -f fuzz/CMakeLists.txt ]; then
+    echo "== fuzz targets (short bounded runs)"
+    CXX=clang++ cmake -S . -B build-fuzz -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVM_FUZZ=ON \
+        -DVM_BUILD_GAME=OFF -DVM_BUILD_BENCH=OFF -DVM_BUILD_TESTS=OFF >/dev/null
+    cmake --build build-fuzz -j "$jobs"
+    scripts/run-fuzzers.sh build-fuzz "${VM_FUZZ_SECONDS:-20}"
+fi
+echo "== all tests passed"

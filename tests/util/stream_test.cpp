@@ -1,0 +1,57 @@
+// Length-prefixed strings, integers and CP932 at the edges of the program.
+#include <gtest/gtest.h>
+
+#include "util/cp932.h"
+#include "util/errors.h"
+#include "util/stream.h"
+
+namespace vm {
+namespace {
+
+TEST(Stream, StringsAreCp932WithALittleEndianLength) {
+    OutStream out;
+    writestr(out, "山田");
+    writestr(out, "");
+    out.writeInt(-2);
+    const std::string expected("\x04\x00\x00\x00\x8e\x52\x93\x63\x00\x00\x00\x00\xfe\xff\xff\xff", 16);
+    EXPECT_EQ(out.bytes(), expected);
+
+    InStream in(out.bytes());
+    EXPECT_EQ(readString(in), "山田");
+    EXPECT_EQ(readString(in), "");
+    EXPECT_EQ(in.readInt(), -2);
+    EXPECT_TRUE(in.atEnd());
+}
+
+TEST(Stream, ReadingAtTheEndLeavesTheTextUnchanged) {
+    InStream in(std::string_view("\x01\x00", 2));
+    std::string text = "keep";
+    EXPECT_FALSE(readstr(in, text));
+    EXPECT_EQ(text, "keep");
+}
+
+TEST(Stream, DamagedLengthsAreRefused) {
+    const std::string longer("\x10\x00\x00\x00" "abc", 7);
+    InStream a(longer);
+    EXPECT_THROW(readString(a), FormatError);
+    const std::string negative("\xff\xff\xff\xff", 4);
+    InStream b(negative);
+    EXPECT_THROW(readString(b), FormatError);
+    InStream c(std::string_view("\x01\x00", 2));
+    EXPECT_THROW(c.readInt(), FormatError);
+    const std::string count("\x00\x00\x01\x00", 4);
+    InStream d(count);
+    EXPECT_THROW(d.readCount(1000, "選手"), FormatError);
+}
+
+TEST(Cp932, RoundTripsJapaneseAndRefusesWhatItCannotHold) {
+    const std::string text = "ＮＥＸＴ　ﾕｰｽ・新規スタート";
+    EXPECT_EQ(fromCp932(toCp932(text)), text);
+    EXPECT_FALSE(fitsCp932("😀"));
+    EXPECT_THROW(toCp932("a😀"), EncodingError);
+    EXPECT_EQ(codePoints("山田A"), 3u);
+    EXPECT_THROW(fromCp932(std::string_view("\x81", 1)), EncodingError);
+}
+
+}  // namespace
+}  // namespace vm
