@@ -29,6 +29,11 @@ std::vector<Job> jobs() {
     std::vector<Job> list = {
         {"skin/title.jpg", [](const fs::path& p) { writeJpeg(makeTitle(), p, kJpegQuality); }},
         {"teamimage.bmp", [](const fs::path& p) { writeBmp(makeEmblems(), p); }},
+        {"skin/pitch.jpg", [](const fs::path& p) { writeJpeg(makePitch(), p, kJpegQuality); }},
+        {"skin/main.jpg", [](const fs::path& p) { writeJpeg(makeClubhouse(), p, kJpegQuality); }},
+        {"skin/trade.jpg", [](const fs::path& p) { writeJpeg(makeTransferOffice(), p, kJpegQuality); }},
+        {"skin/news.jpg", [](const fs::path& p) { writeJpeg(makeNewsStudio(), p, kJpegQuality); }},
+        {"skin/save.jpg", [](const fs::path& p) { writeJpeg(makeArchive(), p, kJpegQuality); }},
     };
     return list;
 }
