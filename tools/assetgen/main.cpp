@@ -34,6 +34,8 @@ std::vector<Job> jobs() {
         {"skin/trade.jpg", [](const fs::path& p) { writeJpeg(makeTransferOffice(), p, kJpegQuality); }},
         {"skin/news.jpg", [](const fs::path& p) { writeJpeg(makeNewsStudio(), p, kJpegQuality); }},
         {"skin/save.jpg", [](const fs::path& p) { writeJpeg(makeArchive(), p, kJpegQuality); }},
+        {"skin/caster.jpg", [](const fs::path& p) { writeJpeg(makeCasterSmall(), p, kJpegQuality); }},
+        {"skin/caster2.bmp", [](const fs::path& p) { writeBmp(makeCasterLarge(), p); }},
     };
     return list;
 }
