@@ -36,7 +36,15 @@ std::vector<Job> jobs() {
         {"skin/save.jpg", [](const fs::path& p) { writeJpeg(makeArchive(), p, kJpegQuality); }},
         {"skin/caster.jpg", [](const fs::path& p) { writeJpeg(makeCasterSmall(), p, kJpegQuality); }},
         {"skin/caster2.bmp", [](const fs::path& p) { writeBmp(makeCasterLarge(), p); }},
+        {"skin/ball.png", [](const fs::path& p) { writePng(makeBall(), p); }},
+        {"skin/ballshadow.png", [](const fs::path& p) { writePng(makeBallShadow(), p); }},
+        {"icons/hicolor/scalable/apps/vellmora2.svg", [](const fs::path& p) { writeText(iconSvg(), p); }},
     };
+    for (int size : {16, 24, 32, 48, 64, 128, 256}) {
+        const std::string dim = std::to_string(size) + "x" + std::to_string(size);
+        list.push_back({"icons/hicolor/" + dim + "/apps/vellmora2.png",
+                        [size](const fs::path& p) { writePng(makeIcon(size), p); }});
+    }
     return list;
 }
 
