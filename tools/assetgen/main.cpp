@@ -9,6 +9,7 @@
 #include <filesystem>
 #include <functional>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace fs = std::filesystem;
@@ -40,6 +41,13 @@ std::vector<Job> jobs() {
         {"skin/ballshadow.png", [](const fs::path& p) { writePng(makeBallShadow(), p); }},
         {"icons/hicolor/scalable/apps/vellmora2.svg", [](const fs::path& p) { writeText(iconSvg(), p); }},
     };
+    const std::pair<const char*, Samples (*)()> sounds[] = {
+        {"sound/mstart.wav", makeKickoffWhistle}, {"sound/mend.wav", makeFinalWhistle},
+        {"sound/goal.wav", makeGoalRoar},         {"sound/home.wav", makeHomeChant},
+        {"sound/post.wav", makePostHit},
+    };
+    for (const auto& [file, make] : sounds)
+        list.push_back({file, [make = make](const fs::path& p) { writeWav(make(), kSoundRate, p); }});
     for (int size : {16, 24, 32, 48, 64, 128, 256}) {
         const std::string dim = std::to_string(size) + "x" + std::to_string(size);
         list.push_back({"icons/hicolor/" + dim + "/apps/vellmora2.png",
