@@ -1,8 +1,9 @@
 // File writers for the asset generator.
 #include "files.h"
 
+#include <QByteArray>
+
 #include <jpeglib.h>
-#include <zlib.h>
 
 #include <csetjmp>
 #include <cstdio>
@@ -136,13 +137,22 @@ void writeBmp(const QImage& image, const std::filesystem::path& path) {
 
 namespace {
 
+// The CRC-32 of PNG chunks (the reflected 0xEDB88320 polynomial).
+std::uint32_t crc32(const unsigned char* data, std::size_t size) {
+    std::uint32_t crc = 0xFFFFFFFFu;
+    for (std::size_t i = 0; i < size; ++i) {
+        crc ^= data[i];
+        for (int k = 0; k < 8; ++k) crc = (crc >> 1) ^ (0xEDB88320u & (0u - (crc & 1u)));
+    }
+    return crc ^ 0xFFFFFFFFu;
+}
+
 void pngChunk(Bytes& out, const char* tag, const Bytes& data) {
     putBe32(out, static_cast<std::uint32_t>(data.size()));
     const std::size_t start = out.size();
     putTag(out, tag);
     out.insert(out.end(), data.begin(), data.end());
-    const uLong crc = crc32(0L, out.data() + start, static_cast<uInt>(out.size() - start));
-    putBe32(out, static_cast<std::uint32_t>(crc));
+    putBe32(out, crc32(out.data() + start, out.size() - start));
 }
 
 }  // namespace
@@ -161,11 +171,10 @@ void writePng(const QImage& image, const std::filesystem::path& path) {
         for (std::uint32_t i = 0; i < w * 4; ++i)
             raw.push_back(static_cast<unsigned char>(line[i] - (i >= 4 ? line[i - 4] : 0)));
     }
-    uLongf packedSize = compressBound(static_cast<uLong>(raw.size()));
-    Bytes packed(packedSize);
-    if (compress2(packed.data(), &packedSize, raw.data(), static_cast<uLong>(raw.size()), 9) != Z_OK)
-        throw std::runtime_error("PNG compression failed");
-    packed.resize(packedSize);
+    // qCompress writes a zlib stream (what PNG wants) after a 4-byte length.
+    const QByteArray zlib =
+        qCompress(reinterpret_cast<const uchar*>(raw.data()), static_cast<qsizetype>(raw.size()), 9);
+    const Bytes packed(zlib.begin() + 4, zlib.end());
 
     Bytes out = {0x89, 'P', 'N', 'G', 0x0D, 0x0A, 0x1A, 0x0A};
     Bytes ihdr;
