@@ -1,5 +1,7 @@
 #include "league/world.h"
 
+#include "league/tleague.h"
+#include "transfers/ttrade.h"
 #include "util/errors.h"
 #include "util/textfile.h"
 
@@ -28,6 +30,8 @@ void World::startup() {
 
     rng.seed(seeds.next());
     kanri = Tleaguekanri{};
+    for (auto& l : leagues) l.reset();
+    trade.reset();
     for (int i = 0; i < 10; ++i) teams[i] = std::make_unique<Tteam>(*this, (i / 5) * 5 + 15, 1, i);
     for (int i = 10; i < kClubCount; ++i)
         teams[i] = std::make_unique<Tteam>(*this, (i / 5) * 5 + 30, 2, i);

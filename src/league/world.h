@@ -19,6 +19,9 @@ namespace vm {
 
 inline constexpr int kClubCount = 20;
 
+class Tleague;
+class Ttrade;
+
 class World {
 public:
     // A world working in `root` (the folder holding data/). Nothing is built yet.
@@ -32,6 +35,10 @@ public:
     Rng rng;
     Tleaguekanri kanri;
     std::array<std::unique_ptr<Tteam>, kClubCount> teams;
+    // Division 1 and 2 while a season runs; both empty between seasons.
+    std::array<std::unique_ptr<Tleague>, 2> leagues;
+    // The transfer engine, alive only while a transfer window is open.
+    std::unique_ptr<Ttrade> trade;
 
     int Random(int n) { return rng.Random(n); }
     int divof(int k) const { return kanri.divof(k); }

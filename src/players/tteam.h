@@ -32,6 +32,9 @@ inline constexpr int kEmblemSide = 12;
 class Tteam {
 public:
     Tteam(World& world, int level, int nametype, int number);
+    // A club with no players (blank emblem, coaches 10, doctor 5), ready to have
+    // a stored club read into it. Draws no random numbers.
+    static std::unique_ptr<Tteam> blank(World& world, int number);
 
     PlayerList roster;   // slots 0..10 start, 11 and 12 bench, 13.. out of the squad
     PlayerList youth;
@@ -71,7 +74,8 @@ public:
     void coachupdate();
     void coachgrid(Grid& g) const;
     int coachcheck(int rosterIndex);
-    void coachset(int rosterIndex, int place);
+    // Makes roster player i coach `place` (1..3); false when he refuses (value 0).
+    bool coachset(int rosterIndex, int place);
     void autocoach();
     void coachdecline();
     void training();
@@ -93,6 +97,8 @@ public:
     World& world() const { return *world_; }
 
 private:
+    struct BlankTag {};
+    Tteam(World& world, int number, BlankTag);
     World* world_;
 };
 
