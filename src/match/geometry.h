@@ -1,0 +1,127 @@
+// Pitch geometry shared by the match, the ball and the movement rules: the
+// pitch's fixed lines, distances, points along a direction and the walking step.
+//
+// Directions are taken as unit vectors (dx / len, dy / len) rather than through
+// atan2, cos and sin: the results are the same within floating-point rounding
+// and a tick stays cheap. A point standing exactly on its target has no
+// direction; it is taken as +x, as atan2(0, 0) = 0 would give.
+#pragma once
+
+#include <cmath>
+
+#include "match/tman.h"
+#include "players/tteam.h"
+#include "util/arith.h"
+
+namespace vm {
+
+// The pitch: 640 by 480, side 0 defends x = 0 and side 1 x = 640.
+namespace pitch {
+inline constexpr int kWidth = 640;
+inline constexpr int kHeight = 480;
+inline constexpr Point kCentre{320, 240};
+inline constexpr int kMinX = 10, kMaxX = 630;  // where men are kept
+inline constexpr int kMinY = 10, kMaxY = 470;
+}  // namespace pitch
+
+inline constexpr double kPi = 3.14159265358979323846;
+inline constexpr double kGravity = 0.025;     // fall of vz per tick in the air
+inline constexpr double kFriction = 0.97;     // ground speed kept per tick
+inline constexpr double kUntouchable = 12.5;  // above this nobody reaches the ball
+
+inline double radians(double degrees) {
+    return degrees * kPi / 180.0;
+}
+
+// Euclidean distance of two whole-unit points.
+inline double distance(int ax, int ay, int bx, int by) {
+    const double dx = bx - ax, dy = by - ay;
+    return std::sqrt(dx * dx + dy * dy);
+}
+inline double distance(Point a, Point b) {
+    return distance(a.x, a.y, b.x, b.y);
+}
+// Squared distance: orders points exactly like `distance`, without the root.
+inline int distance2(int ax, int ay, int bx, int by) {
+    const int dx = bx - ax, dy = by - ay;
+    return dx * dx + dy * dy;
+}
+
+// The unit vector from (ax, ay) toward (bx, by); +x when the two coincide.
+inline void unitToward(double ax, double ay, double bx, double by, double& ux, double& uy) {
+    const double dx = bx - ax, dy = by - ay;
+    const double len = std::sqrt(dx * dx + dy * dy);
+    if (len == 0) {
+        ux = 1;
+        uy = 0;
+    } else {
+        ux = dx / len;
+        uy = dy / len;
+    }
+}
+
+// The whole-unit point at distance d from a toward b (beyond b when d is larger
+// than their distance, behind a when d is negative).
+inline Point pointtoward(Point a, Point b, double d) {
+    double ux, uy;
+    unitToward(a.x, a.y, b.x, b.y, ux, uy);
+    return {a.x + roundEven(d * ux), a.y + roundEven(d * uy)};
+}
+
+// The walking step: the exact position moves by d toward the whole-unit target.
+// The full step is always taken, so a man on his target steps across it.
+inline void toward(Tman& m, int tx, int ty, double d) {
+    double ux, uy;
+    unitToward(m.fx, m.fy, tx, ty, ux, uy);
+    m.fx += d * ux;
+    m.fy += d * uy;
+}
+inline void toward(Tman& m, Point t, double d) {
+    toward(m, t.x, t.y, d);
+}
+
+// The whole-unit position catches up with the exact one.
+inline void settle(Tman& m) {
+    m.x = roundEven(m.fx);
+    m.y = roundEven(m.fy);
+}
+
+// Puts a man on a point, whole-unit and exact.
+inline void place(Tman& m, int x, int y) {
+    m.x = x;
+    m.y = y;
+    m.fx = x;
+    m.fy = y;
+}
+
+// Two rectangles [left, right) x [top, bottom) overlap.
+struct Box {
+    int left, top, right, bottom;
+};
+inline bool boxmeet(const Box& a, const Box& b) {
+    return a.left < b.right && b.left < a.right && a.top < b.bottom && b.top < a.bottom;
+}
+// A man's square (half-width 3) and a ball's square (half-width 1).
+inline Box manbox(int x, int y) {
+    return {x - 3, y - 3, x + 3, y + 3};
+}
+inline Box ballbox(int x, int y) {
+    return {x - 1, y - 1, x + 1, y + 1};
+}
+// The same tests in closed form: two men meet when both differences are below
+// 6, a man and the ball when both are below 4.
+inline bool menmeet(const Tman& a, const Tman& b) {
+    return std::abs(a.x - b.x) < 6 && std::abs(a.y - b.y) < 6;
+}
+inline bool meetsball(const Tman& m, int bx, int by) {
+    return std::abs(m.x - bx) < 4 && std::abs(m.y - by) < 4;
+}
+
+inline Point pos(const Tman& m) {
+    return {m.x, m.y};
+}
+inline Point base(const Tman& m) {
+    return {m.basex, m.basey};
+}
+
+}  // namespace vm

@@ -1,0 +1,15 @@
+// The home side of a match from the first division's match day.
+#include "match/homeside.h"
+
+#include "league/tleague.h"
+#include "league/world.h"
+
+namespace vm {
+
+int homeside(const World& world) {
+    const auto& first = world.leagues[0];
+    if (!first || first->round < 0) return -1;
+    return homesideforround(first->round);
+}
+
+}  // namespace vm

@@ -1,0 +1,139 @@
+// The runner's booking of a finished match: goal lines into result files,
+// scorers and assistants into the ranking lists, the result into the table
+// and every player's form.
+#include <algorithm>
+#include <filesystem>
+#include <string>
+
+#include "league/tleague.h"
+#include "league/world.h"
+#include "match/runner.h"
+#include "util/arith.h"
+#include "util/errors.h"
+#include "util/textfile.h"
+
+namespace vm {
+
+namespace {
+
+// A two-digit code of a goal line: a roster index of the club, or 99.
+int linecode(const std::string& line, std::size_t at, const Tteam& team, const std::string& file) {
+    const char a = line[at], b = line[at + 1];
+    if (a < '0' || a > '9' || b < '0' || b > '9') throw DataError("ゴールファイルが壊れています: " + file);
+    const int code = (a - '0') * 10 + (b - '0');
+    if (code != 99 && code > team.playerhigh()) throw DataError("ゴールファイルが壊れています: " + file);
+    return code;
+}
+
+}  // namespace
+
+void goalfile(World& world, int division, int fixture) {
+    Tleague& league = runningleague(world, division);
+    const Pairing& pairing = league.schedule[league.round][fixture];
+    for (int side = 0; side < 2; ++side) {
+        const std::string name = "data/tmp/goal" + std::to_string(side);
+        const std::filesystem::path file = world.path(name);
+        std::vector<std::string> lines = readLines(file);
+        const int clubno = league.clubOfRow(side == 0 ? pairing.first : pairing.second);
+        Tteam& team = world.team(clubno);
+        // Check every line before anything is booked.
+        for (const std::string& line : lines) {
+            if (line.size() != 4 && line.size() != 6)
+                throw DataError("ゴールファイルが壊れています: " + name);
+            linecode(line, 0, team, name);
+            const int scorer = linecode(line, 2, team, name);
+            if (line.size() == 6 && (scorer == 99 || linecode(line, 4, team, name) == 99))
+                throw DataError("ゴールファイルが壊れています: " + name);
+        }
+        league.lastscore[side] = static_cast<int>(lines.size());
+        for (std::string& line : lines) {
+            const int code = linecode(line, 2, team, name);
+            std::string text;
+            if (code == 99) {
+                text = "Own Goal";
+            } else {
+                Tplayer& p = team.getplayer(code);
+                text = pad(code + 1, 2) + p.name;
+                p.goals += 1;
+                p.formdelta += 1;
+                p.ratingadd(5);
+                addscorer(world, clubno, p.goals, league.scorerlist, p.name);
+            }
+            if (line.size() == 6) {
+                const int helper = linecode(line, 4, team, name);
+                Tplayer& a = team.getplayer(helper);
+                text = pad(helper + 1, 2) + a.name + "→" + text;
+                a.assists += 1;
+                a.formdelta += 1;
+                a.ratingadd(5);
+                addscorer(world, clubno, a.assists, league.assistlist, a.name);
+            }
+            line = line.substr(0, 2) + "分　" + text;
+        }
+        writeLines(world.path("data/tmp/" + std::to_string(division) + std::to_string(fixture) +
+                              std::to_string(side)),
+                   lines);
+        std::error_code ec;
+        std::filesystem::remove(file, ec);
+    }
+}
+
+void addscorer(World& world, int club, int count, std::vector<std::string>& list, const std::string& name) {
+    const std::string tail = "," + world.team(club).name + "," + name + "," + pad(club, 2);
+    const auto old = std::find(list.begin(), list.end(), pad(count - 1, 2) + tail);
+    if (old != list.end()) list.erase(old);
+    list.push_back(pad(count, 2) + tail);
+    std::sort(list.begin(), list.end());
+}
+
+void matchend(World& world, int division, int fixture) {
+    Tleague& league = runningleague(world, division);
+    const Pairing& pairing = league.schedule[league.round][fixture];
+    const int firstround = runningleague(world, 1).round;
+    // Home and away as in the match itself; from match day 18 nobody is away.
+    bool home = true;
+    if (firstround <= 17) home = league.round % 2 == 1;
+    resultpoints(world, division, pairing.first, league.lastscore[0], league.lastscore[1], home);
+    resultpoints(world, division, pairing.second, league.lastscore[1], league.lastscore[0],
+                 !home || firstround > 17);
+}
+
+void resultpoints(World& world, int division, int row, int gf, int ga, bool home) {
+    Tleague& league = runningleague(world, division);
+    auto& t = league.table.at(row);
+    t[Tleague::cFor] += gf;
+    t[Tleague::cAgainst] += ga;
+    t[Tleague::cDiff] = t[Tleague::cFor] - t[Tleague::cAgainst];
+
+    Tteam& team = world.team(league.clubOfRow(row));
+    const int result = gf > ga ? 1 : gf == ga ? 0 : ga - gf == 1 ? -2 : -3;
+    for (int slot = 0; slot <= 10 && slot <= team.playerhigh(); ++slot) {
+        Tplayer& p = team.getplayer(slot);
+        // Added to what his goals and assists of the match already earned him.
+        p.formdelta += result;
+        const int sx = team.position[slot].x - 6;
+        if (sx <= 160 && ga == 0) {
+            p.formdelta += 1;  // a clean sheet for the back players
+        } else if (sx > 160 && gf == 0) {
+            p.formdelta -= 1;  // no goal for the front players
+        }
+        if (!home) p.formdelta += 1;
+        p.formupdate();
+    }
+    for (int i = 11; i <= 12 && i <= team.playerhigh(); ++i) {
+        if (team.getplayer(i).formdelta != 0) team.getplayer(i).formupdate();
+    }
+    for (int i = 13; i <= team.playerhigh(); ++i) team.getplayer(i).formdecay(1);
+
+    if (gf == ga) {
+        t[Tleague::cDraws] += 1;
+        t[Tleague::cPoints] += 1;
+    } else if (gf > ga) {
+        t[Tleague::cWins] += 1;
+        t[Tleague::cPoints] += 3;
+    } else {
+        t[Tleague::cLosses] += 1;
+    }
+}
+
+}  // namespace vm

@@ -1,0 +1,75 @@
+// Attacking movement: one chaser, and the others placed by position type
+// relative to the ball and the two goals.
+#include "match/tatk.h"
+
+#include <cstdlib>
+
+namespace vm {
+
+Tatk::Tatk(Point ballpos) {
+    ball.x = ballpos.x;
+    ball.y = ballpos.y;
+    ball.fx = ballpos.x;
+    ball.fy = ballpos.y;
+    free.fill(true);
+}
+
+Point Tatk::roleaim(int role, int bx, int by, int k, const Tman& oppkeeper) const {
+    const int b_x = ball.x, b_y = ball.y;
+    const int ox = oppkeeper.x, obx = oppkeeper.basex, oby = oppkeeper.basey;
+    // Never deeper than his own formation spot.
+    auto notdeeper = [&](int x) { return std::abs(k - x) < std::abs(k - bx) ? bx : x; };
+    const int shifty = by + (b_y - 240) / 2;
+    switch (role) {
+        case 0: return {bx + (b_x - bx) / 4, by + (b_y - by) / 2};
+        case 1: {
+            int x = notdeeper(b_x - (ox - b_x) / 2);
+            if (std::abs(k - x) > std::abs(k - 320)) x = 320;  // not past halfway
+            return {x, shifty};
+        }
+        case 2: {
+            int x = notdeeper(b_x - (obx - b_x) / 2);
+            if (std::abs(obx - b_x) <= 299) x = b_x + (obx - b_x) / 2;
+            return {x, shifty};
+        }
+        case 3: return {notdeeper(b_x - (obx - b_x) / 4), shifty};
+        case 4: return {b_x + (obx - b_x) / 4, shifty};
+        case 5:
+            if (std::abs(obx - b_x) > 199) return {b_x + (obx - b_x) / 4, by};
+            return {b_x + (obx - b_x) / 2, by + (oby - by) / 2};
+        case 6: return {b_x + (obx - b_x) / 2, shifty};
+        default: return {bx, by};
+    }
+}
+
+void Tatk::atkmove(Tmteam& own, const Tmteam& opp) {
+    const Point b{ball.x, ball.y};
+    const Tman& oppkeeper = opp[0];
+    const int k = own[0].basex;
+
+    // The chaser: the free, active man nearest the ball.
+    int chaser = -1;
+    int best = 2000 * 2000;
+    for (int i = 0; i < 11; ++i) {
+        if (!free[i] || own[i].stun != 0) continue;
+        const int d = distance2(own[i].x, own[i].y, b.x, b.y);
+        if (d < best) {
+            best = d;
+            chaser = i;
+        }
+    }
+    if (chaser >= 0) {
+        free[chaser] = false;
+        toward(own[chaser], b, own[chaser].speed);
+    }
+
+    for (int i = 0; i < 11; ++i) {
+        Tman& m = own[i];
+        if (!free[i] || m.stun != 0) continue;
+        aim = roleaim(m.role, m.basex, m.basey, k, oppkeeper);
+        toward(m, aim, m.speed);
+    }
+    for (Tman& m : own) settle(m);
+}
+
+}  // namespace vm

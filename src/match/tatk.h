@@ -1,0 +1,32 @@
+// The attacking side's movement for one tick: the man nearest the ball goes
+// to it and every other man takes up the point his position type asks for.
+// The tactics screen runs one object repeatedly for its formation preview.
+#pragma once
+
+#include <array>
+
+#include "match/geometry.h"
+#include "match/tman.h"
+
+namespace vm {
+
+class Tatk {
+public:
+    // From the ball's whole-unit position.
+    explicit Tatk(Point ballpos);
+
+    ballstate ball;  // only the position is set
+    Point aim{};     // the target of the man being placed
+    // Men still to be placed. Set only here: a man placed as the chaser in an
+    // earlier run of this object is not moved again by it.
+    std::array<bool, 11> free;
+
+    // Places and moves the side for one tick. Only the opponents' goalkeeper is read.
+    void atkmove(Tmteam& own, const Tmteam& opp);
+
+    // The point a man of position type `role` with formation spot (bx, by)
+    // takes up, given his own goal line k and the opposing goalkeeper.
+    Point roleaim(int role, int bx, int by, int k, const Tman& oppkeeper) const;
+};
+
+}  // namespace vm

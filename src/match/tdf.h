@@ -1,0 +1,26 @@
+// The defending side's movement for one tick: men caught upfield run back,
+// the nearest man goes for the ball, the goalkeeper reads its flight, the
+// others mark the nearest opponents and the rest keep the side's shape.
+#pragma once
+
+#include <array>
+
+#include "match/geometry.h"
+#include "match/tman.h"
+
+namespace vm {
+
+class Tdf {
+public:
+    explicit Tdf(const ballstate& b) : ball(b) {}
+
+    ballstate ball;
+    std::array<bool, 11> free{};  // still available this tick (the keeper never is)
+
+    void dfmove(Tmteam& own, const Tmteam& opp);
+
+    // Where the ball will be 30 ticks from now if nobody touches it.
+    Point forecast() const;
+};
+
+}  // namespace vm

@@ -1,0 +1,148 @@
+// The match's set-up and its tick: the sides' movement by mode, body
+// contests, keeping the men on the pitch and handing the ball to the kick.
+#include "match/tgame.h"
+
+#include <cmath>
+
+#include "league/world.h"
+#include "match/homeside.h"
+#include "match/tatk.h"
+#include "match/tdf.h"
+
+namespace vm {
+
+Tgame::Tgame(World& world, int club0, int club1) : kick(world.rng), world_(&world), rng_(world.rng) {
+    world.rng.seed(world.seeds.next());
+    home_ = vm::homeside(world);
+    club = {club0, club1};
+    world.team(club0).matchteam(men[0], home_ == 0);
+    world.team(club1).matchteam(men[1], home_ == 1);
+    kickoff();
+}
+
+Tgame::Tgame(Rng& rng, const Tmteam& side0, const Tmteam& side1, int home)
+    : men{side0, side1}, kick(rng), rng_(rng), home_(home) {
+    kickoff();
+}
+
+Tgame::~Tgame() {
+    if (finished_) return;
+    try {
+        finish();
+    } catch (...) {
+        // A destructor must not throw; the driver calls finish() to see errors.
+    }
+}
+
+void Tgame::kickoff() {
+    // Both goalkeepers stand on their goal lines; side 1 plays the mirrored spots.
+    men[0][0].basex = 0;
+    men[1][0].basex = 0;
+    for (Tman& m : men[1]) {
+        m.basex = pitch::kWidth - m.basex;
+        m.basey = pitch::kHeight - m.basey;
+        place(m, m.basex, m.basey);
+    }
+    mode = {1, 1};
+    sublog = {};
+    goallist[0].reserve(16);
+    goallist[1].reserve(16);
+    scorertext.reserve(128);
+    // The ball starts just off the spot, rolling along the halfway line.
+    ball = ballstate{};
+    ball.x = 319;
+    ball.y = 239;
+    ball.fx = 315.0;
+    ball.fy = 235.0;
+    ball.speed = 2.0;
+    ball.angle = std::atan2(rng_.Random(2) * 2 - 1, 0);
+    clock = 0;
+    celebration = 0;
+}
+
+void Tgame::gamestep(int counter) {
+    clock = counter / 10;
+    teammove(0);
+    teammove(1);
+    if (mode[0] > 0) bodycheck();
+    keepinpitch(0);
+    keepinpitch(1);
+    kick.setup(men[0], men[1], ball);
+    kick.ballstep(mode);
+    ball = kick.ball;
+    ballcheck();
+}
+
+void Tgame::teammove(int side) {
+    switch (mode[side]) {
+        case 0: regroup(side); break;
+        case 1: {
+            Tdf df(ball);
+            df.dfmove(men[side], men[1 - side]);
+            break;
+        }
+        case 2: {
+            Tatk atk({ball.x, ball.y});
+            atk.atkmove(men[side], men[1 - side]);
+            break;
+        }
+        default: break;
+    }
+}
+
+void Tgame::regroup(int side) {
+    Tmteam& team = men[side];
+    Tman& keeper = team[0];
+    if (std::abs(ball.x - keeper.basex) > 99) {
+        toward(keeper, base(keeper), keeper.speed);
+    } else {
+        toward(keeper, ball.x, ball.y, keeper.speed);
+    }
+    for (int i = 1; i < 11; ++i) toward(team[i], base(team[i]), team[i].speed);
+    for (Tman& m : team) settle(m);
+}
+
+void Tgame::bodycheck() {
+    for (int i = 0; i < 11; ++i) {
+        Tman& a = men[0][i];
+        if (a.stun != 0) continue;
+        for (int j = 0; j < 11; ++j) {
+            Tman& b = men[1][j];
+            if (b.stun != 0 || !menmeet(a, b)) continue;
+            const int ra = rng_.Random(a.power);
+            const int rb = rng_.Random(b.power);
+            // The loser is pulled in by a close contest and pushed off by a clear one.
+            if (rb < ra) {
+                toward(b, pos(a), (rb - ra) / 2 + 1);
+                settle(b);
+                if (j != 0) b.stun = 45;
+            } else if (ra < rb) {
+                toward(a, pos(b), (ra - rb) / 2 + 1);
+                settle(a);
+                if (i != 0) a.stun = 45;
+            }
+        }
+    }
+    for (Tmteam& team : men) {
+        for (Tman& m : team) {
+            if (m.stun > 0) m.stun -= 1;
+        }
+    }
+}
+
+void Tgame::keepinpitch(int side) {
+    for (Tman& m : men[side]) {
+        m.fx = std::clamp(m.fx, double{pitch::kMinX}, double{pitch::kMaxX});
+        m.fy = std::clamp(m.fy, double{pitch::kMinY}, double{pitch::kMaxY});
+        settle(m);
+    }
+}
+
+void Tgame::setspots(int side, const std::array<Point, 10>& spots) {
+    for (int i = 1; i < 11; ++i) {
+        men[side][i].basex = spots[i - 1].x;
+        men[side][i].basey = spots[i - 1].y;
+    }
+}
+
+}  // namespace vm

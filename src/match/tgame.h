@@ -1,0 +1,106 @@
+// One football match between two clubs, played tick by tick: the twenty-two
+// men, the ball, the clock, each side's mode (regroup, defend, attack), goals,
+// restarts and substitutions. The live view and the match-day runner drive it.
+#pragma once
+
+#include <algorithm>
+#include <array>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "match/tkick.h"
+#include "match/tman.h"
+
+namespace vm {
+
+class World;
+
+// The substitution a side made: line-up slot and roster index of the man who came on.
+struct Sublog {
+    int slot = -1;
+    int index = -1;
+};
+
+// The kind of man a side brings on.
+enum class Subkind { attacker, defender };
+
+class Tgame {
+public:
+    // A match between two clubs (side 0 first), ready for its first tick. The
+    // world's generator is re-seeded from its seed source.
+    Tgame(World& world, int club0, int club1);
+    // A match between two prepared sides with no clubs behind them (no
+    // substitutions, no bench bookkeeping, no goal files): for rule tests and
+    // tools. `home` is the home side, or -1.
+    Tgame(Rng& rng, const Tmteam& side0, const Tmteam& side1, int home = -1);
+    // Finishes the match if the driver has not (errors are swallowed here; call
+    // finish() to see them).
+    ~Tgame();
+    Tgame(const Tgame&) = delete;
+    Tgame& operator=(const Tgame&) = delete;
+
+    std::array<Tmteam, 2> men;
+    std::array<int, 2> mode{1, 1};  // 0 regroup, 1 defend, 2 attack
+    std::array<int, 2> club{-1, -1};
+    ballstate ball;
+    int clock = 0;        // match seconds
+    int celebration = 0;  // 70 + scoring side after a goal; counted down by the live view
+    std::array<Sublog, 2> sublog;
+    Tkick kick;
+    std::array<std::vector<std::string>, 2> goallist;
+    std::string scorertext;
+    // The live view's replay frames; kept only when the view asks for them.
+    std::unique_ptr<std::vector<std::string>> vtrlist;
+
+    // One tick; the counter grows by 4 per tick from 0 (54000 is 90 minutes).
+    void gamestep(int counter);
+    // The automatic substitution rule, after every tick for a computer-run side.
+    void autosub(int side);
+    // Which bench player comes on for whom: (slot, roster index), index 0 for none.
+    Sublog subchoose(int side, Subkind kind) const;
+    // Puts the club's roster player `index` (11 or above) on for the man in
+    // line-up `slot`. Ignored when the side has substituted already or the
+    // player or slot does not exist.
+    void substitute(int side, int slot, int index);
+    // The formation spots of a side's outfield men 1..10, set from outside (the
+    // tactics screen during a live match).
+    void setspots(int side, const std::array<Point, 10>& spots);
+
+    // Post-match bookkeeping of both benches and the two goal files
+    // data/tmp/goal0 and goal1. Runs once; throws DataError when a file cannot
+    // be written.
+    void finish();
+    bool finished() const { return finished_; }
+
+    // The rules of a tick, open for tests.
+    void regroup(int side);
+    void bodycheck();
+    void keepinpitch(int side);
+    void ballcheck();
+    void goallinecheck(int keeperside, int attacking);
+    void restartpos(int kicking);
+    void goalrecord(int scoring);
+
+    int homeside() const { return home_; }
+    int goals(int side) const { return static_cast<int>(goallist[side].size()); }
+    // The minute shown for an event now.
+    int minute() const { return std::min(clock / 60, 90); }
+
+private:
+    World* world_ = nullptr;
+    Rng& rng_;
+    int home_ = -1;
+    bool finished_ = false;
+    bool booked_ = false;  // the benches' bookkeeping is done
+
+    void kickoff();
+    void teammove(int side);
+    void allToSpots();
+    // A man's code in the goal lines and his shown number: his slot, or his
+    // roster index when he came on as substitute.
+    int mancode(int side, int man) const;
+    void creditsub(int side, int man);
+};
+
+}  // namespace vm

@@ -1,0 +1,171 @@
+// The ball's tick: the touch of the first man who meets it, what the touch
+// does to the ball and to possession, and the flight with gravity, friction
+// and swerve.
+#include <cmath>
+#include <cstdlib>
+
+#include "match/tkick.h"
+
+namespace vm {
+
+Tkick::Tkick(Rng& rng) : rng_(rng) {
+    // Room for the longest line, so that a new commentary never allocates mid-match.
+    commentary.reserve(256);
+    commentary = "試合開始";
+}
+
+void Tkick::setup(const Tmteam& side0, const Tmteam& side1, const ballstate& b) {
+    men_[0] = &side0;
+    men_[1] = &side1;
+    ball = b;
+    toucher = {};
+    event = touch::kNone;
+}
+
+void Tkick::setkicker(int side, int man) {
+    kickside = side;
+    kickerIndex_ = man;
+    kicker_ = &(*men_[side])[man];
+}
+
+void Tkick::say(const char* what) {
+    commentary.clear();
+    const int number = last.man + 1;
+    commentary.push_back(static_cast<char>('0' + number / 10 % 10));
+    commentary.push_back(static_cast<char>('0' + number % 10));
+    commentary += kicker_->name;
+    commentary += what;
+}
+
+void Tkick::ballstep(std::array<int, 2>& modes) {
+    mode = modes;
+    touchcheck();
+    if (event == touch::kNone) {
+        possession();
+    } else if (event == touch::caught(0) || event == touch::caught(1)) {
+        // The keeper holds the ball and throws it up: above 12.5 nobody can
+        // play it, so both sides regroup until it comes down.
+        ball.speed = 0;
+        mode = {0, 0};
+        ball.z = 13.0;
+        ball.vz = 0.5;
+    } else if (event == touch::parried(0) || event == touch::parried(1)) {
+        ball.angle = radians(135 + rng_.Random(91)) - ball.angle;
+        ball.speed += 1.0;
+        ball.spin = 0;
+        commentary.clear();
+        commentary += "01";
+        commentary += kicker_->name;
+        commentary += "が止めた";
+    } else if (event == touch::controlled(0) || event == touch::controlled(1)) {
+        ball.speed = 0;
+        ballhandle();
+        if (ball.speed != 0) {
+            // Aim off so that the swerve of the flight brings the ball back onto the target.
+            const double t = (distance(kickerpos(), target) / 2) / ball.speed;
+            ball.angle = std::atan2(target.y - kicker_->y, target.x - kicker_->x) - ball.spin * t;
+        }
+    } else if (event == touch::deflected(0) || event == touch::deflected(1)) {
+        possession();
+        kicked = true;
+        ball.angle += radians(deviation);
+        ball.spin = 0;
+        ball.fx += 12 * std::cos(ball.angle);
+        ball.fy += 12 * std::sin(ball.angle);
+    }
+    flight();
+    modes = mode;
+}
+
+void Tkick::touchcheck() {
+    if (ball.z > kUntouchable) return;
+    int side = -1, index = -1;
+    for (int s = 0; s < 2 && side < 0; ++s) {
+        const Tmteam& team = *men_[s];
+        for (int i = 0; i < 11; ++i) {
+            if (meetsball(team[i], ball.x, ball.y)) {
+                side = s;
+                index = i;
+                break;
+            }
+        }
+    }
+    if (side < 0) return;
+    const Tman& m = (*men_[side])[index];
+    if ((kicked && last == ManRef{side, index}) || m.stun > 0) {
+        event = touch::kBlocked;
+        return;
+    }
+    setkicker(side, index);
+    toucher = {side, index};
+    if (index != 0) {
+        if (ball.z > 10) return;  // the ball passes over his head
+        event = kickerror() ? touch::controlled(side) : touch::deflected(side);
+    } else if (mode[side] == 1 && std::abs(ball.x - m.basex) < 80 && std::abs(ball.y - m.basey) < 110) {
+        // A defending keeper in his area: he goes up for it, twice slowing it.
+        kickerror();
+        kickerror();
+        ball.z = 0;
+        event = kickerror() ? touch::caught(side) : touch::parried(side);
+    } else {
+        if (ball.z > 10) return;
+        event = kickerror() ? touch::controlled(side) : touch::kNone;
+    }
+}
+
+bool Tkick::kickerror() {
+    const int a = rng_.Random(kicker_->control) / 2;
+    deviation = (rng_.Random(2) * 2 - 1) * 3 * (a + 1);
+    ball.speed = ball.speed * (100 - a) / 100;
+    return ball.speed < 0.5;
+}
+
+void Tkick::possession() {
+    if (!(toucher == last)) {
+        if (toucher.side != -1) {
+            prev = last;
+            last = toucher;
+            dribble = 0;
+        }
+        kicked = false;
+    }
+    if (ball.speed < 0.5) kicked = false;
+}
+
+void Tkick::flight() {
+    if (ball.angle != dirAngle_ || turns_ >= 64) {
+        turns_ = 0;
+        dirAngle_ = ball.angle;
+        dirCos_ = std::cos(ball.angle);
+        dirSin_ = std::sin(ball.angle);
+    }
+    ball.fx += dirCos_ * ball.speed;
+    ball.fy += dirSin_ * ball.speed;
+    ball.x = roundEven(ball.fx);
+    ball.y = roundEven(ball.fy);
+    ball.z += ball.vz;
+    if (ball.z > 0) {
+        ball.vz -= kGravity;
+    } else {
+        ball.z = 0;
+        ball.vz = 0;
+        ball.speed *= kFriction;
+    }
+    if (ball.spin != 0) {
+        // Turn the kept direction by the spin instead of recomputing it.
+        if (ball.spin != spinOf_) {
+            spinOf_ = ball.spin;
+            spinCos_ = std::cos(ball.spin);
+            spinSin_ = std::sin(ball.spin);
+        }
+        const double c = dirCos_ * spinCos_ - dirSin_ * spinSin_;
+        const double s = dirSin_ * spinCos_ + dirCos_ * spinSin_;
+        ball.angle += ball.spin;
+        dirAngle_ = ball.angle;
+        dirCos_ = c;
+        dirSin_ = s;
+        ++turns_;
+    }
+}
+
+}  // namespace vm
