@@ -1,0 +1,44 @@
+#include "screens/panelbutton.h"
+
+#include <QFontMetrics>
+
+namespace vm {
+
+PanelButton::PanelButton(const QString& caption, QWidget* parent) : QPushButton(caption, parent) {
+    setFixedSize(90, 30);
+    setCursor(Qt::PointingHandCursor);
+    QFont f = font();
+    f.setBold(true);
+    f.setPixelSize(15);
+    setFont(f);
+    // A raised cream plate that sinks when pressed; greyed when its action is not open.
+    setStyleSheet(
+        "QPushButton { background: #fffbf0; color: black; border: 1px outset #d9d2bf; padding: 0; }"
+        "QPushButton:hover { background: #fff4d6; }"
+        "QPushButton:pressed { background: #efe6cc; border-style: inset; }"
+        "QPushButton:disabled { background: #ece8dc; color: #9a968c; }"
+        "QPushButton:focus { border-color: #8a7a4a; }");
+}
+
+PanelButton::PanelButton(const QString& caption, QPoint topLeft, QWidget* parent)
+    : PanelButton(caption, parent) {
+    move(topLeft);
+}
+
+void PanelButton::paintEvent(QPaintEvent* event) {
+    fitCaption();
+    QPushButton::paintEvent(event);
+}
+
+void PanelButton::fitCaption() {
+    constexpr int kBorders = 2;
+    constexpr int kTightest = -3;
+    QFont f = font();
+    int spacing = 0;
+    f.setLetterSpacing(QFont::AbsoluteSpacing, spacing);
+    while (spacing > kTightest && QFontMetrics(f).horizontalAdvance(text()) > width() - kBorders)
+        f.setLetterSpacing(QFont::AbsoluteSpacing, --spacing);
+    if (f != font()) setFont(f);
+}
+
+}  // namespace vm

@@ -1,0 +1,25 @@
+// The game's clickable panel: a 90 x 30 cream plate with a bold 15-pixel
+// caption and a hand cursor. It emits clicked() like any button.
+#pragma once
+
+#include <QPushButton>
+
+namespace vm {
+
+class PanelButton : public QPushButton {
+    Q_OBJECT
+public:
+    explicit PanelButton(const QString& caption, QWidget* parent = nullptr);
+    // The same, placed with its top-left corner at `topLeft` of the parent.
+    PanelButton(const QString& caption, QPoint topLeft, QWidget* parent);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    // Closes the letters up a little when the caption is wider than the plate
+    // (six bold 15-pixel kana fill all 90 pixels), so that none is cut off.
+    void fitCaption();
+};
+
+}  // namespace vm

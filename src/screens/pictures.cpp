@@ -1,0 +1,32 @@
+#include "screens/pictures.h"
+
+#include <cstring>
+#include <string>
+
+#include "util/errors.h"
+#include "util/jpeg.h"
+#include "util/textfile.h"
+
+namespace vm {
+
+QImage toImage(const Bitmap& bitmap) {
+    QImage image(bitmap.width, bitmap.height, QImage::Format_ARGB32);
+    // Bitmap pixels are 0xAARRGGBB words, exactly Format_ARGB32's layout.
+    for (int y = 0; y < bitmap.height; ++y)
+        std::memcpy(image.scanLine(y), &bitmap.pixels[static_cast<std::size_t>(y) * bitmap.width],
+                    static_cast<std::size_t>(bitmap.width) * 4);
+    return image;
+}
+
+QImage loadSkin(const World& world, std::string_view file) {
+    const std::string relative = "data/skin/" + std::string(file);
+    const std::string bytes = readBytes(world.path(relative));  // DataError names the file
+    try {
+        if (relative.ends_with(".bmp")) return toImage(decodeBmp(bytes));
+        return toImage(decodeJpeg(bytes));
+    } catch (const FormatError& e) {
+        throw DataError(world.path(relative).generic_string() + " を読み込めません（" + e.what() + "）");
+    }
+}
+
+}  // namespace vm

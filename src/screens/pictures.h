@@ -1,0 +1,20 @@
+// Pictures for the screens: the game's bitmaps as Qt images, and the skin
+// pictures under data/skin (JPEG through libjpeg, BMP through the game's reader).
+#pragma once
+
+#include <QImage>
+
+#include <string_view>
+
+#include "league/world.h"
+#include "util/bitmap.h"
+
+namespace vm {
+
+QImage toImage(const Bitmap& bitmap);
+
+// Loads data/skin/<file> below the world's working folder (.jpg or .bmp).
+// Throws DataError naming the file when it is missing or broken.
+QImage loadSkin(const World& world, std::string_view file);
+
+}  // namespace vm

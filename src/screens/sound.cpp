@@ -1,0 +1,85 @@
+#include "screens/sound.h"
+
+#include <QAudioDevice>
+#include <QEventLoop>
+#include <QFile>
+#include <QFileInfo>
+#include <QMediaDevices>
+#include <QSoundEffect>
+#include <QTimer>
+#include <QUrl>
+#include <QtEndian>
+
+namespace vm {
+namespace {
+
+// Extra time granted beyond a sound's own length before playAndWait gives up,
+// for the audio output to start and drain.
+constexpr qint64 kWaitMargin = 1000;
+
+}  // namespace
+
+qint64 waveDuration(const QByteArray& b) {
+    if (b.size() < 12 || !b.startsWith("RIFF") || b.mid(8, 4) != "WAVE") return -1;
+    const auto u32 = [&](qsizetype at) { return qFromLittleEndian<quint32>(b.constData() + at); };
+    quint32 byteRate = 0;
+    // Walk the chunks: "fmt " gives the byte rate, "data" the length.
+    for (qsizetype at = 12; at + 8 <= b.size();) {
+        const QByteArray id = b.mid(at, 4);
+        const quint32 size = u32(at + 4);
+        if (id == "fmt " && size >= 16 && at + 8 + 12 <= b.size()) byteRate = u32(at + 8 + 8);
+        if (id == "data") return byteRate ? static_cast<qint64>(size) * 1000 / byteRate : -1;
+        at += 8 + static_cast<qsizetype>(size) + (size & 1);
+    }
+    return -1;
+}
+
+Sound::Sound(QObject* parent) : QObject(parent) {}
+
+bool Sound::isAvailable() const {
+    return !QMediaDevices::audioOutputs().isEmpty();
+}
+
+QSoundEffect* Sound::effect(const QString& file) {
+    QSoundEffect*& e = effects_[file];
+    if (!e) {
+        e = new QSoundEffect(this);
+        e->setSource(QUrl::fromLocalFile(QFileInfo(file).absoluteFilePath()));
+    }
+    return e;
+}
+
+void Sound::play(const QString& file) {
+    if (!isAvailable() || !QFile::exists(file)) return;
+    QSoundEffect* e = effect(file);
+    e->stop();
+    e->play();
+}
+
+void Sound::playAndWait(const QString& file) {
+    if (!isAvailable()) return;
+    QFile f(file);
+    if (!f.open(QIODevice::ReadOnly)) return;
+    const qint64 length = waveDuration(f.read(1 << 16));
+    if (length < 0) return;  // not a sound the output could play
+
+    QSoundEffect* e = effect(file);
+    QEventLoop wait;
+    QTimer guard;
+    guard.setSingleShot(true);
+    connect(&guard, &QTimer::timeout, &wait, &QEventLoop::quit);
+    connect(e, &QSoundEffect::playingChanged, &wait, [&] {
+        if (!e->isPlaying()) wait.quit();
+    });
+    connect(e, &QSoundEffect::statusChanged, &wait, [&] {
+        if (e->status() == QSoundEffect::Error) wait.quit();
+    });
+    e->stop();
+    e->play();
+    if (!e->isPlaying() || e->status() == QSoundEffect::Error) return;
+    guard.start(static_cast<int>(qMin<qint64>(length + kWaitMargin, 60'000)));
+    wait.exec(QEventLoop::ExcludeUserInputEvents);
+    e->stop();
+}
+
+}  // namespace vm

@@ -1,0 +1,35 @@
+// The game's sounds: WAVE files played through Qt Multimedia. Where the
+// machine has no audio output every call returns at once and nothing is heard.
+#pragma once
+
+#include <QHash>
+#include <QObject>
+#include <QString>
+
+class QSoundEffect;
+
+namespace vm {
+
+class Sound : public QObject {
+    Q_OBJECT
+public:
+    explicit Sound(QObject* parent = nullptr);
+
+    // Whether an audio output exists; without one the game stays silent.
+    bool isAvailable() const;
+    // Starts `file` and returns at once; starting it again restarts it.
+    void play(const QString& file);
+    // Plays `file` to its end. Windows keep painting meanwhile, but clicks and
+    // keys wait until the sound is over. Returns at once when nothing can be heard.
+    void playAndWait(const QString& file);
+
+private:
+    QSoundEffect* effect(const QString& file);
+    QHash<QString, QSoundEffect*> effects_;
+};
+
+// The playing time of a WAVE file image in milliseconds, or -1 when its
+// header cannot be read. Bounds how long playAndWait ever waits.
+qint64 waveDuration(const QByteArray& bytes);
+
+}  // namespace vm

@@ -1,0 +1,67 @@
+#include "screens/ttitle.h"
+
+#include <QCoreApplication>
+#include <QPainter>
+#include <QScreen>
+
+#include <stdexcept>
+
+#include "screens/panelbutton.h"
+#include "screens/pictures.h"
+
+namespace vm {
+
+Ttitle* Ttitle::open(const Session& session) {
+    try {
+        auto* title = new Ttitle(session);
+        if (const QScreen* screen = title->screen())
+            title->move(screen->availableGeometry().center() - title->rect().center());
+        title->show();
+        return title;
+    } catch (const std::runtime_error& e) {
+        // The world may be half built now; nothing sensible can follow.
+        session.prompts.error(e.what());
+        QCoreApplication::exit(1);
+        return nullptr;
+    }
+}
+
+Ttitle::Ttitle(const Session& session) : QWidget(nullptr), session_(session) {
+    setAttribute(Qt::WA_DeleteOnClose);
+    // A title bar to move it by, but no system buttons; the game ends through "ゲーム終了".
+    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
+    setWindowTitle(QCoreApplication::applicationName());
+    setFixedSize(640, 480);
+
+    Pnew = new PanelButton("新規スタート", {80, 344}, this);
+    Pload = new PanelButton("ロード", {275, 344}, this);
+    Pvs = new PanelButton("データ対戦", {464, 344}, this);
+    Pend = new PanelButton("ゲーム終了", {275, 408}, this);
+    Pnew->setObjectName("Pnew");
+    Pload->setObjectName("Pload");
+    Pvs->setObjectName("Pvs");
+    Pend->setObjectName("Pend");
+
+    // The main screen and the save screen do not exist yet: until they do, the
+    // ways into a game stay closed rather than lead nowhere.
+    Pnew->setEnabled(false);
+    Pload->setEnabled(false);
+    Pvs->setEnabled(false);
+    connect(Pend, &PanelButton::clicked, this, &Ttitle::PendClick);
+
+    picture_ = loadSkin(session_.world, "title.jpg");
+    session_.world.startup();
+}
+
+void Ttitle::paintEvent(QPaintEvent*) {
+    QPainter p(this);
+    p.setRenderHint(QPainter::SmoothPixmapTransform);
+    p.drawImage(rect(), picture_);
+}
+
+// Closing the last window ends the program.
+void Ttitle::PendClick() {
+    close();
+}
+
+}  // namespace vm

@@ -1,0 +1,30 @@
+// What the game asks of the player: messages, questions and typed answers.
+// The screens answer through message boxes; tests answer from a script. No
+// dialog is ever opened below the screens: flow steps ask through this.
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace vm {
+
+class Prompts {
+public:
+    virtual ~Prompts() = default;
+
+    // A message the player acknowledges with OK.
+    virtual void message(std::string_view text) = 0;
+    // A failure the player acknowledges with OK (a data file that cannot be used).
+    virtual void error(std::string_view text) = 0;
+    // A question answered Yes (true) or No (false).
+    virtual bool askYesNo(std::string_view text) = 0;
+    // A question answered OK (true) or Cancel (false).
+    virtual bool askOkCancel(std::string_view text) = 0;
+    // A line of text under `caption` and `prompt`, starting as `initial`;
+    // nullopt when the player cancels.
+    virtual std::optional<std::string> input(std::string_view caption, std::string_view prompt,
+                                             std::string_view initial) = 0;
+};
+
+}  // namespace vm
