@@ -55,6 +55,16 @@ Tteam::Tteam(World& world, int level, int nametype, int number) : world_(&world)
     doctor = 5;
 }
 
+Tteam::Tteam(World& world, int number, BlankTag) : world_(&world) {
+    clubno = number;
+    for (auto& c : coach) c.fill(10);
+    doctor = 5;
+}
+
+std::unique_ptr<Tteam> Tteam::blank(World& world, int number) {
+    return std::unique_ptr<Tteam>(new Tteam(world, number, BlankTag{}));
+}
+
 std::unique_ptr<Tplayer> Tteam::playerremove(int i) {
     auto p = takeOut(roster, i);
     p->club = kNoClub;

@@ -71,7 +71,10 @@ void appendLine(const fs::path& file, std::string_view line) {
 
 void writeBytesAtomic(const fs::path& file, std::string_view bytes) {
     const fs::path tmp = file.parent_path() / (file.filename().string() + ".part");
-    const int fd = ::open(tmp.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
+    // A fresh file, never one planted there: a link at the temporary name must
+    // not lead the write outside the folder.
+    ::unlink(tmp.c_str());
+    const int fd = ::open(tmp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0644);
     if (fd < 0) throw DataError(file.generic_string() + " に書き込めません: " + std::strerror(errno));
     std::size_t done = 0;
     bool ok = true;

@@ -1,0 +1,39 @@
+// The saved game: the format number 29, the twenty clubs, the league manager
+// (with both divisions while a season runs) and the season history, written
+// as one file and read back in one piece.
+#pragma once
+
+#include <filesystem>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace vm {
+
+class World;
+
+// The bytes of a saved game of the world as it stands. The history comes from
+// data/tmp/history.txt (none when the file is missing). Throws DataError when
+// a text cannot be held in code page 932.
+std::string saveImage(const World& w);
+
+// Reads a saved game's bytes into the world: clubs, league manager and
+// divisions; the players' values are recomputed and an open transfer window
+// is closed. Returns the history lines without writing them. On any damage
+// throws FormatError and the world, its generator included, is exactly as it was.
+std::vector<std::string> readSave(World& w, std::string_view image);
+
+// Writes the saved game to `file` (savePath gives data/savedata/<name>.dat).
+// The image is read back before it is written, so a game that could not be
+// loaded again is never saved; the file is replaced only by a complete new
+// one. Throws DataError on failure, with the old file intact. Refused while a
+// transfer window is open: its free agents and offers are not part of a save.
+void save(const World& w, const std::filesystem::path& file);
+
+// Loads a saved game into the world and its history into
+// data/tmp/history.txt. FormatError for a damaged file, DataError when the
+// file or the history cannot be read or written; in every failure the world
+// and the history file are as they were.
+void load(World& w, const std::filesystem::path& file);
+
+}  // namespace vm

@@ -1,0 +1,61 @@
+// Formation files: written and read back to the same markers; anything but
+// one line of the magic and ten groups of digits is refused whole.
+#include <gtest/gtest.h>
+
+#include "players/formationfile.h"
+#include "support/scratch.h"
+#include "util/errors.h"
+#include "util/textfile.h"
+
+namespace vm {
+namespace {
+
+MarkerCorners sample() {
+    MarkerCorners c{};
+    for (int i = 0; i < 10; ++i) c[i] = {74 + 19 * i, 424 - 38 * i};
+    return c;
+}
+
+TEST(FormationFileTest, SavedMarkersComeBackWhereTheyWere) {
+    test::Scratch scratch;
+    const auto file = scratch.path("data/mine.frm");
+    formationfilesave(file, sample());
+    const std::string bytes = readBytes(file);
+    EXPECT_EQ(bytes.substr(0, 12), "005234074424");
+    EXPECT_EQ(bytes.size(), 66u + 2);
+    EXPECT_EQ(bytes.substr(66), "\r\n");
+    EXPECT_EQ(formationfileload(file), sample());
+}
+
+TEST(FormationFileTest, AnyLineEndOrNoneIsOneLine) {
+    const std::string line = formationline(sample());
+    for (const char* end : {"", "\r\n", "\n", "\r"}) EXPECT_EQ(formationparse(line + end), sample()) << end;
+}
+
+TEST(FormationFileTest, OtherFilesAreRefusedWhole) {
+    const std::string line = formationline(sample());
+    std::string digit = line;
+    digit[40] = 'x';
+    std::string magic = line;
+    magic[0] = '1';
+    std::string offPitch = line;
+    offPitch.replace(6, 3, "700");
+    for (const std::string& bad : {std::string{}, line + "\r\n\r\n", line + "\r\n" + line, line.substr(0, 65),
+                                   line + "0", digit, magic, offPitch, std::string("005234")}) {
+        try {
+            formationparse(bad);
+            ADD_FAILURE() << "accepted: " << bad;
+        } catch (const FormatError& e) {
+            EXPECT_STREQ(e.what(), "このファイルは使えません");
+        }
+    }
+}
+
+TEST(FormationFileTest, MarkersAreKeptOnThePitchWhenWritten) {
+    MarkerCorners c = sample();
+    c[0] = {-4, 900};
+    EXPECT_EQ(formationline(c).substr(6, 6), "000474");
+}
+
+}  // namespace
+}  // namespace vm
