@@ -1,0 +1,127 @@
+#!/usr/bin/env bash
+# Builds Vellmora 2 from this folder and starts it in the player's working folder.
+#
+#   ./play.sh                    install what is missing, build, refresh the game's
+#                                data in the working folder and play
+#   ./play.sh --install-desktop  the same preparations, then add Vellmora 2 to the
+#                                desktop's application menu instead of playing
+#
+# The working folder is ${XDG_DATA_HOME:-$HOME/.local/share}/vellmora2. Its data/
+# receives the fixed data shipped here on every start; the player's own files
+# there (saved games, versus clubs, formation files, the match speed) are never
+# overwritten. The data/ folder of this repository is never written by a game.
+set -euo pipefail
+
+repo="$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)"
+build="$repo/build"
+work="${XDG_DATA_HOME:-$HOME/.local/share}/vellmora2"
+
+packages=(cmake ninja-build g++ qt6-base-dev qt6-multimedia-dev libjpeg62-turbo-dev zlib1g-dev
+          libgtest-dev libbenchmark-dev fonts-noto-cjk)
+
+say() { printf 'play.sh: %s\n' "$*" >&2; }
+
+install_missing_packages() {
+    if ! command -v dpkg-query >/dev/null; then
+        say "not a Debian-based system; please make sure these are installed: ${packages[*]}"
+        return
+    fi
+    local missing=() p
+    for p in "${packages[@]}"; do
+        dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
+    done
+    ((${#missing[@]})) || return 0
+
+    local sudo=()
+    if [ "$(id -u)" -ne 0 ]; then
+        if ! command -v sudo >/dev/null; then
+            say "these packages are missing and installing them needs root: ${missing[*]}"
+            exit 1
+        fi
+        sudo=(sudo)
+    fi
+    say "installing ${missing[*]}"
+    "${sudo[@]}" apt-get update
+    "${sudo[@]}" apt-get install -y "${missing[@]}"
+}
+
+build_game() {
+    cmake -S "$repo" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release
+    cmake --build "$build" --target vellmora2 -j "$(nproc)"
+}
+
+# Copies one shipped file into the working folder through a temporary name,
+# so that an interrupted copy never leaves half a file behind.
+copy_fixed() {
+    local from="$repo/data/$1" to="$work/data/$1"
+    cmp -s "$from" "$to" && return 0
+    mkdir -p "$(dirname "$to")"
+    cp -f "$from" "$to.part"
+    mv -f "$to.part" "$to"
+}
+
+prepare_working_folder() {
+    mkdir -p "$work/data"
+    local f
+    while IFS= read -r -d '' f; do
+        f="${f#./}"
+        case "$f" in
+            # The player's saves and versus clubs, the game's scratch files and
+            # the replay switch belong to the player and the game alone.
+            savedata/* | vs/* | tmp/* | vtr) continue ;;
+            # The match speed and formation files are the player's settings:
+            # the shipped ones are only a first default.
+            msp.dat | *.frm) [ -e "$work/data/$f" ] && continue ;;
+        esac
+        copy_fixed "$f"
+    done < <(cd "$repo/data" && find . -type f ! -name '*.part' -print0)
+}
+
+# A value for the desktop entry's Exec key: quoted, with the characters the
+# desktop entry format reserves escaped.
+desktop_exec_quote() {
+    local s="$1"
+    s="${s//\\/\\\\\\\\}"
+    s="${s//\"/\\\\\"}"
+    s="${s//\`/\\\\\`}"
+    s="${s//\$/\\\\\$}"
+    s="${s//%/%%}"
+    printf '"%s"' "$s"
+}
+
+install_desktop_entry() {
+    local apps="${XDG_DATA_HOME:-$HOME/.local/share}/applications"
+    local icon="$work/data/icons/hicolor/256x256/apps/vellmora2.png"
+    [ -f "$icon" ] || icon=vellmora2
+    mkdir -p "$apps"
+    local exec_line icon_line
+    exec_line="Exec=$(desktop_exec_quote "$repo/play.sh")"
+    icon_line="Icon=${icon//\\/\\\\}"
+    local line
+    while IFS= read -r line || [ -n "$line" ]; do
+        case "$line" in
+            Exec=*) printf '%s\n' "$exec_line" ;;
+            Icon=*) printf '%s\n' "$icon_line" ;;
+            *) printf '%s\n' "$line" ;;
+        esac
+    done <"$repo/dist/vellmora2.desktop" >"$apps/vellmora2.desktop.part"
+    mv -f "$apps/vellmora2.desktop.part" "$apps/vellmora2.desktop"
+    say "added Vellmora 2 to the application menu ($apps/vellmora2.desktop)"
+}
+
+mode=play
+case "${1:-}" in
+    "") ;;
+    --install-desktop) mode=desktop ;;
+    *) say "usage: $0 [--install-desktop]"; exit 2 ;;
+esac
+
+install_missing_packages
+build_game
+prepare_working_folder
+if [ "$mode" = desktop ]; then
+    install_desktop_entry
+    exit 0
+fi
+cd "$work"
+exec "$build/vellmora2"
