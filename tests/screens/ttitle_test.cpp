@@ -3,6 +3,7 @@
 #include "screens/ttitle.h"
 
 #include <QApplication>
+#include <QFontMetrics>
 #include <QPointer>
 #include <QTest>
 #include <QTimer>
@@ -81,6 +82,15 @@ TEST_F(TitleScreen, isAFixedWindowWithTheFourButtonsInPlace) {
         EXPECT_TRUE(b->isVisible()) << e.name;
     }
     EXPECT_TRUE(button(title, "Pend")->isEnabled());
+
+    title->grab();  // paints, which is when the captions are fitted
+    for (const char* name : {"Pnew", "Pload", "Pvs", "Pend"}) {
+        PanelButton* b = button(title, name);
+        EXPECT_LE(QFontMetrics(b->font()).horizontalAdvance(b->text()), b->width() - 2)
+            << name << ": the caption is cut off";
+        EXPECT_TRUE(b->font().bold());
+        EXPECT_EQ(b->font().pixelSize(), 15);
+    }
     EXPECT_TRUE(prompts.messages.empty());
     EXPECT_TRUE(prompts.errors.empty());
 }
