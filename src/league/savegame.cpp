@@ -73,11 +73,21 @@ std::vector<std::string> readGame(World& w, std::string_view image, Undo& undo) 
     // Every club is read before any is put in place: a damaged tenth club
     // leaves the first nine untouched.
     std::array<std::unique_ptr<Tteam>, kClubCount> clubs;
-    for (int k = 0; k < kClubCount; ++k) clubs[k] = readClub(w, s, k);
+    for (int k = 0; k < kClubCount; ++k) {
+        try {
+            clubs[k] = readClub(w, s, k);
+        } catch (const FormatError& e) {
+            throw FormatError("チーム" + std::to_string(k) + "のデータ: " + e.what());
+        }
+    }
     // The divisions copy their club names from the clubs, so the new clubs
     // stand in place while the league manager is read.
     for (int k = 0; k < kClubCount; ++k) undo.replaced(k, installClub(w, std::move(clubs[k])));
-    kanriload(w, s);
+    try {
+        kanriload(w, s);
+    } catch (const FormatError& e) {
+        throw FormatError(std::string("リーグのデータ: ") + e.what());
+    }
 
     std::vector<std::string> history;
     for (std::string_view line : splitLines(image.substr(s.pos()))) {

@@ -17,8 +17,6 @@ namespace fs = std::filesystem;
 namespace {
 
 constexpr const char* kKeptClub = "data/tmp/save.dat";
-// A comment is a line or two typed by the player.
-constexpr std::size_t kMaxCommentBytes = 4096;
 
 void checkSlot(int club) {
     if (club < 1 || club >= kClubCount) throw std::logic_error("no club slot " + std::to_string(club));
@@ -27,8 +25,11 @@ void checkSlot(int club) {
 }  // namespace
 
 std::string vsImage(const World& w, std::string_view comment) {
-    if (comment.size() > kMaxCommentBytes) throw NameRefused("コメントが長すぎます");
-    if (!fitsCp932(comment)) throw NameRefused("使用できない文字を含んでいます");
+    const auto stored = tryToCp932(comment);
+    if (!stored) throw NameRefused("使用できない文字を含んでいます");
+    // As long as any reader of versus files accepts.
+    if (stored->size() > static_cast<std::size_t>(kMaxStreamString))
+        throw NameRefused("コメントが長すぎます");
     try {
         OutStream s;
         s.writeInt(kFileFormat);

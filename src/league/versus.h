@@ -23,7 +23,7 @@ inline constexpr int kVersusRound = 18;
 
 // The bytes of a versus file of club 0: the number 29, the comment, the club.
 // Throws NameRefused when the comment holds a character code page 932 cannot
-// hold or is absurdly long, DataError when a club's text cannot be stored.
+// hold or is longer than a stored string may be (1 MiB), DataError when a club's text cannot be stored.
 std::string vsImage(const World& w, std::string_view comment);
 
 struct VersusClub {
