@@ -33,6 +33,16 @@ inline double radians(double degrees) {
     return degrees * kPi / 180.0;
 }
 
+// Rounding to the nearest whole number, halves to even, for positions on and
+// around the pitch (|v| < 2^51). Adding and taking away 1.5 x 2^52 leaves v
+// rounded by the default rounding mode, which is exactly halves to even (the
+// compiler may not fold the two steps without fast-math); this keeps the hot
+// loops free of library calls.
+inline int roundPitch(double v) {
+    constexpr double kShift = 6755399441055744.0;  // 1.5 x 2^52
+    return static_cast<int>((v + kShift) - kShift);
+}
+
 // Euclidean distance of two whole-unit points.
 inline double distance(int ax, int ay, int bx, int by) {
     const double dx = bx - ax, dy = by - ay;
@@ -65,16 +75,21 @@ inline void unitToward(double ax, double ay, double bx, double by, double& ux, d
 inline Point pointtoward(Point a, Point b, double d) {
     double ux, uy;
     unitToward(a.x, a.y, b.x, b.y, ux, uy);
-    return {a.x + roundEven(d * ux), a.y + roundEven(d * uy)};
+    return {a.x + roundPitch(d * ux), a.y + roundPitch(d * uy)};
 }
 
 // The walking step: the exact position moves by d toward the whole-unit target.
 // The full step is always taken, so a man on his target steps across it.
 inline void toward(Tman& m, int tx, int ty, double d) {
-    double ux, uy;
-    unitToward(m.fx, m.fy, tx, ty, ux, uy);
-    m.fx += d * ux;
-    m.fy += d * uy;
+    const double dx = tx - m.fx, dy = ty - m.fy;
+    const double len = std::sqrt(dx * dx + dy * dy);
+    if (len == 0) {
+        m.fx += d;
+    } else {
+        const double k = d / len;
+        m.fx += k * dx;
+        m.fy += k * dy;
+    }
 }
 inline void toward(Tman& m, Point t, double d) {
     toward(m, t.x, t.y, d);
@@ -82,8 +97,8 @@ inline void toward(Tman& m, Point t, double d) {
 
 // The whole-unit position catches up with the exact one.
 inline void settle(Tman& m) {
-    m.x = roundEven(m.fx);
-    m.y = roundEven(m.fy);
+    m.x = roundPitch(m.fx);
+    m.y = roundPitch(m.fy);
 }
 
 // Puts a man on a point, whole-unit and exact.

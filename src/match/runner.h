@@ -11,6 +11,7 @@ namespace vm {
 
 class World;
 class Tleague;
+class Tteam;
 
 // The division (1 or 2) of a running season; throws std::logic_error when no
 // season runs or its match day is outside 0..26.
@@ -40,6 +41,11 @@ void matchend(World& world, int division, int fixture);
 // Keeps one player's line in a scorer or assist list: the line of his count
 // before this goal gives way to the new one, and the list stays sorted.
 void addscorer(World& world, int club, int count, std::vector<std::string>& list, const std::string& name);
+
+// The result-file text of one goal line of a club: "MM分　" and the scorer
+// (with "→" after the assistant), or "Own Goal". The line must be valid for
+// the club (see goalfile).
+std::string goaltext(const Tteam& team, const std::string& line);
 
 // One table row's share of a result.
 void resultpoints(World& world, int division, int row, int gf, int ga, bool home);

@@ -48,27 +48,21 @@ void goalfile(World& world, int division, int fixture) {
         league.lastscore[side] = static_cast<int>(lines.size());
         for (std::string& line : lines) {
             const int code = linecode(line, 2, team, name);
-            std::string text;
-            if (code == 99) {
-                text = "Own Goal";
-            } else {
+            if (code != 99) {
                 Tplayer& p = team.getplayer(code);
-                text = pad(code + 1, 2) + p.name;
                 p.goals += 1;
                 p.formdelta += 1;
                 p.ratingadd(5);
                 addscorer(world, clubno, p.goals, league.scorerlist, p.name);
             }
             if (line.size() == 6) {
-                const int helper = linecode(line, 4, team, name);
-                Tplayer& a = team.getplayer(helper);
-                text = pad(helper + 1, 2) + a.name + "→" + text;
+                Tplayer& a = team.getplayer(linecode(line, 4, team, name));
                 a.assists += 1;
                 a.formdelta += 1;
                 a.ratingadd(5);
                 addscorer(world, clubno, a.assists, league.assistlist, a.name);
             }
-            line = line.substr(0, 2) + "分　" + text;
+            line = goaltext(team, line);
         }
         writeLines(world.path("data/tmp/" + std::to_string(division) + std::to_string(fixture) +
                               std::to_string(side)),
@@ -76,6 +70,16 @@ void goalfile(World& world, int division, int fixture) {
         std::error_code ec;
         std::filesystem::remove(file, ec);
     }
+}
+
+std::string goaltext(const Tteam& team, const std::string& line) {
+    const int code = std::stoi(line.substr(2, 2));
+    std::string text = code == 99 ? "Own Goal" : pad(code + 1, 2) + team.getplayer(code).name;
+    if (line.size() == 6) {
+        const int helper = std::stoi(line.substr(4, 2));
+        text = pad(helper + 1, 2) + team.getplayer(helper).name + "→" + text;
+    }
+    return line.substr(0, 2) + "分　" + text;
 }
 
 void addscorer(World& world, int club, int count, std::vector<std::string>& list, const std::string& name) {

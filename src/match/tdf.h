@@ -10,9 +10,16 @@
 
 namespace vm {
 
+// For each opponent 1..10, the index of the own man (0..10, at the given
+// positions) nearest to him; the first of equally near men.
+std::array<int, 10> nearestmen(const std::array<int, 11>& ox, const std::array<int, 11>& oy,
+                               const Tmteam& opp);
+
 class Tdf {
 public:
     explicit Tdf(const ballstate& b) : ball(b) {}
+    // The same with the ball's forecast (see forecast()) already known.
+    Tdf(const ballstate& b, Point forecast) : ball(b), forecast_(forecast), known_(true) {}
 
     ballstate ball;
     std::array<bool, 11> free{};  // still available this tick (the keeper never is)
@@ -21,6 +28,10 @@ public:
 
     // Where the ball will be 30 ticks from now if nobody touches it.
     Point forecast() const;
+
+private:
+    Point forecast_{};
+    bool known_ = false;
 };
 
 }  // namespace vm

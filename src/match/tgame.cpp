@@ -11,9 +11,11 @@
 
 namespace vm {
 
-Tgame::Tgame(World& world, int club0, int club1) : kick(world.rng), world_(&world), rng_(world.rng) {
+Tgame::Tgame(World& world, int club0, int club1) : Tgame(world, club0, club1, vm::homeside(world)) {}
+
+Tgame::Tgame(World& world, int club0, int club1, int home)
+    : kick(world.rng), world_(&world), rng_(world.rng), home_(home) {
     world.rng.seed(world.seeds.next());
-    home_ = vm::homeside(world);
     club = {club0, club1};
     world.team(club0).matchteam(men[0], home_ == 0);
     world.team(club1).matchteam(men[1], home_ == 1);
@@ -77,7 +79,7 @@ void Tgame::teammove(int side) {
     switch (mode[side]) {
         case 0: regroup(side); break;
         case 1: {
-            Tdf df(ball);
+            Tdf df(ball, lookahead_.at(ball, kick.heading()));
             df.dfmove(men[side], men[1 - side]);
             break;
         }
@@ -103,9 +105,25 @@ void Tgame::regroup(int side) {
 }
 
 void Tgame::bodycheck() {
+    // Side 1's positions, four to a vector (a twelfth lane far away), so that
+    // one branch-free scan tells whether a man of side 0 meets anybody at all;
+    // most meet nobody. A man pushed in a contest meets the next ones from
+    // where he landed.
+    typedef int v4i __attribute__((vector_size(16)));
+    v4i vx[3], vy[3];
+    for (int j = 0; j < 12; ++j) {
+        vx[j / 4][j % 4] = j < 11 ? men[1][j].x : -1000;
+        vy[j / 4][j % 4] = j < 11 ? men[1][j].y : -1000;
+    }
     for (int i = 0; i < 11; ++i) {
         Tman& a = men[0][i];
         if (a.stun != 0) continue;
+        v4i within{};
+        for (int v = 0; v < 3; ++v) {
+            const v4i dx = vx[v] - a.x, dy = vy[v] - a.y;
+            within |= (dx > -6) & (dx < 6) & (dy > -6) & (dy < 6);
+        }
+        if ((within[0] | within[1] | within[2] | within[3]) == 0) continue;
         for (int j = 0; j < 11; ++j) {
             Tman& b = men[1][j];
             if (b.stun != 0 || !menmeet(a, b)) continue;
@@ -115,6 +133,8 @@ void Tgame::bodycheck() {
             if (rb < ra) {
                 toward(b, pos(a), (rb - ra) / 2 + 1);
                 settle(b);
+                vx[j / 4][j % 4] = b.x;
+                vy[j / 4][j % 4] = b.y;
                 if (j != 0) b.stun = 45;
             } else if (ra < rb) {
                 toward(a, pos(b), (ra - rb) / 2 + 1);
@@ -132,9 +152,13 @@ void Tgame::bodycheck() {
 
 void Tgame::keepinpitch(int side) {
     for (Tman& m : men[side]) {
-        m.fx = std::clamp(m.fx, double{pitch::kMinX}, double{pitch::kMaxX});
-        m.fy = std::clamp(m.fy, double{pitch::kMinY}, double{pitch::kMaxY});
-        settle(m);
+        // Every movement has already brought the whole-unit position up to
+        // date; only a man off the pitch needs putting back.
+        if (m.fx < pitch::kMinX || m.fx > pitch::kMaxX || m.fy < pitch::kMinY || m.fy > pitch::kMaxY) {
+            m.fx = std::clamp(m.fx, double{pitch::kMinX}, double{pitch::kMaxX});
+            m.fy = std::clamp(m.fy, double{pitch::kMinY}, double{pitch::kMaxY});
+            settle(m);
+        }
     }
 }
 

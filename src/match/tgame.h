@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "match/flight.h"
 #include "match/tkick.h"
 #include "match/tman.h"
 
@@ -30,6 +31,9 @@ public:
     // A match between two clubs (side 0 first), ready for its first tick. The
     // world's generator is re-seeded from its seed source.
     Tgame(World& world, int club0, int club1);
+    // The same with the home side given (0, 1 or -1 for none) instead of taken
+    // from the first division's match day: friendlies and the tool.
+    Tgame(World& world, int club0, int club1, int home);
     // A match between two prepared sides with no clubs behind them (no
     // substitutions, no bench bookkeeping, no goal files): for rule tests and
     // tools. `home` is the home side, or -1.
@@ -91,6 +95,7 @@ private:
     World* world_ = nullptr;
     Rng& rng_;
     int home_ = -1;
+    Lookahead lookahead_;  // the defending keeper's forecast of the ball
     bool finished_ = false;
     bool booked_ = false;  // the benches' bookkeeping is done
 

@@ -6,6 +6,7 @@
 #include <array>
 #include <string>
 
+#include "match/flight.h"
 #include "match/geometry.h"
 #include "match/tman.h"
 #include "util/random.h"
@@ -56,6 +57,7 @@ public:
     int deviation = 0;    // degrees; the random turn of the last touch
     bool kicked = false;  // keeps a kicker off his own kick until it has left him
     std::string commentary;
+    std::array<int, 2> shots{};  // shots taken by each side, for the match figures
 
     // This tick's men (read only: the kick never moves a man) and ball.
     void setup(const Tmteam& side0, const Tmteam& side1, const ballstate& b);
@@ -86,6 +88,8 @@ public:
     // The man on the ball this tick, or nullptr.
     const Tman* kicker() const { return kicker_; }
     int kickerIndex() const { return kickerIndex_; }
+    // The direction of flight kept from the last flight step.
+    const Heading& heading() const { return heading_; }
     // Puts a man on the ball for the kick rules (the touch normally does this).
     void setkicker(int side, int man);
 
@@ -94,11 +98,7 @@ private:
     const Tmteam* men_[2] = {nullptr, nullptr};
     const Tman* kicker_ = nullptr;
     int kickerIndex_ = -1;
-    // The direction of flight as a unit vector, kept while the angle is unchanged
-    // or only turned by the spin, so that a tick needs no trigonometry.
-    double dirAngle_ = 0, dirCos_ = 1, dirSin_ = 0;
-    double spinOf_ = 0, spinCos_ = 1, spinSin_ = 0;
-    int turns_ = 0;  // turns since the direction was last computed exactly
+    Heading heading_;
 
     const Tmteam& own() const { return *men_[kickside]; }
     const Tmteam& opp() const { return *men_[1 - kickside]; }

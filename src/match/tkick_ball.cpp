@@ -133,39 +133,7 @@ void Tkick::possession() {
 }
 
 void Tkick::flight() {
-    if (ball.angle != dirAngle_ || turns_ >= 64) {
-        turns_ = 0;
-        dirAngle_ = ball.angle;
-        dirCos_ = std::cos(ball.angle);
-        dirSin_ = std::sin(ball.angle);
-    }
-    ball.fx += dirCos_ * ball.speed;
-    ball.fy += dirSin_ * ball.speed;
-    ball.x = roundEven(ball.fx);
-    ball.y = roundEven(ball.fy);
-    ball.z += ball.vz;
-    if (ball.z > 0) {
-        ball.vz -= kGravity;
-    } else {
-        ball.z = 0;
-        ball.vz = 0;
-        ball.speed *= kFriction;
-    }
-    if (ball.spin != 0) {
-        // Turn the kept direction by the spin instead of recomputing it.
-        if (ball.spin != spinOf_) {
-            spinOf_ = ball.spin;
-            spinCos_ = std::cos(ball.spin);
-            spinSin_ = std::sin(ball.spin);
-        }
-        const double c = dirCos_ * spinCos_ - dirSin_ * spinSin_;
-        const double s = dirSin_ * spinCos_ + dirCos_ * spinSin_;
-        ball.angle += ball.spin;
-        dirAngle_ = ball.angle;
-        dirCos_ = c;
-        dirSin_ = s;
-        ++turns_;
-    }
+    advance(ball, heading_);
 }
 
 }  // namespace vm

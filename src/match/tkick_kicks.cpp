@@ -167,6 +167,7 @@ void Tkick::shootkick() {
     const int lift = rng_.Random(err);
     launch(5, 0.5 + (power - err) / 500.0, 10 + lift / 3.0, 0);
     say("はシュート");
+    shots[kickside] += 1;
 }
 
 void Tkick::clearkick() {
