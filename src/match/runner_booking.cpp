@@ -16,11 +16,14 @@ namespace vm {
 
 namespace {
 
+bool twodigits(const std::string& line, std::size_t at) {
+    return line[at] >= '0' && line[at] <= '9' && line[at + 1] >= '0' && line[at + 1] <= '9';
+}
+
 // A two-digit code of a goal line: a roster index of the club, or 99.
 int linecode(const std::string& line, std::size_t at, const Tteam& team, const std::string& file) {
-    const char a = line[at], b = line[at + 1];
-    if (a < '0' || a > '9' || b < '0' || b > '9') throw DataError("ゴールファイルが壊れています: " + file);
-    const int code = (a - '0') * 10 + (b - '0');
+    if (!twodigits(line, at)) throw DataError("ゴールファイルが壊れています: " + file);
+    const int code = (line[at] - '0') * 10 + (line[at + 1] - '0');
     if (code != 99 && code > team.playerhigh()) throw DataError("ゴールファイルが壊れています: " + file);
     return code;
 }
@@ -38,9 +41,8 @@ void goalfile(World& world, int division, int fixture) {
         Tteam& team = world.team(clubno);
         // Check every line before anything is booked.
         for (const std::string& line : lines) {
-            if (line.size() != 4 && line.size() != 6)
+            if ((line.size() != 4 && line.size() != 6) || !twodigits(line, 0))
                 throw DataError("ゴールファイルが壊れています: " + name);
-            linecode(line, 0, team, name);
             const int scorer = linecode(line, 2, team, name);
             if (line.size() == 6 && (scorer == 99 || linecode(line, 4, team, name) == 99))
                 throw DataError("ゴールファイルが壊れています: " + name);

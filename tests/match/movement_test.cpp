@@ -9,6 +9,7 @@
 #include "match/tatk.h"
 #include "match/tdf.h"
 #include "sides.h"
+#include "util/random.h"
 
 namespace vm {
 namespace {
@@ -192,6 +193,47 @@ TEST_F(DefendFixture, TheKeeperReadsTheBallsFlight) {
     own[0].basex = 0;
     defend(500, 240);
     EXPECT_DOUBLE_EQ(own[0].fx, 25.75);
+}
+
+}  // namespace
+}  // namespace vm
+
+namespace vm {
+namespace {
+
+TEST(Walking, PitchRoundingTakesHalvesToTheEvenNeighbour) {
+    EXPECT_EQ(roundPitch(2.5), 2);
+    EXPECT_EQ(roundPitch(3.5), 4);
+    EXPECT_EQ(roundPitch(-2.5), -2);
+    EXPECT_EQ(roundPitch(-0.5), 0);
+    EXPECT_EQ(roundPitch(0.49999999999999994), 0);
+    EXPECT_EQ(roundPitch(630.5000000001), 631);
+    EXPECT_EQ(roundPitch(-7.2), -7);
+}
+
+TEST(Marking, TheNearestManOfEveryOpponentIsTheFirstOfTheNearest) {
+    Rng rng(9);
+    for (int round = 0; round < 200; ++round) {
+        std::array<int, 11> ox, oy;
+        Tmteam opp;
+        for (int i = 0; i < 11; ++i) {
+            // A coarse grid, so that equal distances are common.
+            ox[i] = 10 + 20 * rng.Random(32);
+            oy[i] = 10 + 20 * rng.Random(24);
+            opp[i].x = 10 + 20 * rng.Random(32);
+            opp[i].y = 10 + 20 * rng.Random(24);
+        }
+        const auto got = nearestmen(ox, oy, opp);
+        for (int j = 1; j < 11; ++j) {
+            int best = 0;
+            for (int i = 1; i < 11; ++i) {
+                if (distance(ox[i], oy[i], opp[j].x, opp[j].y) <
+                    distance(ox[best], oy[best], opp[j].x, opp[j].y))
+                    best = i;
+            }
+            ASSERT_EQ(got[j - 1], best) << "round " << round << " opponent " << j;
+        }
+    }
 }
 
 }  // namespace
