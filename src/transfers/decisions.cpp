@@ -93,6 +93,12 @@ OwnerDecision Ttrade::decision(int record) const {
     return d;
 }
 
+void Ttrade::requireanswers() const {
+    if (!opendecisions.empty())
+        throw TradeStateError(
+            "まだ答えていない移籍オファーがあります。すべてのオファーに答えてから移籍を実行してください");
+}
+
 void Ttrade::closedecision(int record) {
     auto it = std::find(opendecisions.begin(), opendecisions.end(), record);
     if (it == opendecisions.end()) throw TradeStateError("この選手へのオファーには答えられません");

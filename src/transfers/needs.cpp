@@ -56,14 +56,6 @@ NeedTarget target(const std::string& key) {
     return {kind, need, threshold(kind, need)};
 }
 
-int cellnumber(const Grid& g, int col, int row) {
-    const std::string& s = g.cell(col, row);
-    std::size_t used = 0;
-    const int v = std::stoi(s, &used);
-    if (used != s.size()) throw std::logic_error("candidate cell holds no number: " + s);
-    return v;
-}
-
 // The rows a search of this kind may look at; the ordering puts them first.
 bool scanned(int kind, int code) {
     switch (kind) {
@@ -139,17 +131,17 @@ void Ttrade::kindsearch(int kind) {
     Grid& g = candidates;
     order(g, kind);
     for (int r = 1; r < g.rowCount(); ++r) {
-        const int code = cellnumber(g, kMarketAt, r);
+        const int code = cellnumber(g.cell(kMarketAt, r));
         if (!scanned(kind, code)) break;
         if (kind == 5 && code == 0) continue;  // keepers do not play in the back line
-        const Tplayer* p = playerat(cellnumber(g, kMarketOwner, r), cellnumber(g, kMarketIndex, r));
+        const Tplayer* p = playerat(cellnumber(g.cell(kMarketOwner, r)), cellnumber(g.cell(kMarketIndex, r)));
         if (p == nullptr) throw std::logic_error("candidate row names no player");
         candidatecheck(score(kind, *p), r);
     }
 }
 
 bool Ttrade::candidatecheck(int score, int row) {
-    const int price = cellnumber(candidates, kMarketValue, row);
+    const int price = cellnumber(candidates.cell(kMarketValue, row));
     if (score < bestscore) return false;
     if (score == bestscore && price >= bestprice) return false;
     const std::string key = candidates.cell(kMarketOwner, row) + "," + candidates.cell(kMarketIndex, row);

@@ -35,6 +35,16 @@ std::optional<KeyParts> parsekey(std::string_view key) {
     return KeyParts{number(key.substr(0, 2)), number(key.substr(3))};
 }
 
+int cellnumber(const std::string& cell) {
+    try {
+        std::size_t used = 0;
+        const int v = std::stoi(cell, &used);
+        if (used == cell.size()) return v;
+    } catch (const std::exception&) {
+    }
+    throw std::logic_error("market cell holds no number: " + cell);
+}
+
 std::string pricetext(int price) {
     return pad(limit(price, 0, kMaxPrice), 6);
 }

@@ -27,6 +27,9 @@ std::string offerkey(int owner, int index);
 // The parts of a key of exactly that form; nothing for anything else.
 std::optional<KeyParts> parsekey(std::string_view key);
 
+// A whole number written by the market into one of its table cells.
+int cellnumber(const std::string& cell);
+
 // A price as six digits, limited to 0..999999 so the record keeps its width.
 std::string pricetext(int price);
 

@@ -35,16 +35,6 @@ void fillrow(Grid& g, int row, const std::string& owner, const Tplayer& p, int o
     g.rows().at(row).cells = std::move(cells);
 }
 
-int cellnumber(const std::string& s) {
-    try {
-        std::size_t used = 0;
-        const int v = std::stoi(s, &used);
-        if (used == s.size()) return v;
-    } catch (const std::exception&) {
-    }
-    throw std::logic_error("market cell holds no number: " + s);
-}
-
 }  // namespace
 
 Ttrade::Ttrade(World& world) : world_(&world) {

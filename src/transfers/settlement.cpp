@@ -18,9 +18,7 @@ int contested(int price) {
 }  // namespace
 
 void Ttrade::resolve() {
-    if (!opendecisions.empty())
-        throw TradeStateError(
-            "まだ答えていない移籍オファーがあります。すべてのオファーに答えてから移籍を実行してください");
+    requireanswers();
     moves.clear();
     for (int round = 1; round <= 3; ++round) resolveround(round);
     for (auto& list : clubofferlist) list.clear();

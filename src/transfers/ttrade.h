@@ -113,6 +113,8 @@ public:
     void pricehike(int record);
     bool pricechanged(const std::string& key, const std::string& shown) const;
     OwnerDecision decision(int record) const;
+    // Throws TradeStateError while an offer for one of the user's players is unanswered.
+    void requireanswers() const;
     void acceptoffer(int record);
     void refuseoffer(int record);
 

@@ -79,7 +79,7 @@ void movedecide(World& world, TradeChoices& choices) {
 
 void playermove(World& world, TradeChoices& choices, Grid& results) {
     Ttrade& t = engine(world);
-    if (!t.opendecisions.empty()) t.resolve();  // refuses with the user's message
+    t.requireanswers();
     // The log must be there before any money moves.
     readtradelog(world);
     t.resolve();

@@ -120,10 +120,5 @@ TEST_F(OffseasonTest, AMissingLogLeavesTheClubAsItWas) {
     EXPECT_EQ(trade().pool.size(), pool);
 }
 
-TEST_F(OffseasonTest, NeedsAnOpenWindow) {
-    world->trade.reset();
-    EXPECT_THROW(c().offseason(), std::logic_error);
-}
-
 }  // namespace
 }  // namespace vm::test
