@@ -8,6 +8,7 @@
 #include "league/savefiles.h"
 #include "league/versus.h"
 #include "save/save_support.h"
+#include "transfers/ttrade.h"
 #include "util/cp932.h"
 #include "util/errors.h"
 
@@ -140,6 +141,14 @@ TEST_F(SaveGameTest, ASaveThatCouldNotBeLoadedIsNeverWritten) {
     game->team(5).roster.resize(10);  // a club no season could use
     EXPECT_THROW(save(*game, file), DataError);
     EXPECT_EQ(readBytes(file), before);
+}
+
+TEST_F(SaveGameTest, NoSaveIsMadeWhileATransferWindowIsOpen) {
+    // Its free agents and offers are no part of a saved game; saving would lose them.
+    const fs::path file = savePath(*game, "window");
+    game->trade = std::make_unique<Ttrade>(*game);
+    EXPECT_THROW(save(*game, file), DataError);
+    EXPECT_FALSE(fs::exists(file));
 }
 
 class DamagedSaveTest : public SaveGameTest {
