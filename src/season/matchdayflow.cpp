@@ -1,0 +1,81 @@
+// The match-day driver: what the two clicks of a match day do to the world.
+#include "season/matchdayflow.h"
+
+#include <stdexcept>
+
+#include "league/tleague.h"
+#include "league/world.h"
+#include "match/runner.h"
+#include "transfers/window.h"
+
+namespace vm {
+
+MatchDayFlow::MatchDayFlow(World& world) : world_(world) {
+    nextstep_ = world.leagues[0] && world.leagues[1] ? 1 : 0;
+}
+
+MatchDayFlow::Step MatchDayFlow::click() {
+    ++nextstep_;
+    switch (nextstep_) {
+        case 1: return Step::trade;
+        case 2: return Step::automatch;
+        case 3: return Step::next;
+        default: return Step::none;
+    }
+}
+
+bool MatchDayFlow::totrade(bool yes) {
+    if (nextstep_ != 1 || world_.leagues[0])
+        throw std::logic_error("the transfer window opens between seasons");
+    if (!yes) {
+        nextstep_ = 0;
+        return false;
+    }
+    try {
+        tradeopen(world_);
+    } catch (...) {
+        nextstep_ = 0;
+        throw;
+    }
+    return true;
+}
+
+void MatchDayFlow::toautomatch(bool skip, const Pacing& pacing) {
+    if (nextstep_ != 2 || prepared_)
+        throw std::logic_error("a match day is prepared once, on the first click");
+    runningleague(world_, 1);
+    runningleague(world_, 2);
+    prepared_ = true;
+    skip_ = skip;
+
+    world_.team(0).training();
+    for (int c = 1; c < kClubCount; ++c) {
+        Tteam& club = world_.team(c);
+        club.autoselect();
+        club.formationload();
+        club.training();
+    }
+    prematch(world_, 1);
+    prematch(world_, 2);
+    if (!skip) return;  // the live view plays the fixtures in step with the user's match
+
+    int fill = 0;
+    for (int d = 1; d <= 2; ++d) {
+        for (int j = 0; j < kHeadlessSteps; ++j) {
+            matchday(world_, d, true, 4 * j);
+            if (pacing.events) pacing.events();
+            if (j % kPauseEvery == 0 && pacing.pause) pacing.pause();
+            if (j % kProgressEvery == 0) {
+                ++fill;
+                if (pacing.progress) pacing.progress(fill);
+            }
+        }
+    }
+}
+
+bool MatchDayFlow::tonext() {
+    if (nextstep_ != 3 || !prepared_) throw std::logic_error("the match day has not been prepared");
+    return !skip_;
+}
+
+}  // namespace vm

@@ -1,0 +1,60 @@
+// The main screen's "ＮＥＸＴ" button without the screen: between seasons it
+// opens the transfer window, during a season it plays a match day in two
+// clicks (the preparation and the headless run, then the hand-over to the live
+// view or the news). The screen calls one step per click and redraws.
+#pragma once
+
+#include "season/coach.h"
+
+namespace vm {
+
+class World;
+
+// The question asked before the transfer window opens.
+inline constexpr const char* kTradeQuestion = "移籍期間終了までセーブできません。準備はよろしいですか？";
+// The refusal of saving, exporting and leaving once a match day is under way.
+inline constexpr const char* kNotNowText = "現在この機能は使用できません";
+
+// Steps of the headless run of one division, and how often the window is paced.
+inline constexpr int kHeadlessSteps = 13501;
+inline constexpr int kPauseEvery = 30;
+inline constexpr int kProgressEvery = 270;
+
+class MatchDayFlow {
+public:
+    enum class Step { none, trade, automatch, next };
+
+    // The state the main screen opens in: step 1 while a season runs (the next
+    // click plays a match day), step 0 between seasons (the next click opens
+    // the transfer window).
+    explicit MatchDayFlow(World& world);
+
+    int nextstep() const { return nextstep_; }
+    // Saving and the versus export are allowed only before a match day starts.
+    bool cansave() const { return nextstep_ < 2; }
+    // A click on "ＮＥＸＴ": the step counter advances and names what is due.
+    Step click();
+
+    // Step 1, with the answer to kTradeQuestion. Yes opens the transfer window
+    // (the engine and every club's clear-out) and returns true; No puts the
+    // counter back so that the next click asks again. Should the window fail
+    // to open, the counter is put back too and the error passed on.
+    bool totrade(bool yes);
+    // Step 2: every club's training, the computer clubs' line-ups and
+    // formations, both divisions' preparation and, when skipping, all ten
+    // fixtures of the match day without a view.
+    void toautomatch(bool skip, const Pacing& pacing = {});
+    // Step 3: true when the match is watched (the live view opens), false when
+    // the news follows at once.
+    bool tonext();
+
+    bool skipping() const { return skip_; }
+
+private:
+    World& world_;
+    int nextstep_ = 0;
+    bool skip_ = false;
+    bool prepared_ = false;
+};
+
+}  // namespace vm

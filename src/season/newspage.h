@@ -1,0 +1,67 @@
+// What one page of the news shows: the title, the message lines, the table
+// and the goal boxes, and which of the page's own controls are offered. The
+// news screen lays it out; the flow fills it.
+#pragma once
+
+#include <array>
+#include <string>
+#include <vector>
+
+#include "league/tleague.h"
+#include "players/tteam.h"
+#include "util/grid.h"
+
+namespace vm {
+
+enum class PageKind {
+    opening,      // the caster's welcome
+    results,      // a division's results of the match day
+    table,        // a division's table
+    scorers,      // a division's scorer ranking
+    assists,      // a division's assist ranking
+    opponent,     // the next opponent's predicted line-up
+    injuries,     // the injury news
+    replacement,  // Division 2's last club and the versus clubs that may replace it
+    doctor,       // the doctor for next season
+    versus,       // the result of a versus match
+    trades,       // every transfer and retirement of the window
+    ourtrades,    // those involving club 0
+    youth,        // club 0's youth players for promotion
+    history,      // the club's past seasons (website)
+    offseason,    // the website between seasons
+    menu,         // the website's menu
+    end,          // the end of the programme
+};
+
+struct NewsPage {
+    PageKind kind = PageKind::opening;
+    int number = 0;    // the page counter the page was shown for (-1 on the website)
+    int division = 0;  // the division of a results, table or ranking page
+    std::string title;
+    std::vector<std::string> message;
+
+    bool tableVisible = false;
+    Grid table;
+    int fixedCols = 0;      // a fixed first column (shirt numbers)
+    int conditionCol = -1;  // the column whose figure colours the row, or -1
+
+    // Goal boxes by fixture (0..4) and side (0 left, 1 right), one line per goal.
+    bool goalsVisible = false;
+    std::array<std::array<std::vector<std::string>, 2>, kPairings> goals{};
+
+    // The opponent page: where the shirt numbers "01".."11" stand on the small pitch.
+    std::vector<Point> shirts;
+    // The replacement page: the versus files on offer (names without ".dat").
+    bool replacementOffered = false;
+    std::vector<std::string> versusFiles;
+    // The youth page: "TOPへ昇格" is offered.
+    bool youthOffered = false;
+    // The last match day's ranking pages fill the first-ranked rows' rank cell yellow.
+    bool leaders = false;
+    // The large caster picture and a message over the full width (start and end).
+    bool largeCaster = false;
+    // The end page: the title screen follows (after a versus match), else the main screen.
+    bool toTitle = false;
+};
+
+}  // namespace vm

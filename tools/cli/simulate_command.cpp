@@ -1,0 +1,147 @@
+// vellmora-tool simulate: whole seasons of a new game played without a
+// display, club 0 run by the plain coach. Prints each season's final tables,
+// promotions and relegations, rankings, transfers and goals; the same seed
+// prints the same text. The time each season took goes to stderr.
+#include <chrono>
+#include <cstdio>
+#include <iostream>
+#include <ostream>
+#include <stdexcept>
+
+#include "command.h"
+#include "league/newgame.h"
+#include "league/savegame.h"
+#include "league/world.h"
+#include "output.h"
+#include "season/career.h"
+#include "season/simplecoach.h"
+#include "workdir.h"
+
+namespace vm::cli {
+namespace {
+
+constexpr long long kMaxSeasons = 1000;
+
+std::string fixed2(double v) {
+    char buf[32];
+    std::snprintf(buf, sizeof buf, "%.2f", v);
+    return buf;
+}
+
+double meangoals(const SeasonSummary& s) {
+    return s.matches ? static_cast<double>(s.goals) / s.matches : 0.0;
+}
+
+std::string clubText(const World& w, int club) {
+    return w.team(club).name + "(" + std::to_string(club) + ")";
+}
+
+void printRanking(std::ostream& out, const char* what, int d, const std::vector<RankLine>& lines) {
+    out << "DIV" << d << " " << what << "\n";
+    for (const RankLine& r : lines)
+        out << "  " << r.rank << "位 " << r.count << " " << r.player << " (" << r.clubname << ")\n";
+}
+
+void printText(std::ostream& out, const World& w, const SeasonSummary& s) {
+    out << "=== " << s.year << "年目 ===\n";
+    for (int d = 1; d <= 2; ++d) {
+        out << "DIV" << d << " 最終順位: 順位,チーム,勝,分,負,得,失,得失,勝点\n";
+        int place = 0;
+        for (const TableLine& t : s.tables[d - 1])
+            out << "  " << ++place << "," << t.name << "," << t.wins << "," << t.draws << "," << t.losses
+                << "," << t.goalsfor << "," << t.against << "," << t.difference << "," << t.points << "\n";
+    }
+    out << "DIV1に昇格:";
+    for (int c : s.promoted) out << " " << clubText(w, c);
+    out << "\nDIV2に降格:";
+    for (int c : s.relegated) out << " " << clubText(w, c);
+    out << "\n";
+    for (int d = 1; d <= 2; ++d) {
+        printRanking(out, "得点ランキング", d, s.scorers[d - 1]);
+        printRanking(out, "アシストランキング", d, s.assists[d - 1]);
+    }
+    out << "移籍: " << s.transfers << "件  引退・放出: " << s.departures << "件\n";
+    if (s.replaced) out << "入れ替え: " << clubText(w, s.replaced) << "\n";
+    out << "試合数: " << s.matches << "  得点: " << s.goals << "  1試合の平均得点: " << fixed2(meangoals(s))
+        << "\n";
+}
+
+void printRankingJson(std::ostream& out, const std::vector<RankLine>& lines) {
+    out << "[";
+    for (std::size_t i = 0; i < lines.size(); ++i) {
+        const RankLine& r = lines[i];
+        out << (i ? "," : "") << "{\"rank\":" << r.rank << ",\"count\":" << r.count << ",\"club\":" << r.club
+            << ",\"player\":" << jsonString(r.player) << "}";
+    }
+    out << "]";
+}
+
+void printJson(std::ostream& out, const SeasonSummary& s) {
+    out << "{\"year\":" << s.year << ",\"tables\":[";
+    for (int d = 0; d < 2; ++d) {
+        out << (d ? "," : "") << "[";
+        for (std::size_t i = 0; i < s.tables[d].size(); ++i) {
+            const TableLine& t = s.tables[d][i];
+            out << (i ? "," : "") << "{\"club\":" << t.club << ",\"name\":" << jsonString(t.name)
+                << ",\"wins\":" << t.wins << ",\"draws\":" << t.draws << ",\"losses\":" << t.losses
+                << ",\"for\":" << t.goalsfor << ",\"against\":" << t.against << ",\"points\":" << t.points
+                << "}";
+        }
+        out << "]";
+    }
+    out << "],\"promoted\":[";
+    for (std::size_t i = 0; i < s.promoted.size(); ++i) out << (i ? "," : "") << s.promoted[i];
+    out << "],\"relegated\":[";
+    for (std::size_t i = 0; i < s.relegated.size(); ++i) out << (i ? "," : "") << s.relegated[i];
+    out << "],\"scorers\":[";
+    printRankingJson(out, s.scorers[0]);
+    out << ",";
+    printRankingJson(out, s.scorers[1]);
+    out << "],\"assists\":[";
+    printRankingJson(out, s.assists[0]);
+    out << ",";
+    printRankingJson(out, s.assists[1]);
+    out << "],\"transfers\":" << s.transfers << ",\"departures\":" << s.departures
+        << ",\"replaced\":" << s.replaced << ",\"matches\":" << s.matches << ",\"goals\":" << s.goals
+        << ",\"goalsPerMatch\":" << fixed2(meangoals(s)) << "}";
+}
+
+int runSimulate(const std::vector<std::string>& args, std::ostream& out) {
+    const auto seasons = intOption(args, "--seasons").value_or(1);
+    if (seasons < 1 || seasons > kMaxSeasons) throw std::invalid_argument("--seasons は 1 から 1000 です");
+    const bool json = flag(args, "--json");
+    const auto saveFile = option(args, "--save");
+
+    Workdir dir(args);
+    auto world = dir.world(args);
+    newgame(*world);
+    SimpleCoach coach;
+
+    if (json) out << "{\"seed\":" << *intOption(args, "--seed") << ",\"seasons\":[";
+    double total = 0;
+    for (long long n = 0; n < seasons; ++n) {
+        const auto start = std::chrono::steady_clock::now();
+        const SeasonSummary s = playseason(*world, coach);
+        const double seconds =
+            std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+        total += seconds;
+        if (!s.played) throw std::logic_error("the season was not played");
+        if (json) {
+            if (n) out << ",";
+            printJson(out, s);
+        } else {
+            printText(out, *world, s);
+        }
+        std::cerr << s.year << "年目: " << fixed2(seconds) << " 秒\n";
+    }
+    if (json) out << "]}\n";
+    std::cerr << "合計: " << fixed2(total) << " 秒 (1シーズン平均 " << fixed2(total / seasons) << " 秒)\n";
+    if (saveFile) save(*world, *saveFile);
+    return 0;
+}
+
+}  // namespace
+
+VM_COMMAND("simulate", "simulate --seed N [--seasons S] [--json] [--save FILE] [--data DIR]", runSimulate);
+
+}  // namespace vm::cli
