@@ -173,15 +173,6 @@ TEST_F(SeasonTest, AStaleRankFileDoesNotSurviveTheSeasonEnd) {
     EXPECT_EQ(readLines(scratch.path("data/tmp/00.rank")).size(), 10u);
 }
 
-TEST_F(SeasonTest, PrizeMoneyByDivisionAndPosition) {
-    const int d1[] = {1200, 1000, 900, 400, 400, 400, 400, 400, 400, 200};
-    const int d2[] = {700, 600, 300, 200, 200, 200, 200, 200, 200, 100};
-    for (int i = 0; i < kLeagueClubs; ++i) {
-        EXPECT_EQ(prizemoney(1, i), d1[i]);
-        EXPECT_EQ(prizemoney(2, i), d2[i]);
-    }
-}
-
 // Season mood ---------------------------------------------------------------------
 
 class MoodTest : public SeasonTest {

@@ -42,16 +42,6 @@ protected:
     }
 };
 
-TEST_F(LeagueTest, ANewDivisionHasItsClubsInListOrderAndNoRoundYet) {
-    auto d1 = make(1, {19, 12, 10, 11, 13, 14, 15, 16, 17, 18});
-    EXPECT_EQ(d1->division, 1);
-    EXPECT_EQ(d1->round, -1);
-    EXPECT_EQ(d1->clubOfRow(0), 19);
-    EXPECT_EQ(d1->names[1], "Club12");
-    for (int n = 0; n < kLeagueClubs; ++n)
-        for (int c = 1; c < 9; ++c) EXPECT_EQ(d1->table[n][c], 0);
-}
-
 TEST_F(LeagueTest, EveryPairMeetsOnceACycleAndTheCyclesRepeat) {
     std::set<std::vector<int>> firstRounds;
     for (int seed = 0; seed < 300; ++seed) {

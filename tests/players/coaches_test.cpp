@@ -5,7 +5,6 @@
 #include "league/world.h"
 #include "players/handmade.h"
 #include "support/scratch.h"
-#include "util/grid.h"
 
 namespace vm {
 namespace {
@@ -116,17 +115,6 @@ TEST_F(CoachTest, CoachesLoseATenthEachSeasonRoundingHalvesToEven) {
     EXPECT_EQ(club.coach[1], all(10));
     EXPECT_EQ(club.coach[2], all(11));  // 10.8
     EXPECT_EQ(club.coachpower, (Attrs{76, 68, 58, 11, 11, 77, 80}));
-}
-
-TEST_F(CoachTest, TheCoachTableShowsCoachesAndPower) {
-    setCoaches({1, 2, 3, 4, 5, 6, 7}, all(10), all(20));
-    Grid g;
-    club.coachgrid(g);
-    ASSERT_EQ(g.rowCount(), 5);
-    EXPECT_EQ(g.rowText(0), ",Spe,Str,Ctl,Sho,Dri,Pas,Cro");
-    EXPECT_EQ(g.rowText(1), "コーチ1,1,2,3,4,5,6,7");
-    EXPECT_EQ(g.rowText(3), "コーチ3,20,20,20,20,20,20,20");
-    EXPECT_EQ(g.rowText(4), "指導力,20,20,20,20,20,20,20");
 }
 
 TEST_F(CoachTest, InjuredVeteransLosePointsOnlyWellPastTheirPeak) {
