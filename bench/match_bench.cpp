@@ -17,6 +17,8 @@
 #include "league/tleague.h"
 #include "league/world.h"
 #include "match/runner.h"
+#include "match/tatk.h"
+#include "match/tdf.h"
 #include "match/tgame.h"
 
 namespace {
@@ -145,6 +147,75 @@ void BM_LiveFrame(benchmark::State& state) {
     state.counters["allocs_per_frame"] = static_cast<double>(ticking) / frames;
 }
 BENCHMARK(BM_LiveFrame)->Unit(benchmark::kMicrosecond)->Repetitions(5)->ReportAggregatesOnly(true);
+
+// The parts of a tick on a position from the middle of a real match.
+struct Midgame {
+    std::unique_ptr<Tgame> game;
+    Midgame() {
+        game = std::make_unique<Tgame>(*bench().world, 0, 12);
+        for (int counter = 4; counter <= 8000; counter += 4) game->gamestep(counter);
+    }
+};
+Midgame& midgame() {
+    static Midgame m;
+    return m;
+}
+
+void BM_Defend(benchmark::State& state) {
+    Tgame& g = *midgame().game;
+    for (auto _ : state) {
+        Tmteam own = g.men[0];
+        Tdf df(g.ball, Point{300, 200});
+        df.dfmove(own, g.men[1]);
+        benchmark::DoNotOptimize(own);
+    }
+}
+BENCHMARK(BM_Defend);
+
+void BM_Attack(benchmark::State& state) {
+    Tgame& g = *midgame().game;
+    for (auto _ : state) {
+        Tmteam own = g.men[0];
+        Tatk atk({g.ball.x, g.ball.y});
+        atk.atkmove(own, g.men[1]);
+        benchmark::DoNotOptimize(own);
+    }
+}
+BENCHMARK(BM_Attack);
+
+void BM_CopySide(benchmark::State& state) {
+    Tgame& g = *midgame().game;
+    for (auto _ : state) {
+        Tmteam own = g.men[0];
+        benchmark::DoNotOptimize(own);
+    }
+}
+BENCHMARK(BM_CopySide);
+
+void BM_Nearest(benchmark::State& state) {
+    Tgame& g = *midgame().game;
+    std::array<int, 11> ox, oy;
+    for (int i = 0; i < 11; ++i) {
+        ox[i] = g.men[0][i].x;
+        oy[i] = g.men[0][i].y;
+    }
+    for (auto _ : state) {
+        auto n = nearestmen(ox, oy, g.men[1]);
+        benchmark::DoNotOptimize(n);
+    }
+}
+BENCHMARK(BM_Nearest);
+
+void BM_Tick(benchmark::State& state) {
+    Tgame& g = *midgame().game;
+    int counter = 8000;
+    for (auto _ : state) {
+        counter += 4;
+        if (counter >= 54000) counter = 8004;
+        g.gamestep(counter);
+    }
+}
+BENCHMARK(BM_Tick);
 
 }  // namespace
 }  // namespace vm

@@ -4,6 +4,8 @@
 
 #include <cstdlib>
 
+#include "match/walks.h"
+
 namespace vm {
 
 Tatk::Tatk(Point ballpos) {
@@ -47,6 +49,7 @@ void Tatk::atkmove(Tmteam& own, const Tmteam& opp) {
     const Tman& oppkeeper = opp[0];
     const int k = own[0].basex;
 
+    Walks walks;
     // The chaser: the free, active man nearest the ball.
     int chaser = -1;
     int best = 2000 * 2000;
@@ -60,16 +63,16 @@ void Tatk::atkmove(Tmteam& own, const Tmteam& opp) {
     }
     if (chaser >= 0) {
         free[chaser] = false;
-        toward(own[chaser], b, own[chaser].speed);
+        walks.order(chaser, b.x, b.y, own[chaser].speed);
     }
 
     for (int i = 0; i < 11; ++i) {
         Tman& m = own[i];
         if (!free[i] || m.stun != 0) continue;
         aim = roleaim(m.role, m.basex, m.basey, k, oppkeeper);
-        toward(m, aim, m.speed);
+        walks.order(i, aim.x, aim.y, m.speed);
     }
-    for (Tman& m : own) settle(m);
+    walks.walk(own);
 }
 
 }  // namespace vm

@@ -7,6 +7,7 @@
 #include "match/tdf.h"
 
 #include "match/flight.h"
+#include "match/walks.h"
 
 #include <algorithm>
 #include <cmath>
@@ -30,31 +31,33 @@ std::array<int, 10> nearestmen(const std::array<int, 11>& ox, const std::array<i
     // so the first of equally near men stays.
     typedef float v4f __attribute__((vector_size(16)));
     typedef int v4i __attribute__((vector_size(16)));
-    constexpr int kVectors = 3;  // 12 lanes for opponents 1..10
-    v4f px[kVectors], py[kVectors], nd[kVectors];
-    v4i nearest[kVectors];
-    for (int v = 0; v < kVectors; ++v) {
-        for (int l = 0; l < 4; ++l) {
-            const int j = 4 * v + l + 1;
-            px[v][l] = j < 11 ? static_cast<float>(opp[j].x) : 0.0f;
-            py[v][l] = j < 11 ? static_cast<float>(opp[j].y) : 0.0f;
-        }
-        const v4f dx = px[v] - static_cast<float>(ox[0]), dy = py[v] - static_cast<float>(oy[0]);
+    alignas(16) float px[12] = {}, py[12] = {};
+    for (int j = 0; j < 10; ++j) {
+        px[j] = static_cast<float>(opp[j + 1].x);
+        py[j] = static_cast<float>(opp[j + 1].y);
+    }
+    v4f vx[3], vy[3], nd[3];
+    v4i nearest[3] = {};
+    __builtin_memcpy(vx, px, sizeof vx);
+    __builtin_memcpy(vy, py, sizeof vy);
+    for (int v = 0; v < 3; ++v) {
+        const v4f dx = vx[v] - static_cast<float>(ox[0]), dy = vy[v] - static_cast<float>(oy[0]);
         nd[v] = dx * dx + dy * dy;
-        nearest[v] = v4i{};
     }
     for (int i = 1; i < 11; ++i) {
         const float x = static_cast<float>(ox[i]), y = static_cast<float>(oy[i]);
-        for (int v = 0; v < kVectors; ++v) {
-            const v4f dx = px[v] - x, dy = py[v] - y;
+        for (int v = 0; v < 3; ++v) {
+            const v4f dx = vx[v] - x, dy = vy[v] - y;
             const v4f d = dx * dx + dy * dy;
             const v4i closer = d < nd[v];
-            nearest[v] = (nearest[v] & ~closer) | (i & closer);
-            nd[v] = d < nd[v] ? d : nd[v];
+            nearest[v] = closer ? i : nearest[v];
+            nd[v] = closer ? d : nd[v];
         }
     }
+    alignas(16) int out[12];
+    __builtin_memcpy(out, nearest, sizeof out);
     std::array<int, 10> result;
-    for (int j = 0; j < 10; ++j) result[j] = nearest[j / 4][j % 4];
+    for (int j = 0; j < 10; ++j) result[j] = out[j];
     return result;
 }
 
@@ -62,6 +65,7 @@ void Tdf::dfmove(Tmteam& own, const Tmteam& opp) {
     const Point b{ball.x, ball.y};
     const Point g = base(own[0]);
     const int shifty = (b.y - 240) / 2;
+    Walks walks;
 
     std::array<int, 11> ox, oy;  // own men where the tick began
     for (int i = 0; i < 11; ++i) {
@@ -79,7 +83,7 @@ void Tdf::dfmove(Tmteam& own, const Tmteam& opp) {
             free[i] = true;
         } else {
             const int tx = pointtoward({m.basex, g.y}, g, 50).x;
-            toward(m, tx, m.basey + shifty, m.speed);
+            walks.order(i, tx, m.basey + shifty, m.speed);
         }
     }
 
@@ -95,7 +99,7 @@ void Tdf::dfmove(Tmteam& own, const Tmteam& opp) {
         }
     }
     if (winner >= 0) {
-        toward(own[winner], b, own[winner].speed);
+        walks.order(winner, b.x, b.y, own[winner].speed);
         free[winner] = false;
     }
 
@@ -105,11 +109,12 @@ void Tdf::dfmove(Tmteam& own, const Tmteam& opp) {
         const Point f = forecast();
         const double gb = distance(g, b);
         if (gb < 100) {
-            toward(keeper, f, keeper.speed);
+            walks.order(0, f.x, f.y, keeper.speed);
         } else if (distance(g, f) < 100) {
-            toward(keeper, ox[0], f.y, keeper.speed);
+            walks.order(0, ox[0], f.y, keeper.speed);
         } else {
-            toward(keeper, pointtoward(g, b, gb / 5), keeper.speed);
+            const Point p = pointtoward(g, b, gb / 5);
+            walks.order(0, p.x, p.y, keeper.speed);
         }
     }
 
@@ -118,7 +123,7 @@ void Tdf::dfmove(Tmteam& own, const Tmteam& opp) {
     for (int j = 0; j < 10; ++j) {
         const int n = nearest[j];
         if (free[n]) {
-            toward(own[n], opp[j + 1].x, opp[j + 1].y, own[n].speed);
+            walks.order(n, opp[j + 1].x, opp[j + 1].y, own[n].speed);
             free[n] = false;
         }
     }
@@ -127,9 +132,9 @@ void Tdf::dfmove(Tmteam& own, const Tmteam& opp) {
     const int shiftx = (b.x - g.x) / 4;
     for (int i = 1; i < 11; ++i) {
         Tman& m = own[i];
-        if (free[i]) toward(m, m.basex + shiftx, m.basey + shifty, m.speed);
+        if (free[i]) walks.order(i, m.basex + shiftx, m.basey + shifty, m.speed);
     }
-    for (Tman& m : own) settle(m);
+    walks.walk(own);
 }
 
 }  // namespace vm

@@ -8,6 +8,7 @@
 #include "match/homeside.h"
 #include "match/tatk.h"
 #include "match/tdf.h"
+#include "match/walks.h"
 
 namespace vm {
 
@@ -94,14 +95,15 @@ void Tgame::teammove(int side) {
 
 void Tgame::regroup(int side) {
     Tmteam& team = men[side];
-    Tman& keeper = team[0];
+    const Tman& keeper = team[0];
+    Walks walks;
     if (std::abs(ball.x - keeper.basex) > 99) {
-        toward(keeper, base(keeper), keeper.speed);
+        walks.order(0, keeper.basex, keeper.basey, keeper.speed);
     } else {
-        toward(keeper, ball.x, ball.y, keeper.speed);
+        walks.order(0, ball.x, ball.y, keeper.speed);
     }
-    for (int i = 1; i < 11; ++i) toward(team[i], base(team[i]), team[i].speed);
-    for (Tman& m : team) settle(m);
+    for (int i = 1; i < 11; ++i) walks.order(i, team[i].basex, team[i].basey, team[i].speed);
+    walks.walk(team);
 }
 
 void Tgame::bodycheck() {

@@ -157,10 +157,9 @@ void Tgame::goalrecord(int scoring) {
         line += pad(scorer, 2);
     }
     scorertext += sm.name;
-    kick.commentary.clear();
-    kick.commentary += scorertext;
-    kick.commentary += "が決めた";
 
+    // The commentary is built in place: it has room for any line.
+    kick.commentary.clear();
     if (kick.prev.side == s) {
         const int helper = kick.prev.man;
         const Tman& hm = men[s][helper];
@@ -171,12 +170,12 @@ void Tgame::goalrecord(int scoring) {
         } else {
             line += pad(helper, 2);
         }
-        std::string said = pad(helper + 1, 2);
-        said += hm.name;
-        said += "のアシストから";
-        said += kick.commentary;
-        kick.commentary = said;
+        kick.commentary += pad(helper + 1, 2);
+        kick.commentary += hm.name;
+        kick.commentary += "のアシストから";
     }
+    kick.commentary += scorertext;
+    kick.commentary += "が決めた";
     goallist[s].push_back(line);
 }
 

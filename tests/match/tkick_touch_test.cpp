@@ -136,6 +136,17 @@ TEST_F(KickFixture, ControlByADefendingSideTurnsItToAttack) {
     EXPECT_EQ(kick.last, (ManRef{1, 4}));
 }
 
+TEST_F(KickFixture, ControlByTheAttackingSideLeadsToAKickAndKeepsTheModes) {
+    away[4] = man(300, 240);
+    putBall(300, 240, 0, 0.3);
+    std::array<int, 2> modes{1, 2};
+    tick(modes);
+    ASSERT_EQ(kick.event, touch::controlled(1));
+    EXPECT_EQ(modes, (std::array<int, 2>{1, 2}));
+    EXPECT_EQ(kick.last, (ManRef{1, 4}));
+    EXPECT_GT(ball.speed, 0);  // midfield: a pass or a dribble push
+}
+
 TEST_F(KickFixture, ADeflectionKeepsTheModesAndTurnsTheBall) {
     home[5] = man(300, 240);
     home[5].control = 1;  // Random(1) = 0: no pace taken off, turned by 3 degrees

@@ -80,6 +80,17 @@ int playOne(const std::vector<std::string>& args, std::ostream& out) {
     return 0;
 }
 
+// Which kick the commentary last called: 0 shot, 1 cross, 2 clearance, 3 other.
+int lastKick(const std::string& said) {
+    auto ends = [&](const std::string& tail) {
+        return said.size() >= tail.size() && said.compare(said.size() - tail.size(), tail.size(), tail) == 0;
+    };
+    if (ends("はシュート")) return 0;
+    if (ends("はクロスを入れた")) return 1;
+    if (ends("がクリア")) return 2;
+    return 3;
+}
+
 int playMany(const std::vector<std::string>& args, std::ostream& out, long long count) {
     if (count <= 0) throw std::invalid_argument("--stats には 1 以上の試合数を指定してください");
     Workdir dir(args);
@@ -93,16 +104,24 @@ int playMany(const std::vector<std::string>& args, std::ostream& out, long long 
     long long wins0 = 0, draws = 0, wins1 = 0, goalless = 0, subs = 0;
     int most = 0;
     double seconds = 0;
+    std::array<long long, 4> afterKick{};  // the last kick called before each goal
     for (long long m = 0; m < count; ++m) {
         const int a = static_cast<int>(pick() % kClubCount);
         int b = static_cast<int>(pick() % (kClubCount - 1));
         if (b >= a) ++b;
         Tgame game(*world, a, b, home);
+        std::string said = game.kick.commentary;
         const auto start = std::chrono::steady_clock::now();
+        int scoreBefore = 0;
         for (int counter = 4; counter <= kFullTime; counter += 4) {
             game.gamestep(counter);
             game.autosub(0);
             game.autosub(1);
+            if (game.goals(0) + game.goals(1) != scoreBefore) {
+                scoreBefore = game.goals(0) + game.goals(1);
+                ++afterKick[lastKick(said)];
+            }
+            said = game.kick.commentary;  // before the next tick's goal overwrites it
         }
         seconds += std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
         ticks += kFullTime / 4;
@@ -131,6 +150,8 @@ int playMany(const std::vector<std::string>& args, std::ostream& out, long long 
     out << "アシスト付きの得点: " << (goals ? 100.0 * assisted / goals : 0) << "%\n";
     out << "オウンゴール: " << owngoals << "\n";
     out << "シュート: " << shots << "  (1試合平均 " << shots / n << ")\n";
+    out << "得点の前のキック: シュート " << afterKick[0] << ", クロス " << afterKick[1] << ", クリア "
+        << afterKick[2] << ", その他 " << afterKick[3] << "\n";
     out << "交代: " << subs << "\n";
     out << "1秒あたりの平均ティック数: " << std::setprecision(0) << (seconds > 0 ? ticks / seconds : 0)
         << "\n";
