@@ -1,0 +1,103 @@
+// The main screen's "ＮＥＸＴ" without the screen: the transfer question
+// between seasons, the two clicks of a match day with the headless run and its
+// pacing, and the plain coach's youth rule.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+#include "season/matchdayflow.h"
+#include "season/news_fixture.h"
+#include "season/simplecoach.h"
+
+namespace vm {
+namespace {
+namespace fs = std::filesystem;
+using test::NewsTest;
+
+TEST_F(NewsTest, BetweenSeasonsTheFirstClickAsksForTheWindowUntilTheAnswerIsYes) {
+    MatchDayFlow main(*world);
+    EXPECT_EQ(main.nextstep(), 0);
+    EXPECT_EQ(main.click(), MatchDayFlow::Step::trade);
+    EXPECT_FALSE(main.totrade(false));
+    EXPECT_EQ(main.nextstep(), 0);
+    EXPECT_FALSE(world->trade);
+
+    EXPECT_EQ(main.click(), MatchDayFlow::Step::trade);
+    EXPECT_TRUE(main.totrade(true));
+    ASSERT_TRUE(world->trade);
+    EXPECT_TRUE(fs::exists(tmp("trade.txt")));
+}
+
+TEST_F(NewsTest, SkippingPlaysAllTenFixturesAndPacesTheWindow) {
+    season(0);
+    MatchDayFlow main(*world);
+    EXPECT_EQ(main.nextstep(), 1);
+    EXPECT_TRUE(main.cansave());
+    EXPECT_EQ(main.click(), MatchDayFlow::Step::automatch);
+    EXPECT_FALSE(main.cansave());
+
+    int events = 0, pauses = 0, progress = 0, fill = 0;
+    Pacing pacing{[&] { ++events; }, [&] { ++pauses; },
+                  [&](int f) {
+                      ++progress;
+                      fill = f;
+                  }};
+    main.toautomatch(true, pacing);
+    EXPECT_EQ(events, 2 * kHeadlessSteps);
+    EXPECT_EQ(pauses, 2 * 451);
+    EXPECT_EQ(progress, 2 * 51);
+    EXPECT_EQ(fill, 102);
+    for (const auto& league : world->leagues) {
+        for (const auto& row : league->table)
+            EXPECT_EQ(row[Tleague::cWins] + row[Tleague::cDraws] + row[Tleague::cLosses], 1);
+        for (const auto& slot : league->matchslots) EXPECT_FALSE(slot);
+    }
+    EXPECT_TRUE(fs::exists(tmp("240")));
+    EXPECT_THROW(main.toautomatch(true), std::logic_error);  // once a match day
+
+    EXPECT_EQ(main.click(), MatchDayFlow::Step::next);
+    EXPECT_FALSE(main.tonext());
+}
+
+TEST_F(NewsTest, WatchingLeavesEveryFixtureToTheLiveView) {
+    season(0);
+    const int before = world->team(3).roster[0]->rating;
+    MatchDayFlow main(*world);
+    main.click();
+    int events = 0;
+    main.toautomatch(false, Pacing{[&] { ++events; }, {}, {}});
+    EXPECT_EQ(events, 0);
+    EXPECT_GT(world->team(3).roster[0]->rating, before);  // the players were prepared
+    for (const auto& league : world->leagues)
+        for (const auto& row : league->table) EXPECT_EQ(row[Tleague::cWins] + row[Tleague::cDraws], 0);
+    main.click();
+    EXPECT_TRUE(main.tonext());
+}
+
+TEST_F(NewsTest, ThePlainCoachPromotesExactlyWhomTheComputerRuleWould) {
+    Tteam& club = world->team(0);
+    club.youth.clear();
+    for (int k = 0; k < 6; ++k) club.youthmake();
+    club.youth[1]->ability = {89, 89, 89, 89, 89, 89, 89};
+    club.youth[4]->ability[6] = club.roster[6]->ability[6] + 10;
+    club.youth[4]->age = 17;
+    std::vector<bool> verdict;
+    for (int k = 0; k < 6; ++k) verdict.push_back(computerwouldpromote(club, k));
+    EXPECT_TRUE(verdict[1]);
+    EXPECT_TRUE(verdict[4]);
+    EXPECT_EQ(club.youth.size(), 6u);  // asking changes nothing
+
+    std::vector<Tplayer*> expected;
+    for (int k = 0; k < 6; ++k)
+        if (verdict[k]) expected.push_back(club.youth[k].get());
+    club.autoyouth();
+    std::vector<Tplayer*> promoted;
+    for (const auto& p : club.roster)
+        if (std::find(expected.begin(), expected.end(), p.get()) != expected.end())
+            promoted.push_back(p.get());
+    EXPECT_EQ(promoted.size(), expected.size());
+    EXPECT_EQ(club.youth.size(), 6u - expected.size());
+}
+
+}  // namespace
+}  // namespace vm
