@@ -163,7 +163,8 @@ TEST_F(ClubTest, BinaryFormRoundTripsByteForByte) {
     EXPECT_EQ(copy.injured.size(), 1u);
     EXPECT_EQ(copy.roster.size(), 17u);
     EXPECT_EQ(copy.popularity, 3);  // not stored
-    for (std::size_t i = 0; i < club.roster.size(); ++i) EXPECT_EQ(copy.roster[i]->name, club.roster[i]->name);
+    for (std::size_t i = 0; i < club.roster.size(); ++i)
+        EXPECT_EQ(copy.roster[i]->name, club.roster[i]->name);
     OutStream again;
     copy.teamsave(again);
     EXPECT_EQ(again.bytes(), out.bytes());
@@ -173,7 +174,8 @@ TEST_F(ClubTest, BinaryFormRoundTripsByteForByte) {
 struct Bytes {
     std::string s;
     void i32(std::int32_t v) {
-        for (int k = 0; k < 4; ++k) s.push_back(static_cast<char>((static_cast<std::uint32_t>(v) >> (8 * k)) & 0xFF));
+        for (int k = 0; k < 4; ++k)
+            s.push_back(static_cast<char>((static_cast<std::uint32_t>(v) >> (8 * k)) & 0xFF));
     }
     void str(const std::string& utf8) {
         const std::string cp = toCp932(utf8);
@@ -182,11 +184,12 @@ struct Bytes {
     }
     void player(const std::string& name, int at, int mood) {
         str(name);
-        for (int v : {27, at, 1, 300, 5, 2, 1, -3, 26, mood, 0}) i32(v);  // age at leg rating games goals assists form peak mood injury
-        for (int k = 0; k < 7; ++k) i32(30 + k);  // ability
-        for (int k = 0; k < 7; ++k) i32(100 + k);  // exp
+        for (int v : {27, at, 1, 300, 5, 2, 1, -3, 26, mood, 0})
+            i32(v);  // age at leg rating games goals assists form peak mood injury
+        for (int k = 0; k < 7; ++k) i32(30 + k);     // ability
+        for (int k = 0; k < 7; ++k) i32(100 + k);    // exp
         for (int k = 0; k < 7; ++k) i32(1 + k % 4);  // talent
-        for (int k = 0; k < 7; ++k) i32(20 + k);  // lastability
+        for (int k = 0; k < 7; ++k) i32(20 + k);     // lastability
         str("/1*3**");
     }
 };
