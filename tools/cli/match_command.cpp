@@ -1,5 +1,6 @@
 // vellmora-tool match: one headless match between two clubs of a new game,
 // or the figures of many matches of random pairings.
+#include <algorithm>
 #include <chrono>
 #include <iomanip>
 #include <ostream>
@@ -97,18 +98,28 @@ int playMany(const std::vector<std::string>& args, std::ostream& out, long long 
     auto world = dir.world(args);
     newgame(*world);
     const int home = homeOption(args);
+    // Pairings among all twenty clubs, or within one division as the league plays them.
+    std::vector<int> pool;
+    if (const auto d = intOption(args, "--division")) {
+        if (*d != 1 && *d != 2) throw std::invalid_argument("--division は 1 か 2 です");
+        pool = world->kanri.clubsOf(static_cast<int>(*d));
+    } else {
+        for (int k = 0; k < kClubCount; ++k) pool.push_back(k);
+    }
+    const auto size = static_cast<unsigned>(pool.size());
     // The pairings come from their own generator so that they do not disturb the matches'.
     std::mt19937 pick(static_cast<std::uint32_t>(*intOption(args, "--seed")));
 
     long long goals = 0, assisted = 0, owngoals = 0, shots = 0, ticks = 0;
     long long wins0 = 0, draws = 0, wins1 = 0, goalless = 0, subs = 0;
-    int most = 0;
+    int most = 0, mostOneSide = 0, doubleDigits = 0;
     double seconds = 0;
     std::array<long long, 4> afterKick{};  // the last kick called before each goal
     for (long long m = 0; m < count; ++m) {
-        const int a = static_cast<int>(pick() % kClubCount);
-        int b = static_cast<int>(pick() % (kClubCount - 1));
-        if (b >= a) ++b;
+        const unsigned ia = pick() % size;
+        unsigned ib = pick() % (size - 1);
+        if (ib >= ia) ++ib;
+        const int a = pool[ia], b = pool[ib];
         Tgame game(*world, a, b, home);
         std::string said = game.kick.commentary;
         const auto start = std::chrono::steady_clock::now();
@@ -129,6 +140,8 @@ int playMany(const std::vector<std::string>& args, std::ostream& out, long long 
         const int g0 = game.goals(0), g1 = game.goals(1);
         goals += g0 + g1;
         most = std::max(most, g0 + g1);
+        mostOneSide = std::max({mostOneSide, g0, g1});
+        doubleDigits += std::max(g0, g1) >= 10;
         wins0 += g0 > g1;
         draws += g0 == g1;
         wins1 += g0 < g1;
@@ -145,7 +158,8 @@ int playMany(const std::vector<std::string>& args, std::ostream& out, long long 
     const double n = static_cast<double>(count);
     out << std::fixed << std::setprecision(2);
     out << "試合数: " << count << "\n";
-    out << "1試合の平均得点: " << goals / n << "  (最多 " << most << ", 0-0 " << goalless << ")\n";
+    out << "1試合の平均得点: " << goals / n << "  (最多 " << most << ", 1チームの最多 " << mostOneSide
+        << ", 0-0 " << goalless << ", 10点以上 " << doubleDigits << ")\n";
     out << "ホーム勝ち/引き分け/アウェー勝ち: " << wins0 << " / " << draws << " / " << wins1 << "\n";
     out << "アシスト付きの得点: " << (goals ? 100.0 * assisted / goals : 0) << "%\n";
     out << "オウンゴール: " << owngoals << "\n";
@@ -165,9 +179,9 @@ int runMatch(const std::vector<std::string>& args, std::ostream& out) {
 
 }  // namespace
 
-VM_COMMAND(
-    "match",
-    "match --seed N --home A --away B [--round R] [--commentary] | match --seed N --stats M [--round R]",
-    runMatch);
+VM_COMMAND("match",
+           "match --seed N --home A --away B [--round R] [--commentary] | match --seed N --stats M [--round "
+           "R] [--division D]",
+           runMatch);
 
 }  // namespace vm::cli
