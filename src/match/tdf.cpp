@@ -74,15 +74,19 @@ void Tdf::dfmove(Tmteam& own, const Tmteam& opp) {
     }
 
     // 1. Men goal-side of the ball are available; the others run back first.
+    // The band between the goal line and the ball over the full width: a man
+    // whose square (half-width 3) meets it is goal-side of the ball.
     const bool atgoal = std::abs(b.x - g.x) <= 50;
-    const Box band{std::min(g.x, b.x), 0, std::max(g.x, b.x), pitch::kHeight};
+    const int bandleft = std::min(g.x, b.x), bandright = std::max(g.x, b.x);
     for (int i = 1; i < 11; ++i) {
         Tman& m = own[i];
         if (m.stun > 0) continue;
-        if (atgoal || boxmeet(manbox(ox[i], oy[i]), band)) {
+        if (atgoal ||
+            (ox[i] - 3 < bandright && bandleft < ox[i] + 3 && oy[i] - 3 < pitch::kHeight && 0 < oy[i] + 3)) {
             free[i] = true;
         } else {
-            const int tx = pointtoward({m.basex, g.y}, g, 50).x;
+            // 50 units goal-side of his formation x (straight along x, so exact).
+            const int tx = m.basex + (g.x < m.basex ? -50 : 50);
             walks.order(i, tx, m.basey + shifty, m.speed);
         }
     }
@@ -106,14 +110,14 @@ void Tdf::dfmove(Tmteam& own, const Tmteam& opp) {
     // 3. The goalkeeper reads the ball's flight.
     Tman& keeper = own[0];
     if (keeper.stun == 0) {
+        // Distances below 100 compared as whole squared distances, exactly.
         const Point f = forecast();
-        const double gb = distance(g, b);
-        if (gb < 100) {
+        if (distance2(g.x, g.y, b.x, b.y) < 100 * 100) {
             walks.order(0, f.x, f.y, keeper.speed);
-        } else if (distance(g, f) < 100) {
+        } else if (distance2(g.x, g.y, f.x, f.y) < 100 * 100) {
             walks.order(0, ox[0], f.y, keeper.speed);
         } else {
-            const Point p = pointtoward(g, b, gb / 5);
+            const Point p = pointtoward(g, b, distance(g, b) / 5);
             walks.order(0, p.x, p.y, keeper.speed);
         }
     }

@@ -155,12 +155,13 @@ void Tgame::bodycheck() {
 void Tgame::keepinpitch(int side) {
     for (Tman& m : men[side]) {
         // Every movement has already brought the whole-unit position up to
-        // date; only a man off the pitch needs putting back.
-        if (m.fx < pitch::kMinX || m.fx > pitch::kMaxX || m.fy < pitch::kMinY || m.fy > pitch::kMaxY) {
-            m.fx = std::clamp(m.fx, double{pitch::kMinX}, double{pitch::kMaxX});
-            m.fy = std::clamp(m.fy, double{pitch::kMinY}, double{pitch::kMaxY});
-            settle(m);
-        }
+        // date; a man whose whole-unit position lies well inside the lines
+        // has his exact one inside too, and only a man off the pitch needs
+        // putting back.
+        if (m.x > pitch::kMinX && m.x < pitch::kMaxX && m.y > pitch::kMinY && m.y < pitch::kMaxY) continue;
+        m.fx = std::clamp(m.fx, double{pitch::kMinX}, double{pitch::kMaxX});
+        m.fy = std::clamp(m.fy, double{pitch::kMinY}, double{pitch::kMaxY});
+        settle(m);
     }
 }
 
