@@ -12,6 +12,7 @@
 #include "league/world.h"
 #include "season/career.h"
 #include "season/newspage.h"
+#include "transfers/ttrade.h"
 #include "util/textfile.h"
 
 namespace vm::test {
@@ -40,6 +41,10 @@ public:
                         ASSERT_TRUE(a >= 10 && a <= 89)
                             << when << ": " << p->name << " of club " << c << " has " << a;
         }
+        if (w_.trade)
+            for (const auto& p : w_.trade->pool)
+                for (int a : p->ability)
+                    ASSERT_TRUE(a >= 10 && a <= 89) << when << ": free agent " << p->name;
     }
 
     // After a match day's fixtures: every division's table adds up.
