@@ -41,10 +41,9 @@ public:
                         ASSERT_TRUE(a >= 10 && a <= 89)
                             << when << ": " << p->name << " of club " << c << " has " << a;
         }
-        if (w_.trade)
-            for (const auto& p : w_.trade->pool)
-                for (int a : p->ability)
-                    ASSERT_TRUE(a >= 10 && a <= 89) << when << ": free agent " << p->name;
+        if (!w_.trade) return;
+        for (const auto& p : w_.trade->pool)
+            for (int a : p->ability) ASSERT_TRUE(a >= 10 && a <= 89) << when << ": free agent " << p->name;
     }
 
     // After a match day's fixtures: every division's table adds up.
