@@ -25,39 +25,51 @@ Point Tdf::forecast() const {
 
 std::array<int, 10> nearestmen(const std::array<int, 11>& ox, const std::array<int, 11>& oy,
                                const Tmteam& opp) {
-    // One sweep over the own men for all opponents at once, four opponents to
-    // a vector. Squared distances of pitch points are whole numbers far below
-    // 2^24, so they are exact in single precision; strictly nearer replaces,
-    // so the first of equally near men stays.
-    typedef float v4f __attribute__((vector_size(16)));
-    typedef int v4i __attribute__((vector_size(16)));
-    alignas(16) float px[12] = {}, py[12] = {};
+    // Each own man i is scored by the key (squared distance x 16 + i): the
+    // smallest key is the nearest man, and among equally near men the first,
+    // exactly as a scan that replaces only on strictly nearer. Squared
+    // distances of positions on and around the pitch stay below 2^22, so the
+    // keys are exact whole numbers in 32 bits.
+    std::array<int, 10> result;
+#if defined(__SSE2__)
+    // Four opponents to a vector as (x, y) pairs of 16-bit lanes, so one
+    // multiply-add gives four squared distances at once (two far lanes unused).
+    alignas(16) short pxy[24] = {};
     for (int j = 0; j < 10; ++j) {
-        px[j] = static_cast<float>(opp[j + 1].x);
-        py[j] = static_cast<float>(opp[j + 1].y);
+        pxy[2 * j] = static_cast<short>(opp[j + 1].x);
+        pxy[2 * j + 1] = static_cast<short>(opp[j + 1].y);
     }
-    v4f vx[3], vy[3], nd[3];
-    v4i nearest[3] = {};
-    __builtin_memcpy(vx, px, sizeof vx);
-    __builtin_memcpy(vy, py, sizeof vy);
-    for (int v = 0; v < 3; ++v) {
-        const v4f dx = vx[v] - static_cast<float>(ox[0]), dy = vy[v] - static_cast<float>(oy[0]);
-        nd[v] = dx * dx + dy * dy;
-    }
-    for (int i = 1; i < 11; ++i) {
-        const float x = static_cast<float>(ox[i]), y = static_cast<float>(oy[i]);
+    __m128i vxy[3], best[3];
+    for (int v = 0; v < 3; ++v) vxy[v] = _mm_load_si128(reinterpret_cast<const __m128i*>(pxy) + v);
+    for (int i = 0; i < 11; ++i) {
+        const __m128i me = _mm_set1_epi32(
+            static_cast<int>((static_cast<unsigned>(oy[i]) << 16) | (static_cast<unsigned>(ox[i]) & 0xffff)));
+        const __m128i index = _mm_set1_epi32(i);
+#pragma GCC unroll 3
         for (int v = 0; v < 3; ++v) {
-            const v4f dx = vx[v] - x, dy = vy[v] - y;
-            const v4f d = dx * dx + dy * dy;
-            const v4i closer = d < nd[v];
-            nearest[v] = closer ? i : nearest[v];
-            nd[v] = closer ? d : nd[v];
+            const __m128i d = _mm_sub_epi16(vxy[v], me);
+            const __m128i key = _mm_or_si128(_mm_slli_epi32(_mm_madd_epi16(d, d), 4), index);
+            if (i == 0) {
+                best[v] = key;
+            } else {
+                const __m128i smaller = _mm_cmplt_epi32(key, best[v]);
+                best[v] = _mm_or_si128(_mm_and_si128(smaller, key), _mm_andnot_si128(smaller, best[v]));
+            }
         }
     }
-    alignas(16) int out[12];
-    __builtin_memcpy(out, nearest, sizeof out);
-    std::array<int, 10> result;
-    for (int j = 0; j < 10; ++j) result[j] = out[j];
+    alignas(16) int keys[12];
+    for (int v = 0; v < 3; ++v) _mm_store_si128(reinterpret_cast<__m128i*>(keys) + v, best[v]);
+    for (int j = 0; j < 10; ++j) result[j] = keys[j] & 15;
+#else
+    for (int j = 0; j < 10; ++j) {
+        int best = 0;
+        for (int i = 0; i < 11; ++i) {
+            const int key = distance2(ox[i], oy[i], opp[j + 1].x, opp[j + 1].y) * 16 + i;
+            if (i == 0 || key < best) best = key;
+        }
+        result[j] = best & 15;
+    }
+#endif
     return result;
 }
 
