@@ -122,9 +122,12 @@ bool Tgame::anycontact() const {
     v8s meet{};
     for (const Tman& b : men[1]) {
         const short bx = static_cast<short>(b.x), by = static_cast<short>(b.y);
+        // Two men meet when the larger of |dx| and |dy| is below 6: one
+        // comparison instead of four.
         for (int v = 0; v < 2; ++v) {
             const v8s dx = ax[v] - bx, dy = ay[v] - by;
-            meet |= (dx > -6) & (dx < 6) & (dy > -6) & (dy < 6);
+            const v8s adx = dx > -dx ? dx : -dx, ady = dy > -dy ? dy : -dy;
+            meet |= (adx > ady ? adx : ady) < 6;
         }
     }
     long long words[2];
