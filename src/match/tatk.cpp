@@ -16,8 +16,12 @@ Tatk::Tatk(Point ballpos) {
     free.fill(true);
 }
 
-Point Tatk::roleaim(int role, int bx, int by, int k, const Tman& oppkeeper) const {
-    const int b_x = ball.x, b_y = ball.y;
+namespace {
+
+// The body of Tatk::roleaim, forced inline so the per-man loop of atkmove
+// makes no call for each of its ten men.
+[[gnu::always_inline]] inline Point aimfor(int b_x, int b_y, int role, int bx, int by, int k,
+                                           const Tman& oppkeeper) {
     const int ox = oppkeeper.x, obx = oppkeeper.basex, oby = oppkeeper.basey;
     // Never deeper than his own formation spot.
     auto notdeeper = [&](int x) { return std::abs(k - x) < std::abs(k - bx) ? bx : x; };
@@ -42,6 +46,12 @@ Point Tatk::roleaim(int role, int bx, int by, int k, const Tman& oppkeeper) cons
         case 6: return {b_x + (obx - b_x) / 2, shifty};
         default: return {bx, by};
     }
+}
+
+}  // namespace
+
+Point Tatk::roleaim(int role, int bx, int by, int k, const Tman& oppkeeper) const {
+    return aimfor(ball.x, ball.y, role, bx, by, k, oppkeeper);
 }
 
 void Tatk::atkmove(Tmteam& own, const Tmteam& opp) {
@@ -69,7 +79,7 @@ void Tatk::atkmove(Tmteam& own, const Tmteam& opp) {
     for (int i = 0; i < 11; ++i) {
         Tman& m = own[i];
         if (!free[i] || m.stun != 0) continue;
-        aim = roleaim(m.role, m.basex, m.basey, k, oppkeeper);
+        aim = aimfor(b.x, b.y, m.role, m.basex, m.basey, k, oppkeeper);
         walks.order(i, aim.x, aim.y, m.speed);
     }
     walks.walk(own);
