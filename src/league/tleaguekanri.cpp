@@ -1,6 +1,8 @@
 #include "league/tleaguekanri.h"
 
 #include <charconv>
+#include <cstdio>
+#include <string_view>
 
 #include "util/arith.h"
 #include "util/grid.h"
@@ -18,10 +20,17 @@ Tleaguekanri::Tleaguekanri() {
 }
 
 int Tleaguekanri::divof(int k) const {
-    const std::string key = pad(k, 2);
-    for (const auto& piece : splitCommas(div2list))
-        if (piece == key) return 2;
-    return 1;
+    // Asked for every value a player gets, so it reads the list in place.
+    char buf[16];
+    const int n = std::snprintf(buf, sizeof buf, "%.2d", k);
+    const std::string_view key(buf, static_cast<std::size_t>(n));
+    std::string_view rest = div2list;
+    while (true) {
+        const std::size_t comma = rest.find(',');
+        if (rest.substr(0, comma) == key) return 2;
+        if (comma == std::string_view::npos) return 1;
+        rest.remove_prefix(comma + 1);
+    }
 }
 
 std::vector<int> Tleaguekanri::clubsOf(int division) const {
