@@ -19,21 +19,6 @@ namespace {
 
 constexpr const char* kHistory = "data/tmp/history.txt";
 
-// The lines of a text image: CR LF or LF ends, the last line may lack one.
-std::vector<std::string_view> splitLines(std::string_view bytes) {
-    std::vector<std::string_view> lines;
-    std::size_t start = 0;
-    while (start < bytes.size()) {
-        std::size_t end = bytes.find('\n', start);
-        if (end == std::string_view::npos) end = bytes.size();
-        std::size_t len = end - start;
-        if (len > 0 && bytes[start + len - 1] == '\r') --len;
-        lines.push_back(bytes.substr(start, len));
-        start = end + 1;
-    }
-    return lines;
-}
-
 // What a load replaces, kept until the whole file has been read so that a
 // failure puts everything back as it was.
 class Undo {

@@ -38,19 +38,13 @@ std::vector<std::string> readLinesBlock(InStream& s, const char* what) {
     const int n = s.readCount(kMaxStreamString, what);
     const std::string_view bytes = s.readBytes(static_cast<std::size_t>(n));
     std::vector<std::string> lines;
-    std::size_t start = 0;
-    while (start < bytes.size()) {
-        std::size_t end = bytes.find('\n', start);
-        if (end == std::string_view::npos) end = bytes.size();
-        std::size_t len = end - start;
-        if (len > 0 && bytes[start + len - 1] == '\r') --len;
+    for (std::string_view line : splitLines(bytes)) {
         if (lines.size() == kMaxRankingLines) throw FormatError(std::string(what) + " の行数が多すぎます");
         try {
-            lines.push_back(fromCp932(bytes.substr(start, len)));
+            lines.push_back(fromCp932(line));
         } catch (const EncodingError&) {
             throw FormatError(std::string(what) + " の文字コードが正しくありません");
         }
-        start = end + 1;
     }
     return lines;
 }

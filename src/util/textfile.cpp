@@ -23,19 +23,25 @@ std::string readBytes(const fs::path& file) {
     return std::move(ss).str();
 }
 
+std::vector<std::string_view> splitLines(std::string_view bytes) {
+    std::vector<std::string_view> lines;
+    std::size_t start = 0;
+    while (start < bytes.size()) {
+        std::size_t end = bytes.find('\n', start);
+        if (end == std::string_view::npos) end = bytes.size();
+        std::size_t len = end - start;
+        if (len > 0 && bytes[start + len - 1] == '\r') --len;
+        lines.push_back(bytes.substr(start, len));
+        start = end + 1;
+    }
+    return lines;
+}
+
 std::vector<std::string> readLines(const fs::path& file) {
     const std::string bytes = readBytes(file);
     std::vector<std::string> lines;
-    std::size_t start = 0;
     try {
-        while (start < bytes.size()) {
-            std::size_t end = bytes.find('\n', start);
-            if (end == std::string::npos) end = bytes.size();
-            std::size_t len = end - start;
-            if (len > 0 && bytes[start + len - 1] == '\r') --len;
-            lines.push_back(fromCp932(std::string_view(bytes).substr(start, len)));
-            start = end + 1;
-        }
+        for (std::string_view line : splitLines(bytes)) lines.push_back(fromCp932(line));
     } catch (const EncodingError&) {
         throw DataError(file.generic_string() + " の文字コードが正しくありません");
     }

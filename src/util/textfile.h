@@ -8,6 +8,9 @@
 
 namespace vm {
 
+// The lines of a text image: CR LF or LF ends, the last line may lack one.
+std::vector<std::string_view> splitLines(std::string_view bytes);
+
 // Reads every line (CR LF or LF ends; the last line may lack one). Throws
 // DataError naming the file when it cannot be opened or decoded.
 std::vector<std::string> readLines(const std::filesystem::path& file);
