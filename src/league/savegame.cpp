@@ -95,6 +95,10 @@ void finishLoad(World& w) {
 std::string saveImage(const World& w) {
     std::vector<std::string> history;
     if (fs::exists(w.path(kHistory))) history = readLines(w.path(kHistory));
+    return saveImage(w, history);
+}
+
+std::string saveImage(const World& w, const std::vector<std::string>& history) {
     try {
         OutStream s;
         s.writeInt(kFileFormat);

@@ -16,6 +16,8 @@ class World;
 // data/tmp/history.txt (none when the file is missing). Throws DataError when
 // a text cannot be held in code page 932.
 std::string saveImage(const World& w);
+// The same with the history lines given rather than read from the working folder.
+std::string saveImage(const World& w, const std::vector<std::string>& history);
 
 // Reads a saved game's bytes into the world: clubs, league manager and
 // divisions; the players' values are recomputed and an open transfer window
