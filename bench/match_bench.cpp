@@ -18,6 +18,7 @@
 #include "league/world.h"
 #include "match/runner.h"
 #include "match/tatk.h"
+#include "match/scans.h"
 #include "match/tdf.h"
 #include "match/tgame.h"
 

@@ -10,11 +10,6 @@
 
 namespace vm {
 
-// For each opponent 1..10, the index of the own man (0..10, at the given
-// positions) nearest to him; the first of equally near men.
-std::array<int, 10> nearestmen(const std::array<int, 11>& ox, const std::array<int, 11>& oy,
-                               const Tmteam& opp);
-
 class Tdf {
 public:
     explicit Tdf(const ballstate& b) : ball(b) {}

@@ -6,6 +6,7 @@
 
 #include "league/world.h"
 #include "match/homeside.h"
+#include "match/scans.h"
 #include "match/tatk.h"
 #include "match/tdf.h"
 #include "match/walks.h"
@@ -107,41 +108,14 @@ void Tgame::regroup(int side) {
 }
 
 bool Tgame::anycontact() const {
-    // All 121 pairs at once: side 0's men in sixteen 16-bit lanes (the last
-    // five far away), one sweep per man of side 1. Positions stay within a few
-    // hundred units of the pitch, well inside 16 bits.
-    typedef short v8s __attribute__((vector_size(16)));
-    alignas(16) short px[16], py[16];
-    for (int i = 0; i < 16; ++i) {
-        px[i] = static_cast<short>(i < 11 ? men[0][i].x : -10000);
-        py[i] = static_cast<short>(i < 11 ? men[0][i].y : -10000);
-    }
-    v8s ax[2], ay[2];
-    __builtin_memcpy(ax, px, sizeof ax);
-    __builtin_memcpy(ay, py, sizeof ay);
-    v8s meet{};
-    for (const Tman& b : men[1]) {
-        const short bx = static_cast<short>(b.x), by = static_cast<short>(b.y);
-        // Two men meet when the larger of |dx| and |dy| is below 6: one
-        // comparison instead of four.
-        for (int v = 0; v < 2; ++v) {
-            const v8s dx = ax[v] - bx, dy = ay[v] - by;
-            const v8s adx = dx > -dx ? dx : -dx, ady = dy > -dy ? dy : -dy;
-            meet |= (adx > ady ? adx : ady) < 6;
-        }
-    }
-    long long words[2];
-    __builtin_memcpy(words, &meet, sizeof words);
-    return (words[0] | words[1]) != 0;
+    return vm::anycontact(men[0], men[1]);
 }
 
 void Tgame::bodycheck() {
     // When nobody meets anybody no contest can push anyone into a meeting.
     if (anycontact()) contests();
     for (Tmteam& team : men) {
-        for (Tman& m : team) {
-            if (m.stun > 0) m.stun -= 1;
-        }
+        for (Tman& m : team) m.stun -= m.stun > 0;
     }
 }
 
@@ -186,12 +160,11 @@ void Tgame::contests() {
 }
 
 void Tgame::keepinpitch(int side) {
-    for (Tman& m : men[side]) {
-        // Every movement has already brought the whole-unit position up to
-        // date; a man whose whole-unit position lies well inside the lines
-        // has his exact one inside too, and only a man off the pitch needs
-        // putting back.
-        if (m.x > pitch::kMinX && m.x < pitch::kMaxX && m.y > pitch::kMinY && m.y < pitch::kMaxY) continue;
+    // Every movement has already brought the whole-unit positions up to date;
+    // a man whose whole-unit position lies well inside the lines has his exact
+    // one inside too, and only a man off the pitch needs putting back.
+    for (unsigned off = offpitch(men[side]); off != 0; off &= off - 1) {
+        Tman& m = men[side][__builtin_ctz(off)];
         m.fx = std::clamp(m.fx, double{pitch::kMinX}, double{pitch::kMaxX});
         m.fy = std::clamp(m.fy, double{pitch::kMinY}, double{pitch::kMaxY});
         settle(m);

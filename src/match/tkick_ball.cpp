@@ -4,6 +4,7 @@
 #include <cmath>
 #include <cstdlib>
 
+#include "match/scans.h"
 #include "match/tkick.h"
 
 namespace vm {
@@ -79,15 +80,13 @@ void Tkick::ballstep(std::array<int, 2>& modes) {
 
 void Tkick::touchcheck() {
     if (ball.z > kUntouchable) return;
+    // The first man of side 0, then of side 1, whose square meets the ball's.
     int side = -1, index = -1;
-    for (int s = 0; s < 2 && side < 0; ++s) {
-        const Tmteam& team = *men_[s];
-        for (int i = 0; i < 11; ++i) {
-            if (meetsball(team[i], ball.x, ball.y)) {
-                side = s;
-                index = i;
-                break;
-            }
+    for (int s = 0; s < 2; ++s) {
+        if (const unsigned at = inbox(*men_[s], ball.x - 4, ball.y - 4, ball.x + 4, ball.y + 4)) {
+            side = s;
+            index = __builtin_ctz(at);
+            break;
         }
     }
     if (side < 0) return;

@@ -8,7 +8,8 @@
 
 namespace vm {
 
-// One man on the pitch.
+// One man on the pitch. x, y and fx, fy stay side by side: the walking step
+// and the scans read and write them as pairs.
 struct Tman {
     std::string name;
     int x = 0, y = 0;          // whole-unit position (rounded fx, fy)

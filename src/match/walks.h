@@ -1,7 +1,7 @@
 // A side's walking orders for one tick, carried out together. Within one
 // movement step every man walks at most once and the choices are made on the
 // positions the men had when the step began, so the walks can wait until the
-// end and be done two men at a time.
+// end.
 #pragma once
 
 #include <array>
@@ -17,48 +17,44 @@
 namespace vm {
 
 struct Walks {
-    // Twelve lanes: eleven men and one that never walks.
-    alignas(16) std::array<double, 12> tx{}, ty{}, step{};
+    std::array<int, 22> target;  // (x, y) of man i at 2i, 2i + 1
+    std::array<double, 11> step;
+    unsigned ordered = 0;  // bit i: man i has an order
 
     // Man i walks `d` toward (x, y) this step.
     void order(int i, int x, int y, double d) {
-        tx[i] = x;
-        ty[i] = y;
+        target[2 * i] = x;
+        target[2 * i + 1] = y;
         step[i] = d;
+        ordered |= 1u << i;
     }
 
-    // Every man with an order takes his step (as `toward` would), and every
-    // whole-unit position catches up with the exact one.
+    // Every man with an order takes his step (as `toward` would: the full
+    // step, along +x when he stands on his target), and every whole-unit
+    // position catches up with the exact one.
     void walk(Tmteam& team) const {
-        typedef double v2d __attribute__((vector_size(16)));
-        typedef long long v2l __attribute__((vector_size(16)));
-        for (int i = 0; i < 12; i += 2) {
-            const bool pair = i + 1 < 11;
-            const v2d fx = {team[i].fx, pair ? team[i + 1].fx : 0.0};
-            const v2d fy = {team[i].fy, pair ? team[i + 1].fy : 0.0};
-            const v2d d = {step[i], step[i + 1]};
-            const v2d dx = v2d{tx[i], tx[i + 1]} - fx;
-            const v2d dy = v2d{ty[i], ty[i + 1]} - fy;
-            const v2d l2 = dx * dx + dy * dy;
+        for (int i = 0; i < 11; ++i) {
+            Tman& m = team[i];
 #if defined(__SSE2__)
-            const v2d len = _mm_sqrt_pd(l2);
-#else
-            const v2d len = {std::sqrt(l2[0]), std::sqrt(l2[1])};
-#endif
-            // On the target itself the step goes along +x.
-            const v2l still = len == 0;
-            const v2d safe = still ? v2d{1.0, 1.0} : len;
-            const v2d k = d / safe;
-            const v2d nx = fx + (still ? d : k * dx);
-            const v2d ny = fy + (still ? v2d{} : k * dy);
-            team[i].fx = nx[0];
-            team[i].fy = ny[0];
-            settle(team[i]);
-            if (pair) {
-                team[i + 1].fx = nx[1];
-                team[i + 1].fy = ny[1];
-                settle(team[i + 1]);
+            // The position (fx, fy) as one pair: one subtraction gives (dx,
+            // dy), one multiplication their squares and one the step along
+            // both; one conversion rounds both to whole units.
+            __m128d p = _mm_loadu_pd(&m.fx);
+            if (ordered >> i & 1) {
+                const __m128d delta = _mm_sub_pd(
+                    _mm_cvtepi32_pd(_mm_loadl_epi64(reinterpret_cast<const __m128i*>(&target[2 * i]))), p);
+                const __m128d sq = _mm_mul_pd(delta, delta);
+                const __m128d l2 = _mm_add_sd(sq, _mm_unpackhi_pd(sq, sq));
+                const double len = _mm_cvtsd_f64(_mm_sqrt_sd(l2, l2));
+                p = len == 0 ? _mm_add_pd(p, _mm_set_sd(step[i]))
+                             : _mm_add_pd(p, _mm_mul_pd(_mm_set1_pd(step[i] / len), delta));
+                _mm_storeu_pd(&m.fx, p);
             }
+            _mm_storel_epi64(reinterpret_cast<__m128i*>(&m.x), _mm_cvtpd_epi32(p));
+#else
+            if (ordered >> i & 1) toward(m, target[2 * i], target[2 * i + 1], step[i]);
+            settle(m);
+#endif
         }
     }
 };

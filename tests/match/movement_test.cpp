@@ -7,6 +7,7 @@
 #include <cmath>
 
 #include "match/tatk.h"
+#include "match/scans.h"
 #include "match/tdf.h"
 #include "sides.h"
 #include "util/random.h"

@@ -1,0 +1,239 @@
+// The scans of a tick: a baseline for every processor (SSE2 on x86-64) and
+// AVX2 ways that do twice the lanes per instruction.
+//
+// The scans read whole-unit positions packed as (x, y) pairs of 16-bit lanes,
+// so that one 16-bit subtraction gives both differences to another man.
+// Positions stay within a few hundred units of the pitch, well inside 16 bits.
+#include "match/scans.h"
+
+#include "match/geometry.h"
+
+#if defined(__x86_64__)
+#include <immintrin.h>
+#define VM_SCANS_X86 1
+#endif
+
+namespace vm {
+
+namespace {
+
+// A lane that meets nobody and is nobody's nearest.
+constexpr int kFar = -10000;
+
+int packxy(int x, int y) {
+    return static_cast<int>((static_cast<unsigned>(y) << 16) | (static_cast<unsigned>(x) & 0xffffu));
+}
+
+#if defined(__SSE2__)
+
+// The eleven men's (x, y) as packed pairs, four to a vector; the twelfth lane
+// far away. A man's x and y lie next to each other, so two men are one
+// 16-byte read and a saturating pack (exact for these values) halves them.
+void packmen(const Tmteam& team, __m128i out[3]) {
+    auto two = [&](int i) {
+        return _mm_unpacklo_epi64(_mm_loadl_epi64(reinterpret_cast<const __m128i*>(&team[i].x)),
+                                  _mm_loadl_epi64(reinterpret_cast<const __m128i*>(&team[i + 1].x)));
+    };
+    out[0] = _mm_packs_epi32(two(0), two(2));
+    out[1] = _mm_packs_epi32(two(4), two(6));
+    const __m128i last = _mm_unpacklo_epi64(_mm_loadl_epi64(reinterpret_cast<const __m128i*>(&team[10].x)),
+                                            _mm_set1_epi32(kFar));
+    out[2] = _mm_packs_epi32(two(8), last);
+}
+
+#endif
+
+}  // namespace
+
+namespace scans {
+
+// Each own man i is scored by the key (squared distance x 16 + i): the
+// smallest key is the nearest man, and among equally near men the first,
+// exactly as a scan that replaces only on strictly nearer. Squared distances
+// of positions on and around the pitch stay below 2^22, so the keys are exact
+// whole numbers in 32 bits.
+std::array<int, 10> nearestmenBaseline(const std::array<int, 11>& ox, const std::array<int, 11>& oy,
+                                       const Tmteam& opp) {
+    std::array<int, 10> result;
+#if defined(__SSE2__)
+    // Lane j of the packed side is opponent j; lane 0, the keeper, is ignored.
+    __m128i vxy[3], best[3];
+    packmen(opp, vxy);
+    for (int i = 0; i < 11; ++i) {
+        const __m128i me = _mm_set1_epi32(packxy(ox[i], oy[i]));
+        const __m128i index = _mm_set1_epi32(i);
+#pragma GCC unroll 3
+        for (int v = 0; v < 3; ++v) {
+            const __m128i d = _mm_sub_epi16(vxy[v], me);
+            const __m128i key = _mm_or_si128(_mm_slli_epi32(_mm_madd_epi16(d, d), 4), index);
+            if (i == 0) {
+                best[v] = key;
+            } else {
+                const __m128i smaller = _mm_cmplt_epi32(key, best[v]);
+                best[v] = _mm_or_si128(_mm_and_si128(smaller, key), _mm_andnot_si128(smaller, best[v]));
+            }
+        }
+    }
+    alignas(16) int keys[12];
+    for (int v = 0; v < 3; ++v) _mm_store_si128(reinterpret_cast<__m128i*>(keys) + v, best[v]);
+    for (int j = 0; j < 10; ++j) result[j] = keys[j + 1] & 15;
+#else
+    for (int j = 0; j < 10; ++j) {
+        int best = 0;
+        for (int i = 0; i < 11; ++i) {
+            const int key = distance2(ox[i], oy[i], opp[j + 1].x, opp[j + 1].y) * 16 + i;
+            if (i == 0 || key < best) best = key;
+        }
+        result[j] = best & 15;
+    }
+#endif
+    return result;
+}
+
+bool anycontactBaseline(const Tmteam& a, const Tmteam& b) {
+#if defined(__SSE2__)
+    // All 121 pairs: a's men in three vectors, one sweep per man of b. Two
+    // men meet when both |dx| and |dy| are below 6.
+    __m128i va[3];
+    packmen(a, va);
+    const __m128i zero = _mm_setzero_si128(), six = _mm_set1_epi16(6), both = _mm_set1_epi32(-1);
+    __m128i meet = zero;
+    for (const Tman& m : b) {
+        const __m128i me = _mm_set1_epi32(packxy(m.x, m.y));
+#pragma GCC unroll 3
+        for (int v = 0; v < 3; ++v) {
+            const __m128i d = _mm_sub_epi16(va[v], me);
+            const __m128i near = _mm_cmplt_epi16(_mm_max_epi16(d, _mm_sub_epi16(zero, d)), six);
+            meet = _mm_or_si128(meet, _mm_cmpeq_epi32(near, both));
+        }
+    }
+    return _mm_movemask_epi8(meet) != 0;
+#else
+    for (const Tman& m : a) {
+        for (const Tman& n : b) {
+            if (menmeet(m, n)) return true;
+        }
+    }
+    return false;
+#endif
+}
+
+unsigned inboxBaseline(const Tmteam& team, int left, int top, int right, int bottom) {
+#if defined(__SSE2__)
+    __m128i v[3];
+    packmen(team, v);
+    // x and y lane by lane; a man is inside when both his lanes are.
+    const __m128i lo = _mm_set1_epi32(packxy(left, top)), hi = _mm_set1_epi32(packxy(right, bottom));
+    const __m128i both = _mm_set1_epi32(-1);
+    unsigned inside = 0;
+    for (int k = 0; k < 3; ++k) {
+        const __m128i ok = _mm_and_si128(_mm_cmpgt_epi16(v[k], lo), _mm_cmplt_epi16(v[k], hi));
+        inside |= static_cast<unsigned>(_mm_movemask_ps(_mm_castsi128_ps(_mm_cmpeq_epi32(ok, both))))
+                  << (4 * k);
+    }
+    return inside & 0x7ffu;
+#else
+    unsigned inside = 0;
+    for (int i = 0; i < 11; ++i) {
+        const Tman& m = team[i];
+        if (left < m.x && m.x < right && top < m.y && m.y < bottom) inside |= 1u << i;
+    }
+    return inside;
+#endif
+}
+
+#if defined(VM_SCANS_X86)
+
+bool haveAvx2() {
+    static const bool avx2 = __builtin_cpu_supports("avx2");
+    return avx2;
+}
+
+namespace {
+
+// The packed side in two vectors of eight lanes (the last four far away).
+[[gnu::target("avx2")]] inline void packmen8(const Tmteam& team, __m256i& lo, __m256i& hi) {
+    __m128i v[3];
+    packmen(team, v);
+    lo = _mm256_set_m128i(v[1], v[0]);
+    hi = _mm256_set_m128i(_mm_set1_epi32(packxy(kFar, kFar)), v[2]);
+}
+
+}  // namespace
+
+// Per own man one subtraction, multiply-add, shift, or and minimum for each
+// of the two vectors of opponents.
+[[gnu::target("avx2")]] std::array<int, 10> nearestmenAvx2(const std::array<int, 11>& ox,
+                                                           const std::array<int, 11>& oy, const Tmteam& opp) {
+    __m256i lo, hi;
+    packmen8(opp, lo, hi);
+    __m256i bestlo = _mm256_set1_epi32(0x7fffffff), besthi = bestlo;
+    for (int i = 0; i < 11; ++i) {
+        const __m256i me = _mm256_set1_epi32(packxy(ox[i], oy[i])), index = _mm256_set1_epi32(i);
+        const __m256i dlo = _mm256_sub_epi16(lo, me), dhi = _mm256_sub_epi16(hi, me);
+        bestlo = _mm256_min_epi32(bestlo,
+                                  _mm256_or_si256(_mm256_slli_epi32(_mm256_madd_epi16(dlo, dlo), 4), index));
+        besthi = _mm256_min_epi32(besthi,
+                                  _mm256_or_si256(_mm256_slli_epi32(_mm256_madd_epi16(dhi, dhi), 4), index));
+    }
+    alignas(32) int out[16];
+    _mm256_store_si256(reinterpret_cast<__m256i*>(out), bestlo);
+    _mm256_store_si256(reinterpret_cast<__m256i*>(out) + 1, besthi);
+    std::array<int, 10> result;
+    for (int j = 0; j < 10; ++j) result[j] = out[j + 1] & 15;
+    return result;
+}
+
+// Per man of b one subtraction, absolute value, comparison and test for each
+// of the two vectors of a's men.
+[[gnu::target("avx2")]] bool anycontactAvx2(const Tmteam& a, const Tmteam& b) {
+    __m256i lo, hi;
+    packmen8(a, lo, hi);
+    const __m256i six = _mm256_set1_epi16(6), both = _mm256_set1_epi32(-1);
+    __m256i meet = _mm256_setzero_si256();
+    for (const Tman& m : b) {
+        const __m256i me = _mm256_set1_epi32(packxy(m.x, m.y));
+        const __m256i nearlo = _mm256_cmpgt_epi16(six, _mm256_abs_epi16(_mm256_sub_epi16(lo, me)));
+        const __m256i nearhi = _mm256_cmpgt_epi16(six, _mm256_abs_epi16(_mm256_sub_epi16(hi, me)));
+        // A man is met when both his x and his y lane are near.
+        meet = _mm256_or_si256(meet, _mm256_cmpeq_epi32(nearlo, both));
+        meet = _mm256_or_si256(meet, _mm256_cmpeq_epi32(nearhi, both));
+    }
+    return !_mm256_testz_si256(meet, meet);
+}
+
+#else
+
+bool haveAvx2() {
+    return false;
+}
+std::array<int, 10> nearestmenAvx2(const std::array<int, 11>& ox, const std::array<int, 11>& oy,
+                                   const Tmteam& opp) {
+    return nearestmenBaseline(ox, oy, opp);
+}
+bool anycontactAvx2(const Tmteam& a, const Tmteam& b) {
+    return anycontactBaseline(a, b);
+}
+
+#endif
+
+}  // namespace scans
+
+std::array<int, 10> nearestmen(const std::array<int, 11>& ox, const std::array<int, 11>& oy,
+                               const Tmteam& opp) {
+    return scans::haveAvx2() ? scans::nearestmenAvx2(ox, oy, opp) : scans::nearestmenBaseline(ox, oy, opp);
+}
+
+bool anycontact(const Tmteam& a, const Tmteam& b) {
+    return scans::haveAvx2() ? scans::anycontactAvx2(a, b) : scans::anycontactBaseline(a, b);
+}
+
+unsigned inbox(const Tmteam& team, int left, int top, int right, int bottom) {
+    return scans::inboxBaseline(team, left, top, right, bottom);
+}
+
+unsigned offpitch(const Tmteam& team) {
+    return ~inbox(team, pitch::kMinX, pitch::kMinY, pitch::kMaxX, pitch::kMaxY) & 0x7ffu;
+}
+
+}  // namespace vm

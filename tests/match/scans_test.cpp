@@ -1,0 +1,141 @@
+// The all-men scans of a tick: every way of computing them (the baseline for
+// every processor and the AVX2 one where the processor has it) agrees with a
+// plain man-by-man reading of the rule, on crowded positions where ties and
+// near misses are common and on men pushed off the pitch.
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+
+#include "match/geometry.h"
+#include "match/scans.h"
+#include "match/walks.h"
+#include "sides.h"
+#include "util/random.h"
+
+namespace vm {
+namespace {
+
+using test::man;
+
+// Men on a coarse grid in a small area, some off the pitch on every side.
+Tmteam crowd(Rng& rng) {
+    Tmteam t;
+    for (Tman& m : t) m = man(-20 + 7 * rng.Random(100), -20 + 6 * rng.Random(90));
+    return t;
+}
+
+TEST(Scans, TheNearestManIsTheFirstOfTheNearestInEveryWay) {
+    Rng rng(21);
+    for (int round = 0; round < 300; ++round) {
+        const Tmteam own = crowd(rng), opp = crowd(rng);
+        std::array<int, 11> ox, oy;
+        for (int i = 0; i < 11; ++i) {
+            ox[i] = own[i].x;
+            oy[i] = own[i].y;
+        }
+        std::array<int, 10> expected;
+        for (int j = 0; j < 10; ++j) {
+            int best = 0;
+            for (int i = 1; i < 11; ++i) {
+                if (distance2(ox[i], oy[i], opp[j + 1].x, opp[j + 1].y) <
+                    distance2(ox[best], oy[best], opp[j + 1].x, opp[j + 1].y))
+                    best = i;
+            }
+            expected[j] = best;
+        }
+        ASSERT_EQ(scans::nearestmenBaseline(ox, oy, opp), expected) << "round " << round;
+        if (scans::haveAvx2()) {
+            ASSERT_EQ(scans::nearestmenAvx2(ox, oy, opp), expected) << "round " << round;
+        }
+        ASSERT_EQ(nearestmen(ox, oy, opp), expected);
+    }
+}
+
+TEST(Scans, ContactIsFoundExactlyWhenTwoSquaresOverlap) {
+    Rng rng(22);
+    int contacts = 0;
+    for (int round = 0; round < 400; ++round) {
+        const Tmteam a = crowd(rng);
+        Tmteam b = test::sideAway(-400, -400);
+        // One man of b at a random offset from a random man of a: meeting
+        // when both differences are below 6, so offsets of 5 and 6 decide.
+        const Tman& target = a[rng.Random(11)];
+        Tman& mover = b[rng.Random(11)];
+        place(mover, target.x + rng.Random(15) - 7, target.y + rng.Random(15) - 7);
+        bool expected = false;
+        for (const Tman& m : a) {
+            for (const Tman& n : b) expected |= std::abs(m.x - n.x) < 6 && std::abs(m.y - n.y) < 6;
+        }
+        contacts += expected;
+        ASSERT_EQ(scans::anycontactBaseline(a, b), expected) << "round " << round;
+        if (scans::haveAvx2()) {
+            ASSERT_EQ(scans::anycontactAvx2(a, b), expected) << "round " << round;
+        }
+    }
+    // Both answers occur often enough to mean something.
+    EXPECT_GT(contacts, 100);
+    EXPECT_LT(contacts, 300);
+}
+
+TEST(Scans, InboxAndOffpitchReadEachManStrictlyInside) {
+    Rng rng(23);
+    for (int round = 0; round < 300; ++round) {
+        const Tmteam t = crowd(rng);
+        const int left = rng.Random(300) - 10, top = rng.Random(200) - 10;
+        const int right = left + rng.Random(300), bottom = top + rng.Random(300);
+        unsigned inside = 0, off = 0;
+        for (int i = 0; i < 11; ++i) {
+            const Tman& m = t[i];
+            if (left < m.x && m.x < right && top < m.y && m.y < bottom) inside |= 1u << i;
+            if (!(m.x > pitch::kMinX && m.x < pitch::kMaxX && m.y > pitch::kMinY && m.y < pitch::kMaxY)) {
+                off |= 1u << i;
+            }
+        }
+        ASSERT_EQ(inbox(t, left, top, right, bottom), inside) << "round " << round;
+        ASSERT_EQ(offpitch(t), off) << "round " << round;
+    }
+    // The lines themselves are off: a man on x = 10 or y = 470 is put back.
+    Tmteam t = test::sideAway(300, 200);
+    place(t[3], pitch::kMinX, 200);
+    place(t[7], 300, pitch::kMaxY);
+    EXPECT_EQ(offpitch(t), (1u << 3) | (1u << 7));
+}
+
+TEST(Scans, AWholeSideWalksAsEachManWouldAlone) {
+    // The side's walk reads and writes each man's (fx, fy) and (x, y) as
+    // pairs; it must agree with the one-man step and rounding to the bit.
+    Rng rng(24);
+    for (int round = 0; round < 200; ++round) {
+        Tmteam side = crowd(rng);
+        for (Tman& m : side) {
+            m.fx += (rng.Random(1000) - 500) / 997.0;
+            m.fy += (rng.Random(1000) - 500) / 991.0;
+            settle(m);
+        }
+        Tmteam alone = side;
+        Walks walks;
+        for (int i = 0; i < 11; ++i) {
+            if (i == 4) continue;  // no order: he stands still
+            const int x = rng.Random(640), y = rng.Random(480);
+            if (i == 2) {
+                // Ordered onto the spot where he stands exactly: he steps along +x.
+                place(side[2], x, y);
+                alone[2] = side[2];
+            }
+            const double d = 0.5 + rng.Random(20) / 10.0;
+            walks.order(i, x, y, d);
+            toward(alone[i], x, y, d);
+        }
+        walks.walk(side);
+        for (int i = 0; i < 11; ++i) {
+            settle(alone[i]);
+            ASSERT_EQ(side[i].fx, alone[i].fx) << "round " << round << " man " << i;
+            ASSERT_EQ(side[i].fy, alone[i].fy) << "round " << round << " man " << i;
+            ASSERT_EQ(side[i].x, alone[i].x);
+            ASSERT_EQ(side[i].y, alone[i].y);
+        }
+    }
+}
+
+}  // namespace
+}  // namespace vm
