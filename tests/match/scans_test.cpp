@@ -112,7 +112,7 @@ TEST(Scans, AWholeSideWalksAsEachManWouldAlone) {
             m.fy += (rng.Random(1000) - 500) / 991.0;
             settle(m);
         }
-        Tmteam alone = side;
+        Tmteam alone = side, onebyone = side;
         Walks walks;
         for (int i = 0; i < 11; ++i) {
             if (i == 4) continue;  // no order: he stands still
@@ -120,19 +120,23 @@ TEST(Scans, AWholeSideWalksAsEachManWouldAlone) {
             if (i == 2) {
                 // Ordered onto the spot where he stands exactly: he steps along +x.
                 place(side[2], x, y);
-                alone[2] = side[2];
+                alone[2] = onebyone[2] = side[2];
             }
             const double d = 0.5 + rng.Random(20) / 10.0;
             walks.order(i, x, y, d);
             toward(alone[i], x, y, d);
         }
-        walks.walk(side);
+        walkways::fourAtATime(walks, side);
+        walkways::oneByOne(walks, onebyone);
         for (int i = 0; i < 11; ++i) {
             settle(alone[i]);
-            ASSERT_EQ(side[i].fx, alone[i].fx) << "round " << round << " man " << i;
-            ASSERT_EQ(side[i].fy, alone[i].fy) << "round " << round << " man " << i;
-            ASSERT_EQ(side[i].x, alone[i].x);
-            ASSERT_EQ(side[i].y, alone[i].y);
+            for (const Tmteam* way : {&side, &onebyone}) {
+                const Tman& m = (*way)[i];
+                ASSERT_EQ(m.fx, alone[i].fx) << "round " << round << " man " << i;
+                ASSERT_EQ(m.fy, alone[i].fy) << "round " << round << " man " << i;
+                ASSERT_EQ(m.x, alone[i].x);
+                ASSERT_EQ(m.y, alone[i].y);
+            }
         }
     }
 }

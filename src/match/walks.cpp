@@ -1,0 +1,117 @@
+// The walking step for a whole side. The square root and the division of
+// each step are the slowest operations of a tick, so where the processor has
+// AVX2 four men are walked at once; elsewhere one man at a time, with his
+// (fx, fy) as one pair.
+#include "match/walks.h"
+
+#include "match/geometry.h"
+#include "match/scans.h"
+
+#if defined(__x86_64__)
+#include <immintrin.h>
+#define VM_WALKS_X86 1
+#endif
+
+namespace vm {
+
+namespace walkways {
+
+void oneByOne(const Walks& w, Tmteam& team) {
+    for (int i = 0; i < 11; ++i) {
+        Tman& m = team[i];
+#if defined(__SSE2__)
+        // One subtraction gives (dx, dy), one multiplication their squares and
+        // one the step along both; one conversion rounds both to whole units.
+        __m128d p = _mm_loadu_pd(&m.fx);
+        if (w.ordered >> i & 1) {
+            const __m128d delta = _mm_sub_pd(_mm_set_pd(w.ty[i], w.tx[i]), p);
+            const __m128d sq = _mm_mul_pd(delta, delta);
+            const __m128d l2 = _mm_add_sd(sq, _mm_unpackhi_pd(sq, sq));
+            const double len = _mm_cvtsd_f64(_mm_sqrt_sd(l2, l2));
+            p = len == 0 ? _mm_add_pd(p, _mm_set_sd(w.step[i]))
+                         : _mm_add_pd(p, _mm_mul_pd(_mm_set1_pd(w.step[i] / len), delta));
+            _mm_storeu_pd(&m.fx, p);
+        }
+        _mm_storel_epi64(reinterpret_cast<__m128i*>(&m.x), _mm_cvtpd_epi32(p));
+#else
+        if (w.ordered >> i & 1) toward(m, w.tx[i], w.ty[i], w.step[i]);
+        settle(m);
+#endif
+    }
+}
+
+#if defined(VM_WALKS_X86)
+
+// Four men a time: their (fx, fy) pairs turned into an fx and an fy vector,
+// walked, and turned back. Lanes without an order read no order and keep
+// their position. Only plain AVX operations (no fused multiply-add), so each
+// lane rounds exactly as walkOneByOne does.
+namespace {
+
+[[gnu::target("avx2")]] void walkAvx2(const Walks& w, Tmteam& team) {
+    const __m256d zero = _mm256_setzero_pd(), one = _mm256_set1_pd(1.0);
+    const __m256i bit64 = _mm256_set_epi64x(8, 4, 2, 1);
+    const __m128i bit32 = _mm_set_epi32(8, 4, 2, 1);
+    for (int i = 0; i < 12; i += 4) {
+        const bool full = i + 3 < 11;
+        const unsigned bits = w.ordered >> i & 15;
+        const __m256d lanes =
+            _mm256_castsi256_pd(_mm256_cmpeq_epi64(_mm256_and_si256(_mm256_set1_epi64x(bits), bit64), bit64));
+        const __m128i lanes32 =
+            _mm_cmpeq_epi32(_mm_and_si128(_mm_set1_epi32(static_cast<int>(bits)), bit32), bit32);
+
+        const __m128d p0 = _mm_loadu_pd(&team[i].fx), p1 = _mm_loadu_pd(&team[i + 1].fx);
+        const __m128d p2 = _mm_loadu_pd(&team[i + 2].fx);
+        const __m128d p3 = full ? _mm_loadu_pd(&team[i + 3].fx) : _mm_setzero_pd();
+        const __m256d a = _mm256_set_m128d(p2, p0), b = _mm256_set_m128d(p3, p1);
+        const __m256d fx = _mm256_unpacklo_pd(a, b), fy = _mm256_unpackhi_pd(a, b);
+
+        const __m256d tx = _mm256_cvtepi32_pd(_mm_maskload_epi32(w.tx.data() + i, lanes32));
+        const __m256d ty = _mm256_cvtepi32_pd(_mm_maskload_epi32(w.ty.data() + i, lanes32));
+        const __m256d d = _mm256_maskload_pd(w.step.data() + i, _mm256_castpd_si256(lanes));
+        const __m256d dx = _mm256_sub_pd(tx, fx), dy = _mm256_sub_pd(ty, fy);
+        const __m256d len = _mm256_sqrt_pd(_mm256_add_pd(_mm256_mul_pd(dx, dx), _mm256_mul_pd(dy, dy)));
+        // On the target itself the step goes along +x.
+        const __m256d still = _mm256_cmp_pd(len, zero, _CMP_EQ_OQ);
+        const __m256d k = _mm256_div_pd(d, _mm256_blendv_pd(len, one, still));
+        const __m256d nx = _mm256_add_pd(fx, _mm256_blendv_pd(_mm256_mul_pd(k, dx), d, still));
+        const __m256d ny = _mm256_add_pd(fy, _mm256_andnot_pd(still, _mm256_mul_pd(k, dy)));
+        const __m256d newx = _mm256_blendv_pd(fx, nx, lanes), newy = _mm256_blendv_pd(fy, ny, lanes);
+
+        // Back to (fx, fy) pairs: lo holds men 0 and 2, hi men 1 and 3.
+        const __m256d lo = _mm256_unpacklo_pd(newx, newy), hi = _mm256_unpackhi_pd(newx, newy);
+        const __m128i xylo = _mm256_cvtpd_epi32(lo), xyhi = _mm256_cvtpd_epi32(hi);
+        _mm_storeu_pd(&team[i].fx, _mm256_castpd256_pd128(lo));
+        _mm_storel_epi64(reinterpret_cast<__m128i*>(&team[i].x), xylo);
+        _mm_storeu_pd(&team[i + 1].fx, _mm256_castpd256_pd128(hi));
+        _mm_storel_epi64(reinterpret_cast<__m128i*>(&team[i + 1].x), xyhi);
+        _mm_storeu_pd(&team[i + 2].fx, _mm256_extractf128_pd(lo, 1));
+        _mm_storel_epi64(reinterpret_cast<__m128i*>(&team[i + 2].x), _mm_unpackhi_epi64(xylo, xylo));
+        if (full) {
+            _mm_storeu_pd(&team[i + 3].fx, _mm256_extractf128_pd(hi, 1));
+            _mm_storel_epi64(reinterpret_cast<__m128i*>(&team[i + 3].x), _mm_unpackhi_epi64(xyhi, xyhi));
+        }
+    }
+}
+
+}  // namespace
+
+#endif
+
+void fourAtATime(const Walks& w, Tmteam& team) {
+#if defined(VM_WALKS_X86)
+    if (scans::haveAvx2()) {
+        walkAvx2(w, team);
+        return;
+    }
+#endif
+    oneByOne(w, team);
+}
+
+}  // namespace walkways
+
+void Walks::walk(Tmteam& team) const {
+    walkways::fourAtATime(*this, team);
+}
+
+}  // namespace vm
