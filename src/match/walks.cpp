@@ -43,22 +43,18 @@ void oneByOne(const Walks& w, Tmteam& team) {
 #if defined(VM_WALKS_X86)
 
 // Four men a time: their (fx, fy) pairs turned into an fx and an fy vector,
-// walked, and turned back. Lanes without an order read no order and keep
-// their position. Only plain AVX operations (no fused multiply-add), so each
-// lane rounds exactly as walkOneByOne does.
+// walked, and turned back. Lanes without an order keep their position. Only plain AVX operations (no fused
+// multiply-add), so each lane rounds exactly as walkOneByOne does.
 namespace {
 
 [[gnu::target("avx2")]] void walkAvx2(const Walks& w, Tmteam& team) {
     const __m256d zero = _mm256_setzero_pd(), one = _mm256_set1_pd(1.0);
     const __m256i bit64 = _mm256_set_epi64x(8, 4, 2, 1);
-    const __m128i bit32 = _mm_set_epi32(8, 4, 2, 1);
     for (int i = 0; i < 12; i += 4) {
         const bool full = i + 3 < 11;
         const unsigned bits = w.ordered >> i & 15;
         const __m256d lanes =
             _mm256_castsi256_pd(_mm256_cmpeq_epi64(_mm256_and_si256(_mm256_set1_epi64x(bits), bit64), bit64));
-        const __m128i lanes32 =
-            _mm_cmpeq_epi32(_mm_and_si128(_mm_set1_epi32(static_cast<int>(bits)), bit32), bit32);
 
         const __m128d p0 = _mm_loadu_pd(&team[i].fx), p1 = _mm_loadu_pd(&team[i + 1].fx);
         const __m128d p2 = _mm_loadu_pd(&team[i + 2].fx);
@@ -66,9 +62,11 @@ namespace {
         const __m256d a = _mm256_set_m128d(p2, p0), b = _mm256_set_m128d(p3, p1);
         const __m256d fx = _mm256_unpacklo_pd(a, b), fy = _mm256_unpackhi_pd(a, b);
 
-        const __m256d tx = _mm256_cvtepi32_pd(_mm_maskload_epi32(w.tx.data() + i, lanes32));
-        const __m256d ty = _mm256_cvtepi32_pd(_mm_maskload_epi32(w.ty.data() + i, lanes32));
-        const __m256d d = _mm256_maskload_pd(w.step.data() + i, _mm256_castpd_si256(lanes));
+        const __m256d tx =
+            _mm256_cvtepi32_pd(_mm_load_si128(reinterpret_cast<const __m128i*>(w.tx.data() + i)));
+        const __m256d ty =
+            _mm256_cvtepi32_pd(_mm_load_si128(reinterpret_cast<const __m128i*>(w.ty.data() + i)));
+        const __m256d d = _mm256_load_pd(w.step.data() + i);
         const __m256d dx = _mm256_sub_pd(tx, fx), dy = _mm256_sub_pd(ty, fy);
         const __m256d len = _mm256_sqrt_pd(_mm256_add_pd(_mm256_mul_pd(dx, dx), _mm256_mul_pd(dy, dy)));
         // On the target itself the step goes along +x.
