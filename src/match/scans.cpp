@@ -27,8 +27,8 @@ int packxy(int x, int y) {
 #if defined(__SSE2__)
 
 // The eleven men's (x, y) as packed pairs, four to a vector; the twelfth lane
-// far away. A man's x and y lie next to each other, so two men are one
-// 16-byte read and a saturating pack (exact for these values) halves them.
+// far away. A man's x and y lie next to each other, so each man is one 8-byte
+// read, and a saturating pack (exact for these values) halves four of them.
 void packmen(const Tmteam& team, __m128i out[3]) {
     auto two = [&](int i) {
         return _mm_unpacklo_epi64(_mm_loadl_epi64(reinterpret_cast<const __m128i*>(&team[i].x)),

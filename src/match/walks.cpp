@@ -42,10 +42,12 @@ void oneByOne(const Walks& w, Tmteam& team) {
 
 #if defined(VM_WALKS_X86)
 
-// Four men a time: their (fx, fy) pairs turned into an fx and an fy vector,
-// walked, and turned back. Lanes without an order keep their position. Only plain AVX operations (no fused
-// multiply-add), so each lane rounds exactly as walkOneByOne does.
 namespace {
+
+// Four men a time: their (fx, fy) pairs turned into an fx and an fy vector,
+// walked, and turned back. Lanes without an order keep their position. Only
+// plain AVX operations (no fused multiply-add), so each lane rounds exactly
+// as oneByOne does.
 
 [[gnu::target("avx2")]] void walkAvx2(const Walks& w, Tmteam& team) {
     const __m256d zero = _mm256_setzero_pd(), one = _mm256_set1_pd(1.0);
