@@ -1,8 +1,8 @@
 // vellmora-tool inspect: what a saved game or a versus file holds. A file that
 // cannot be read is reported on stderr with exit code 2.
 #include <ostream>
+#include <ranges>
 #include <stdexcept>
-#include <utility>
 
 #include "command.h"
 #include "league/savefiles.h"
@@ -51,14 +51,6 @@ bool isSave(const std::vector<std::string>& args, const fs::path& file, std::str
     return bytes.substr(4, 2) == "BM";
 }
 
-template <class List>
-void jsonInts(std::ostream& out, const List& list) {
-    out << "[";
-    bool first = true;
-    for (int v : list) out << (std::exchange(first, false) ? "" : ",") << v;
-    out << "]";
-}
-
 void playerJson(std::ostream& out, const Tplayer& p) {
     out << "{\"name\":" << jsonString(p.name) << ",\"age\":" << p.age << ",\"at\":" << p.at
         << ",\"leg\":" << p.leg << ",\"rating\":" << p.rating << ",\"value\":" << p.value
@@ -76,27 +68,18 @@ void playerJson(std::ostream& out, const Tplayer& p) {
 }
 
 void playersJson(std::ostream& out, const PlayerList& list) {
-    out << "[";
-    for (std::size_t i = 0; i < list.size(); ++i) {
-        if (i) out << ",";
-        playerJson(out, *list[i]);
-    }
-    out << "]";
+    jsonArray(out, list, [&](const auto& p) { playerJson(out, *p); });
 }
 
 void clubJson(std::ostream& out, const Tteam& c) {
     out << "{\"number\":" << c.clubno << ",\"name\":" << jsonString(c.name) << ",\"money\":" << c.money
-        << ",\"doctor\":" << c.doctor << ",\"positions\":[";
-    for (std::size_t i = 0; i < c.position.size(); ++i)
-        out << (i ? "," : "") << "[" << c.position[i].x << "," << c.position[i].y << "]";
-    out << "],\"coachpower\":";
+        << ",\"doctor\":" << c.doctor << ",\"positions\":";
+    jsonPoints(out, c.position);
+    out << ",\"coachpower\":";
     jsonInts(out, c.coachpower);
-    out << ",\"coaches\":[";
-    for (std::size_t i = 0; i < c.coach.size(); ++i) {
-        if (i) out << ",";
-        jsonInts(out, c.coach[i]);
-    }
-    out << "],\"roster\":";
+    out << ",\"coaches\":";
+    jsonArray(out, c.coach, [&](const auto& coach) { jsonInts(out, coach); });
+    out << ",\"roster\":";
     playersJson(out, c.roster);
     out << ",\"youth\":";
     playersJson(out, c.youth);
@@ -105,30 +88,21 @@ void clubJson(std::ostream& out, const Tteam& c) {
     out << "}";
 }
 
-void linesJson(std::ostream& out, const std::vector<std::string>& lines) {
-    out << "[";
-    for (std::size_t i = 0; i < lines.size(); ++i) out << (i ? "," : "") << jsonString(lines[i]);
-    out << "]";
-}
-
 void leagueJson(std::ostream& out, const Tleague& l) {
-    out << "{\"division\":" << l.division << ",\"round\":" << l.round << ",\"table\":[";
-    for (int row = 0; row < kLeagueClubs; ++row) {
-        out << (row ? "," : "") << "{\"name\":" << jsonString(l.names[row]) << ",\"counters\":";
+    out << "{\"division\":" << l.division << ",\"round\":" << l.round << ",\"table\":";
+    jsonArray(out, std::views::iota(0, kLeagueClubs), [&](int row) {
+        out << "{\"name\":" << jsonString(l.names[row]) << ",\"counters\":";
         jsonInts(out, l.table[row]);
         out << "}";
-    }
-    out << "],\"schedule\":[";
-    for (int r = 0; r < kRounds; ++r) {
-        out << (r ? "," : "") << "[";
-        for (int i = 0; i < kPairings; ++i)
-            out << (i ? "," : "") << "[" << l.schedule[r][i].first << "," << l.schedule[r][i].second << "]";
-        out << "]";
-    }
-    out << "],\"scorers\":";
-    linesJson(out, l.scorerlist);
+    });
+    out << ",\"schedule\":";
+    jsonArray(out, l.schedule, [&](const auto& round) {
+        jsonArray(out, round, [&](const Pairing& p) { out << "[" << p.first << "," << p.second << "]"; });
+    });
+    out << ",\"scorers\":";
+    jsonStrings(out, l.scorerlist);
     out << ",\"assists\":";
-    linesJson(out, l.assistlist);
+    jsonStrings(out, l.assistlist);
     out << "}";
 }
 
@@ -181,23 +155,16 @@ void printSave(std::ostream& out, const World& w, const std::vector<std::string>
     if (json) {
         out << "{\"kind\":\"save\",\"format\":" << kFileFormat << ",\"season\":" << w.kanri.year
             << ",\"mydiv\":" << w.kanri.mydiv << ",\"div1list\":" << jsonString(w.kanri.div1list)
-            << ",\"div2list\":" << jsonString(w.kanri.div2list) << ",\"clubs\":[";
-        for (int k = 0; k < kClubCount; ++k) {
-            if (k) out << ",";
-            clubJson(out, w.team(k));
-        }
-        out << "],\"divisions\":";
+            << ",\"div2list\":" << jsonString(w.kanri.div2list) << ",\"clubs\":";
+        jsonArray(out, std::views::iota(0, kClubCount), [&](int k) { clubJson(out, w.team(k)); });
+        out << ",\"divisions\":";
         if (season) {
-            out << "[";
-            leagueJson(out, *w.leagues[0]);
-            out << ",";
-            leagueJson(out, *w.leagues[1]);
-            out << "]";
+            jsonArray(out, w.leagues, [&](const auto& league) { leagueJson(out, *league); });
         } else {
             out << "null";
         }
         out << ",\"history\":";
-        linesJson(out, history);
+        jsonStrings(out, history);
         out << "}\n";
         return;
     }

@@ -29,21 +29,17 @@ std::string jsonString(std::string_view s) {
     return out + "\"";
 }
 
+void jsonStrings(std::ostream& out, const std::vector<std::string>& texts) {
+    jsonArray(out, texts, [&](const std::string& t) { out << jsonString(t); });
+}
+
 void printRoster(std::ostream& out, const Tteam& club) {
     out << "  Name,Age,AT,Spe,Str,Ctl,Sho,Dri,Pas,Cro,Leg,Value,Gol,Asi,Cnd\n";
     for (const auto& p : club.roster) out << "  " << p->datatext() << "\n";
 }
 
 void printRosterJson(std::ostream& out, const Tteam& club) {
-    out << "[";
-    for (std::size_t i = 0; i < club.roster.size(); ++i) {
-        if (i) out << ",";
-        out << "[";
-        const auto cells = splitCommas(club.roster[i]->datatext());
-        for (std::size_t k = 0; k < cells.size(); ++k) out << (k ? "," : "") << jsonString(cells[k]);
-        out << "]";
-    }
-    out << "]";
+    jsonArray(out, club.roster, [&](const auto& p) { jsonStrings(out, splitCommas(p->datatext())); });
 }
 
 }  // namespace vm::cli

@@ -67,41 +67,30 @@ void printText(std::ostream& out, const World& w, const SeasonSummary& s) {
 }
 
 void printRankingJson(std::ostream& out, const std::vector<RankLine>& lines) {
-    out << "[";
-    for (std::size_t i = 0; i < lines.size(); ++i) {
-        const RankLine& r = lines[i];
-        out << (i ? "," : "") << "{\"rank\":" << r.rank << ",\"count\":" << r.count << ",\"club\":" << r.club
+    jsonArray(out, lines, [&](const RankLine& r) {
+        out << "{\"rank\":" << r.rank << ",\"count\":" << r.count << ",\"club\":" << r.club
             << ",\"player\":" << jsonString(r.player) << "}";
-    }
-    out << "]";
+    });
 }
 
 void printJson(std::ostream& out, const SeasonSummary& s) {
-    out << "{\"year\":" << s.year << ",\"tables\":[";
-    for (int d = 0; d < 2; ++d) {
-        out << (d ? "," : "") << "[";
-        for (std::size_t i = 0; i < s.tables[d].size(); ++i) {
-            const TableLine& t = s.tables[d][i];
-            out << (i ? "," : "") << "{\"club\":" << t.club << ",\"name\":" << jsonString(t.name)
-                << ",\"wins\":" << t.wins << ",\"draws\":" << t.draws << ",\"losses\":" << t.losses
-                << ",\"for\":" << t.goalsfor << ",\"against\":" << t.against << ",\"points\":" << t.points
-                << "}";
-        }
-        out << "]";
-    }
-    out << "],\"promoted\":[";
-    for (std::size_t i = 0; i < s.promoted.size(); ++i) out << (i ? "," : "") << s.promoted[i];
-    out << "],\"relegated\":[";
-    for (std::size_t i = 0; i < s.relegated.size(); ++i) out << (i ? "," : "") << s.relegated[i];
-    out << "],\"scorers\":[";
-    printRankingJson(out, s.scorers[0]);
-    out << ",";
-    printRankingJson(out, s.scorers[1]);
-    out << "],\"assists\":[";
-    printRankingJson(out, s.assists[0]);
-    out << ",";
-    printRankingJson(out, s.assists[1]);
-    out << "],\"transfers\":" << s.transfers << ",\"departures\":" << s.departures
+    out << "{\"year\":" << s.year << ",\"tables\":";
+    jsonArray(out, s.tables, [&](const auto& table) {
+        jsonArray(out, table, [&](const TableLine& t) {
+            out << "{\"club\":" << t.club << ",\"name\":" << jsonString(t.name) << ",\"wins\":" << t.wins
+                << ",\"draws\":" << t.draws << ",\"losses\":" << t.losses << ",\"for\":" << t.goalsfor
+                << ",\"against\":" << t.against << ",\"points\":" << t.points << "}";
+        });
+    });
+    out << ",\"promoted\":";
+    jsonInts(out, s.promoted);
+    out << ",\"relegated\":";
+    jsonInts(out, s.relegated);
+    out << ",\"scorers\":";
+    jsonArray(out, s.scorers, [&](const auto& lines) { printRankingJson(out, lines); });
+    out << ",\"assists\":";
+    jsonArray(out, s.assists, [&](const auto& lines) { printRankingJson(out, lines); });
+    out << ",\"transfers\":" << s.transfers << ",\"departures\":" << s.departures
         << ",\"replaced\":" << s.replaced << ",\"matches\":" << s.matches << ",\"goals\":" << s.goals
         << ",\"goalsPerMatch\":" << fixed2(meangoals(s)) << "}";
 }

@@ -3,6 +3,7 @@
 // and accepts every offer for its players.
 #include <map>
 #include <ostream>
+#include <ranges>
 #include <set>
 
 #include "command.h"
@@ -78,11 +79,10 @@ Census census(const std::multiset<const Tplayer*>& before, const std::multiset<c
 
 void printClubs(std::ostream& out, const std::vector<ClubState>& s, bool json) {
     if (json) {
-        out << "[";
-        for (std::size_t c = 0; c < s.size(); ++c)
-            out << (c ? "," : "") << "{\"club\":" << c << ",\"roster\":" << s[c].roster
-                << ",\"youth\":" << s[c].youth << ",\"money\":" << s[c].money << "}";
-        out << "]";
+        jsonArray(out, std::views::iota(std::size_t{0}, s.size()), [&](std::size_t c) {
+            out << "{\"club\":" << c << ",\"roster\":" << s[c].roster << ",\"youth\":" << s[c].youth
+                << ",\"money\":" << s[c].money << "}";
+        });
         return;
     }
     out << "  club roster youth money\n";
@@ -92,9 +92,7 @@ void printClubs(std::ostream& out, const std::vector<ClubState>& s, bool json) {
 
 void printLines(std::ostream& out, const std::vector<std::string>& lines, bool json) {
     if (json) {
-        out << "[";
-        for (std::size_t i = 0; i < lines.size(); ++i) out << (i ? "," : "") << jsonString(lines[i]);
-        out << "]";
+        jsonStrings(out, lines);
         return;
     }
     for (const auto& l : lines) out << "  " << l << "\n";

@@ -2,6 +2,8 @@
 // new game (names, line-ups, formation spots, coaches) and at a season start
 // (both divisions' schedules and tables).
 #include <ostream>
+#include <ranges>
+#include <utility>
 
 #include "command.h"
 #include "league/newgame.h"
@@ -24,13 +26,11 @@ std::string slotText(std::size_t i) {
     return i <= 12 ? pad(static_cast<int>(i), 2) : "--";
 }
 
+// Whole numbers separated by commas.
 template <class Range>
-void printInts(std::ostream& out, const Range& values, const char* sep = ",") {
+void printInts(std::ostream& out, const Range& values) {
     bool first = true;
-    for (int v : values) {
-        out << (first ? "" : sep) << v;
-        first = false;
-    }
+    for (int v : values) out << (std::exchange(first, false) ? "" : ",") << v;
 }
 
 void printClubText(std::ostream& out, const Tteam& club, bool lineup) {
@@ -65,21 +65,16 @@ void printClubJson(std::ostream& out, const Tteam& club, bool lineup) {
     out << ",\"roster\":";
     printRosterJson(out, club);
     if (!lineup) return;
-    out << ",\"name\":" << jsonString(club.name) << ",\"slots\":[";
-    for (std::size_t i = 0; i < club.roster.size(); ++i)
-        out << (i ? "," : "") << (i <= 12 ? static_cast<int>(i) : -1);
-    out << "],\"formation\":[";
-    for (std::size_t s = 0; s < club.position.size(); ++s)
-        out << (s ? "," : "") << "[" << club.position[s].x << "," << club.position[s].y << "]";
-    out << "],\"coaches\":[";
-    for (int j = 0; j < 3; ++j) {
-        out << (j ? "," : "") << "[";
-        printInts(out, club.coach[j]);
-        out << "]";
-    }
-    out << "],\"coachpower\":[";
-    printInts(out, club.coachpower);
-    out << "]";
+    // Line-up slots 0..12 in roster order, -1 beyond.
+    out << ",\"name\":" << jsonString(club.name) << ",\"slots\":";
+    jsonArray(out, std::views::iota(std::size_t{0}, club.roster.size()),
+              [&](std::size_t i) { out << (i <= 12 ? static_cast<int>(i) : -1); });
+    out << ",\"formation\":";
+    jsonPoints(out, club.position);
+    out << ",\"coaches\":";
+    jsonArray(out, club.coach, [&](const auto& coach) { jsonInts(out, coach); });
+    out << ",\"coachpower\":";
+    jsonInts(out, club.coachpower);
 }
 
 void printLeagueText(std::ostream& out, const Tleague& league) {
@@ -97,25 +92,18 @@ void printLeagueText(std::ostream& out, const Tleague& league) {
 }
 
 void printLeagueJson(std::ostream& out, const Tleague& league) {
-    out << "{\"division\":" << league.division << ",\"clubs\":[";
-    for (int n = 0; n < kLeagueClubs; ++n) out << (n ? "," : "") << league.clubOfRow(n);
-    out << "],\"schedule\":[";
-    for (int r = 0; r < kRounds; ++r) {
-        out << (r ? "," : "") << "[";
-        for (int i = 0; i < kPairings; ++i) {
-            const Pairing& p = league.schedule[r][i];
-            out << (i ? "," : "") << "[" << league.clubOfRow(p.first) << "," << league.clubOfRow(p.second)
-                << "]";
-        }
-        out << "]";
-    }
-    out << "],\"table\":[";
-    for (int n = 0; n < kLeagueClubs; ++n) {
-        out << (n ? "," : "") << "[";
-        printInts(out, league.table[n]);
-        out << "]";
-    }
-    out << "]}";
+    const auto rows = std::views::iota(0, kLeagueClubs);
+    out << "{\"division\":" << league.division << ",\"clubs\":";
+    jsonArray(out, rows, [&](int n) { out << league.clubOfRow(n); });
+    out << ",\"schedule\":";
+    jsonArray(out, league.schedule, [&](const auto& round) {
+        jsonArray(out, round, [&](const Pairing& p) {
+            out << "[" << league.clubOfRow(p.first) << "," << league.clubOfRow(p.second) << "]";
+        });
+    });
+    out << ",\"table\":";
+    jsonArray(out, league.table, [&](const auto& row) { jsonInts(out, row); });
+    out << "}";
 }
 
 int runWorld(const std::vector<std::string>& args, std::ostream& out) {
