@@ -3,24 +3,22 @@
 // runner with their booking, and one live frame (6 ticks of 11 matches).
 // A counting allocator reports the heap allocations made while ticking.
 #include <benchmark/benchmark.h>
-#include <unistd.h>
 
 #include <atomic>
 #include <cstdlib>
-#include <filesystem>
 #include <memory>
 #include <new>
 #include <vector>
 
-#include "league/newgame.h"
 #include "league/season.h"
 #include "league/tleague.h"
 #include "league/world.h"
 #include "match/runner.h"
-#include "match/tatk.h"
 #include "match/scans.h"
+#include "match/tatk.h"
 #include "match/tdf.h"
 #include "match/tgame.h"
+#include "newgameworld.h"
 
 namespace {
 std::atomic<long long> allocations{0};
@@ -41,31 +39,14 @@ void operator delete(void* p, std::size_t) noexcept {
 namespace vm {
 namespace {
 
-namespace fs = std::filesystem;
-
 constexpr int kFullTime = 54000;
 
-// A working folder with the game's data and a world after a new game and the
-// start of the first season, shared by every benchmark of the program.
-struct Bench {
-    fs::path root;
-    std::unique_ptr<World> world;
-
-    Bench() {
-        root = fs::temp_directory_path() / ("vm-bench-" + std::to_string(::getpid()));
-        fs::remove_all(root);
-        fs::create_directories(root);
-        fs::copy(VM_SOURCE_DATA_DIR, root / "data", fs::copy_options::recursive);
-        world = std::make_unique<World>(root, SeedSource::fixed(1));
-        world->startup();
-        newgame(*world);
+// A world after a new game and the start of the first season, shared by
+// every benchmark of the program.
+struct Bench : NewGameWorld {
+    Bench() : NewGameWorld("match", 1) {
         seasonstart(*world);
         for (auto& league : world->leagues) league->round = 0;
-    }
-    ~Bench() {
-        world.reset();
-        std::error_code ec;
-        fs::remove_all(root, ec);
     }
 };
 

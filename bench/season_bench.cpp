@@ -3,13 +3,10 @@
 // doctors, club 0 run by the plain coach. Also the parts on their own: the
 // window with its news, and one match day with its news.
 #include <benchmark/benchmark.h>
-#include <unistd.h>
 
-#include <filesystem>
-#include <memory>
+#include <string>
 
-#include "league/newgame.h"
-#include "league/world.h"
+#include "newgameworld.h"
 #include "season/career.h"
 #include "season/newsprogramme.h"
 #include "season/simplecoach.h"
@@ -17,28 +14,10 @@
 namespace vm {
 namespace {
 
-namespace fs = std::filesystem;
-
-// A working folder with the game's data and a new game, removed at the end.
-struct Career {
-    fs::path root;
-    std::unique_ptr<World> world;
+// A new game with club 0 run by the plain coach.
+struct Career : NewGameWorld {
     SimpleCoach coach;
-
-    explicit Career(const char* name) {
-        root = fs::temp_directory_path() / ("vm-season-bench-" + std::to_string(::getpid()) + "-" + name);
-        fs::remove_all(root);
-        fs::create_directories(root);
-        fs::copy(VM_SOURCE_DATA_DIR, root / "data", fs::copy_options::recursive);
-        world = std::make_unique<World>(root, SeedSource::fixed(11));
-        world->startup();
-        newgame(*world);
-    }
-    ~Career() {
-        world.reset();
-        std::error_code ec;
-        fs::remove_all(root, ec);
-    }
+    explicit Career(const char* name) : NewGameWorld(std::string("season-") + name, 11) {}
 };
 
 // One season per iteration, each following the last as in a career.
