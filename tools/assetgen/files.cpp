@@ -10,6 +10,8 @@
 #include <fstream>
 #include <stdexcept>
 
+#include "util/bitmap.h"
+
 namespace vm::assets {
 
 namespace {
@@ -100,39 +102,16 @@ void writeJpeg(const QImage& image, const std::filesystem::path& path, int quali
 }
 
 void writeBmp(const QImage& image, const std::filesystem::path& path) {
+    // The game's own BMP writer, so that the shipped pictures have exactly the
+    // form the game writes emblems in.
     const QImage rgb = image.convertToFormat(QImage::Format_RGB32);
-    const auto w = static_cast<std::uint32_t>(rgb.width());
-    const auto h = static_cast<std::uint32_t>(rgb.height());
-    const std::uint32_t stride = (w * 3 + 3) & ~3u;
-    const std::uint32_t pixelBytes = stride * h;
-    Bytes b;
-    b.reserve(54 + pixelBytes);
-    b.push_back('B');
-    b.push_back('M');
-    put32(b, 54 + pixelBytes);  // file size
-    put32(b, 0);                // reserved
-    put32(b, 54);               // offset of the pixels
-    put32(b, 40);               // info header size
-    put32(b, w);
-    put32(b, h);  // positive: rows stored bottom-up
-    put16(b, 1);  // planes
-    put16(b, 24);
-    put32(b, 0);  // no compression
-    put32(b, pixelBytes);
-    put32(b, 2835);  // 72 dpi
-    put32(b, 2835);
-    put32(b, 0);
-    put32(b, 0);
-    for (int y = static_cast<int>(h) - 1; y >= 0; --y) {
+    Bitmap picture(rgb.width(), rgb.height());
+    for (int y = 0; y < rgb.height(); ++y) {
         const auto* line = reinterpret_cast<const QRgb*>(rgb.constScanLine(y));
-        for (std::uint32_t x = 0; x < w; ++x) {
-            b.push_back(static_cast<unsigned char>(qBlue(line[x])));
-            b.push_back(static_cast<unsigned char>(qGreen(line[x])));
-            b.push_back(static_cast<unsigned char>(qRed(line[x])));
-        }
-        for (std::uint32_t p = w * 3; p < stride; ++p) b.push_back(0);
+        for (int x = 0; x < rgb.width(); ++x) picture.at(x, y) = line[x];
     }
-    saveBytes(b, path);
+    const std::string bytes = encodeBmp(picture);
+    saveBytes(Bytes(bytes.begin(), bytes.end()), path);
 }
 
 namespace {
