@@ -48,10 +48,7 @@ void Tteam::injurycheck(Grid& g) {
     // A match needs eleven: the best youngster by attribute sum steps up.
     while (roster.size() <= 10) {
         if (youth.empty()) youthmake();
-        Grid y;
-        youthgrid(y);
-        gridsort(y, 12, false);
-        youthpromote(std::stoi(y.cell(11, 1)));
+        youthpromote(bestyouth());
         roster.back()->career += "/" + std::to_string(w.kanri.year) + "*" + std::to_string(clubno) + "**";
     }
 }

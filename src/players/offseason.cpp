@@ -8,7 +8,6 @@
 #include "players/tteam.h"
 #include "transfers/tradelog.h"
 #include "transfers/ttrade.h"
-#include "util/grid.h"
 
 namespace vm {
 namespace {
@@ -60,10 +59,7 @@ void Tteam::offseason() {
     youthmake();
 
     while (roster.size() <= 10) {
-        Grid table;
-        youthgrid(table);
-        gridsort(table, 12, false);
-        youthpromote(std::stoi(table.cell(11, 1)));
+        youthpromote(bestyouth());
         if (youth.empty()) youthmake();
     }
 }

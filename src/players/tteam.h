@@ -84,6 +84,9 @@ public:
     void youthmake();
     void youthgrid(Grid& g) const;
     void youthpromote(int youthIndex);
+    // The youth index of the youngster with the highest attribute sum, as the
+    // youth table sorted by that sum shows him first (squad must not be empty).
+    int bestyouth() const;
     void autoyouth();
     void youthrecord();
     void youthage();

@@ -53,6 +53,13 @@ void Tteam::youthgrid(Grid& g) const {
     legname(g, 10);
 }
 
+int Tteam::bestyouth() const {
+    Grid table;
+    youthgrid(table);
+    gridsort(table, 12, false);
+    return std::stoi(table.cell(11, 1));
+}
+
 void Tteam::youthpromote(int youthIndex) {
     auto p = takeOut(youth, youthIndex);
     playeradd(std::move(p));

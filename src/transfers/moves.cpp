@@ -119,10 +119,7 @@ void Ttrade::refill(Tteam& club) {
     while (static_cast<int>(club.roster.size()) < kMinRoster) {
         if (club.youth.empty()) club.youthmake();
         const bool lastone = club.youth.size() <= 1;
-        Grid table;
-        club.youthgrid(table);
-        gridsort(table, 12, false);
-        club.youthpromote(std::stoi(table.cell(11, 1)));
+        club.youthpromote(club.bestyouth());
         if (lastone) club.youthmake();
     }
 }
