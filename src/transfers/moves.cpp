@@ -22,7 +22,11 @@ constexpr int kMinRoster = 11;
 
 bool Ttrade::resultlist(Grid& out) {
     if (moves.empty()) return false;
-    std::vector<std::string> log = readtradelog(*world_);
+    return resultlist(out, readtradelog(*world_));
+}
+
+bool Ttrade::resultlist(Grid& out, std::vector<std::string> log) {
+    if (moves.empty()) return false;
     Grid table(7, static_cast<int>(moves.size()) + 1);
     table.setRow(0, kResultsHeading);
     for (std::size_t i = 0; i < moves.size(); ++i) {

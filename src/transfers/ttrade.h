@@ -126,6 +126,8 @@ public:
     // Lists the week's moves and appends them to the trade log; false (and no
     // change) when there were none.
     bool resultlist(Grid& out);
+    // The same onto a trade log already read this week.
+    bool resultlist(Grid& out, std::vector<std::string> log);
     void applymoves();
 
     World& world() const { return *world_; }

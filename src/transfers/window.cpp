@@ -2,6 +2,7 @@
 
 #include <exception>
 #include <memory>
+#include <utility>
 #include <vector>
 
 #include "league/world.h"
@@ -81,14 +82,14 @@ void playermove(World& world, TradeChoices& choices, Grid& results) {
     Ttrade& t = engine(world);
     t.requireanswers();
     // The log must be there before any money moves.
-    readtradelog(world);
+    std::vector<std::string> log = readtradelog(world);
     t.resolve();
     // Should the log fail now, the moves are still carried out, so that no
     // money or player is lost; the fault is reported at the end of the week.
     std::exception_ptr logfault;
     bool moved = false;
     try {
-        moved = t.resultlist(results);
+        moved = t.resultlist(results, std::move(log));
     } catch (const DataError&) {
         logfault = std::current_exception();
         moved = true;
