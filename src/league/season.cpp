@@ -132,8 +132,8 @@ void seasonend(World& w) {
     for (int d = 1; d <= 2; ++d) {
         Tleague& league = *w.leagues[d - 1];
         league.rankmake();
-        orders[d - 1] = splitCommas(league.rankfile());
-        if (d == 1) fs::remove(w.path("data/tmp/" + orders[0].back() + ".rank"), ec);
+        // Only Division 2's rank file is read, so Division 1 writes none.
+        orders[d - 1] = d == 2 ? splitCommas(league.rankfile()) : league.rankorder();
     }
     if (kanri.mydiv == 1 || kanri.mydiv == 2)
         w.leagues[kanri.mydiv - 1]->historyadd(std::to_string(kanri.year) + "," +

@@ -137,18 +137,21 @@ void Tleague::matchgrid(Grid& g) const {
     }
 }
 
-std::string Tleague::rankfile() const {
+std::vector<std::string> Tleague::rankorder() const {
     // Rows in rank order; rows of equal rank (no ranking yet) in row order.
     std::array<int, kLeagueClubs> rows{};
     std::iota(rows.begin(), rows.end(), 0);
     std::stable_sort(rows.begin(), rows.end(),
                      [&](int a, int b) { return table[a][cRank] < table[b][cRank]; });
     std::vector<std::string> lines;
+    for (int row : rows) lines.push_back(pad(table[row][cClub], 2));
+    return lines;
+}
+
+std::string Tleague::rankfile() const {
+    const std::vector<std::string> lines = rankorder();
     std::string out;
-    for (int row : rows) {
-        lines.push_back(pad(table[row][cClub], 2));
-        out += (out.empty() ? "" : ",") + lines.back();
-    }
+    for (const auto& line : lines) out += (out.empty() ? "" : ",") + line;
     writeLines(world().path("data/tmp/" + lines.back() + ".rank"), lines);
     return out;
 }

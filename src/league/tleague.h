@@ -63,8 +63,10 @@ public:
     void rankmake();
     // The current round's fixtures with the home marks.
     void matchgrid(Grid& g) const;
-    // The final order as ten "%.2d" club numbers joined by commas, also written
-    // to data/tmp/NN.rank, NN being the last club.
+    // The final order as ten "%.2d" club numbers, the champion first.
+    std::vector<std::string> rankorder() const;
+    // The final order joined by commas, also written to data/tmp/NN.rank, NN
+    // being the last club.
     std::string rankfile() const;
     // Appends line + position and counters of row 0 to data/tmp/history.txt.
     void historyadd(const std::string& line) const;
