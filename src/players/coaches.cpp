@@ -88,7 +88,7 @@ void Tteam::autocoach() {
         const Tplayer& p = getplayer(i);
         if (p.age - p.peak <= 2) continue;
         const int place = coachcheck(i);
-        if (place != 0 && coachset(i, place)) coachupdate();
+        if (place != 0) coachset(i, place);  // updates the coaching power when he accepts
     }
 }
 
