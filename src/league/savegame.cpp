@@ -17,8 +17,6 @@ namespace vm {
 namespace fs = std::filesystem;
 namespace {
 
-constexpr const char* kHistory = "data/tmp/history.txt";
-
 // What a load replaces, kept until the whole file has been read so that a
 // failure puts everything back as it was.
 class Undo {
@@ -94,7 +92,7 @@ void finishLoad(World& w) {
 
 std::string saveImage(const World& w) {
     std::vector<std::string> history;
-    if (fs::exists(w.path(kHistory))) history = readLines(w.path(kHistory));
+    if (fs::exists(w.path(kHistoryFile))) history = readLines(w.path(kHistoryFile));
     return saveImage(w, history);
 }
 
@@ -138,7 +136,7 @@ void load(World& w, const fs::path& file) {
     const std::string image = readPlayerFile(file);
     Undo undo(w);
     const std::vector<std::string> history = readGame(w, image, undo);
-    writeLinesAtomic(w.path(kHistory), history);
+    writeLinesAtomic(w.path(kHistoryFile), history);
     undo.keep();
     finishLoad(w);
 }

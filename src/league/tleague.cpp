@@ -157,7 +157,7 @@ std::string Tleague::rankfile() const {
 }
 
 void Tleague::historyadd(const std::string& line) const {
-    const auto file = world().path("data/tmp/history.txt");
+    const auto file = world().path(kHistoryFile);
     std::vector<std::string> lines;
     if (std::filesystem::exists(file)) lines = readLines(file);
     std::string entry = line + "," + std::to_string(table[0][cRank] + 1);

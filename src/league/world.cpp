@@ -25,8 +25,7 @@ void World::startup() {
     fs::create_directories(path("data/tmp"), ec);
     fs::create_directories(path("data/savedata"), ec);
     // A missing history template leaves the old working copy as it was.
-    fs::copy_file(path("data/history.txt"), path("data/tmp/history.txt"),
-                  fs::copy_options::overwrite_existing, ec);
+    fs::copy_file(path("data/history.txt"), path(kHistoryFile), fs::copy_options::overwrite_existing, ec);
 
     rng.seed(seeds.next());
     kanri = Tleaguekanri{};

@@ -18,6 +18,8 @@
 namespace vm {
 
 inline constexpr int kClubCount = 20;
+// The user's club's past seasons: the working copy, which saves carry along.
+inline constexpr const char* kHistoryFile = "data/tmp/history.txt";
 
 class Tleague;
 class Ttrade;

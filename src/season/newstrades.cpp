@@ -74,7 +74,7 @@ void NewsProgramme::vsresult(NewsPage& pg) {
 }
 
 void NewsProgramme::historyview(NewsPage& pg) {
-    const std::vector<std::string> lines = readLines(world_.path("data/tmp/history.txt"));
+    const std::vector<std::string> lines = readLines(world_.path(kHistoryFile));
     pg.kind = PageKind::history;
     pg.title = "過去の成績";
     if (lines.size() <= 1) {
