@@ -30,11 +30,19 @@ int linecode(const std::string& line, std::size_t at, const Tteam& team, const s
 
 }  // namespace
 
+std::string goalfilename(int side) {
+    return "data/tmp/goal" + std::to_string(side);
+}
+
+std::string resultfilename(int division, int fixture, int side) {
+    return "data/tmp/" + std::to_string(division) + std::to_string(fixture) + std::to_string(side);
+}
+
 void goalfile(World& world, int division, int fixture) {
     Tleague& league = runningleague(world, division);
     const Pairing& pairing = league.schedule[league.round][fixture];
     for (int side = 0; side < 2; ++side) {
-        const std::string name = "data/tmp/goal" + std::to_string(side);
+        const std::string name = goalfilename(side);
         const std::filesystem::path file = world.path(name);
         std::vector<std::string> lines = readLines(file);
         const int clubno = league.clubOfRow(side == 0 ? pairing.first : pairing.second);
@@ -66,9 +74,7 @@ void goalfile(World& world, int division, int fixture) {
             }
             line = goaltext(team, line);
         }
-        writeLines(world.path("data/tmp/" + std::to_string(division) + std::to_string(fixture) +
-                              std::to_string(side)),
-                   lines);
+        writeLines(world.path(resultfilename(division, fixture, side)), lines);
         std::error_code ec;
         std::filesystem::remove(file, ec);
     }

@@ -6,6 +6,7 @@
 #include <cstring>
 
 #include "league/world.h"
+#include "match/runner.h"
 #include "match/tgame.h"
 #include "util/textfile.h"
 
@@ -116,8 +117,7 @@ void Tgame::finish() {
             }
         }
     }
-    writeLines(world_->path("data/tmp/goal0"), goallist[0]);
-    writeLines(world_->path("data/tmp/goal1"), goallist[1]);
+    for (int side = 0; side < 2; ++side) writeLines(world_->path(goalfilename(side)), goallist[side]);
     finished_ = true;
 }
 

@@ -6,6 +6,7 @@
 
 #include "league/season.h"
 #include "league/world.h"
+#include "match/runner.h"
 
 namespace vm {
 namespace fs = std::filesystem;
@@ -103,8 +104,7 @@ void NewsProgramme::endtv(NewsPage& pg) {
     for (int d = 1; d <= 2; ++d)
         for (int m = 0; m < kPairings; ++m)
             for (int s = 0; s < 2; ++s)
-                fs::remove(
-                    world_.path("data/tmp/" + std::to_string(d) + std::to_string(m) + std::to_string(s)), ec);
+                fs::remove(world_.path(resultfilename(d, m, s)), ec);
     fs::remove(world_.path("data/tmp/save1.dat"), ec);
     fs::remove(world_.path("data/tmp/img.bmp"), ec);
     // At the season's end club 0's doctor is booked from the row then selected.

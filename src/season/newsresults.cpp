@@ -5,6 +5,7 @@
 
 #include "league/tleague.h"
 #include "league/world.h"
+#include "match/runner.h"
 #include "season/newsprogramme.h"
 #include "util/textfile.h"
 
@@ -81,8 +82,7 @@ void NewsProgramme::resultoutput(NewsPage& pg, int d) {
     std::array<std::array<int, 2>, kPairings> scored{};
     for (int m = 0; m < kPairings; ++m) {
         for (int s = 0; s < 2; ++s) {
-            pg.goals[m][s] = readLines(
-                world_.path("data/tmp/" + std::to_string(d) + std::to_string(m) + std::to_string(s)));
+            pg.goals[m][s] = readLines(world_.path(resultfilename(d, m, s)));
             scored[m][s] = static_cast<int>(pg.goals[m][s].size());
         }
         pg.table.cell(2, m + 1) = std::to_string(scored[m][0]) + " - " + std::to_string(scored[m][1]);
