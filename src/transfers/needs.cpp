@@ -105,6 +105,11 @@ int score(int kind, const Tplayer& p) {
     return p.age - p.peak < 5 ? base + bonus : base - malus;
 }
 
+// The offer key ("owner,index") of a market row.
+std::string marketkey(const Grid& market, int row) {
+    return market.cell(kMarketOwner, row) + "," + market.cell(kMarketIndex, row);
+}
+
 }  // namespace
 
 std::array<std::string, 7> Ttrade::needkeys(const Tteam& club) const {
@@ -144,7 +149,7 @@ bool Ttrade::candidatecheck(int score, int row) {
     const int price = cellnumber(candidates.cell(kMarketValue, row));
     if (score < bestscore) return false;
     if (score == bestscore && price >= bestprice) return false;
-    const std::string key = candidates.cell(kMarketOwner, row) + "," + candidates.cell(kMarketIndex, row);
+    const std::string key = marketkey(candidates, row);
     const auto& list = clubofferlist.at(curteam);
     if (std::find(list.begin(), list.end(), key) != list.end()) return false;
     bestscore = score;
@@ -185,7 +190,7 @@ void Ttrade::recommend(Grid& out) {
     out.rows()[0] = candidates.rows().at(0);
     for (const auto& key : list) {
         for (int r = 1; r < candidates.rowCount(); ++r) {
-            if (candidates.cell(kMarketOwner, r) + "," + candidates.cell(kMarketIndex, r) != key) continue;
+            if (marketkey(candidates, r) != key) continue;
             out.rows().push_back(candidates.rows()[r]);
             break;
         }
