@@ -1,7 +1,6 @@
 // vellmora-tool inspect: what a saved game or a versus file holds. A file that
 // cannot be read is reported on stderr with exit code 2.
 #include <ostream>
-#include <ranges>
 #include <stdexcept>
 
 #include "command.h"
@@ -90,7 +89,7 @@ void clubJson(std::ostream& out, const Tteam& c) {
 
 void leagueJson(std::ostream& out, const Tleague& l) {
     out << "{\"division\":" << l.division << ",\"round\":" << l.round << ",\"table\":";
-    jsonArray(out, std::views::iota(0, kLeagueClubs), [&](int row) {
+    jsonArrayOf(out, kLeagueClubs, [&](int row) {
         out << "{\"name\":" << jsonString(l.names[row]) << ",\"counters\":";
         jsonInts(out, l.table[row]);
         out << "}";
@@ -156,7 +155,7 @@ void printSave(std::ostream& out, const World& w, const std::vector<std::string>
         out << "{\"kind\":\"save\",\"format\":" << kFileFormat << ",\"season\":" << w.kanri.year
             << ",\"mydiv\":" << w.kanri.mydiv << ",\"div1list\":" << jsonString(w.kanri.div1list)
             << ",\"div2list\":" << jsonString(w.kanri.div2list) << ",\"clubs\":";
-        jsonArray(out, std::views::iota(0, kClubCount), [&](int k) { clubJson(out, w.team(k)); });
+        jsonArrayOf(out, kClubCount, [&](int k) { clubJson(out, w.team(k)); });
         out << ",\"divisions\":";
         if (season) {
             jsonArray(out, w.leagues, [&](const auto& league) { leagueJson(out, *league); });

@@ -28,6 +28,17 @@ void jsonArray(std::ostream& out, const Range& range, Item item) {
     out << "]";
 }
 
+// A JSON array of n elements, element i written by item(i).
+template <class Item>
+void jsonArrayOf(std::ostream& out, int n, Item item) {
+    out << "[";
+    for (int i = 0; i < n; ++i) {
+        if (i > 0) out << ",";
+        item(i);
+    }
+    out << "]";
+}
+
 // Whole numbers, points (as [x,y]) and texts as JSON arrays.
 template <class Range>
 void jsonInts(std::ostream& out, const Range& values) {

@@ -3,7 +3,6 @@
 // and accepts every offer for its players.
 #include <map>
 #include <ostream>
-#include <ranges>
 #include <set>
 
 #include "command.h"
@@ -79,7 +78,7 @@ Census census(const std::multiset<const Tplayer*>& before, const std::multiset<c
 
 void printClubs(std::ostream& out, const std::vector<ClubState>& s, bool json) {
     if (json) {
-        jsonArray(out, std::views::iota(std::size_t{0}, s.size()), [&](std::size_t c) {
+        jsonArrayOf(out, static_cast<int>(s.size()), [&](int c) {
             out << "{\"club\":" << c << ",\"roster\":" << s[c].roster << ",\"youth\":" << s[c].youth
                 << ",\"money\":" << s[c].money << "}";
         });

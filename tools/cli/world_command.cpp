@@ -2,7 +2,6 @@
 // new game (names, line-ups, formation spots, coaches) and at a season start
 // (both divisions' schedules and tables).
 #include <ostream>
-#include <ranges>
 #include <utility>
 
 #include "command.h"
@@ -67,8 +66,7 @@ void printClubJson(std::ostream& out, const Tteam& club, bool lineup) {
     if (!lineup) return;
     // Line-up slots 0..12 in roster order, -1 beyond.
     out << ",\"name\":" << jsonString(club.name) << ",\"slots\":";
-    jsonArray(out, std::views::iota(std::size_t{0}, club.roster.size()),
-              [&](std::size_t i) { out << (i <= 12 ? static_cast<int>(i) : -1); });
+    jsonArrayOf(out, static_cast<int>(club.roster.size()), [&](int i) { out << (i <= 12 ? i : -1); });
     out << ",\"formation\":";
     jsonPoints(out, club.position);
     out << ",\"coaches\":";
@@ -92,9 +90,8 @@ void printLeagueText(std::ostream& out, const Tleague& league) {
 }
 
 void printLeagueJson(std::ostream& out, const Tleague& league) {
-    const auto rows = std::views::iota(0, kLeagueClubs);
     out << "{\"division\":" << league.division << ",\"clubs\":";
-    jsonArray(out, rows, [&](int n) { out << league.clubOfRow(n); });
+    jsonArrayOf(out, kLeagueClubs, [&](int n) { out << league.clubOfRow(n); });
     out << ",\"schedule\":";
     jsonArray(out, league.schedule, [&](const auto& round) {
         jsonArray(out, round, [&](const Pairing& p) {
