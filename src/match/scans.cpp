@@ -90,31 +90,35 @@ std::array<int, 10> nearestmenBaseline(const std::array<int, 11>& ox, const std:
     return result;
 }
 
-bool anycontactBaseline(const Tmteam& a, const Tmteam& b) {
+unsigned meetersBaseline(const Tmteam& a, const Tmteam& b) {
 #if defined(__SSE2__)
     // All 121 pairs: a's men in three vectors, one sweep per man of b. Two
     // men meet when both |dx| and |dy| are below 6.
     __m128i va[3];
     packmen(a, va);
     const __m128i zero = _mm_setzero_si128(), six = _mm_set1_epi16(6), both = _mm_set1_epi32(-1);
-    __m128i meet = zero;
+    __m128i meet[3] = {zero, zero, zero};
     for (const Tman& m : b) {
         const __m128i me = _mm_set1_epi32(packxy(m.x, m.y));
 #pragma GCC unroll 3
         for (int v = 0; v < 3; ++v) {
             const __m128i d = _mm_sub_epi16(va[v], me);
             const __m128i near = _mm_cmplt_epi16(_mm_max_epi16(d, _mm_sub_epi16(zero, d)), six);
-            meet = _mm_or_si128(meet, _mm_cmpeq_epi32(near, both));
+            meet[v] = _mm_or_si128(meet[v], _mm_cmpeq_epi32(near, both));
         }
     }
-    return _mm_movemask_epi8(meet) != 0;
+    unsigned men = 0;
+    for (int v = 0; v < 3; ++v)
+        men |= static_cast<unsigned>(_mm_movemask_ps(_mm_castsi128_ps(meet[v]))) << (4 * v);
+    return men & 0x7ffu;
 #else
-    for (const Tman& m : a) {
+    unsigned men = 0;
+    for (int i = 0; i < 11; ++i) {
         for (const Tman& n : b) {
-            if (menmeet(m, n)) return true;
+            if (menmeet(a[i], n)) men |= 1u << i;
         }
     }
-    return false;
+    return men;
 #endif
 }
 
@@ -184,22 +188,24 @@ namespace {
     return result;
 }
 
-// Per man of b one subtraction, absolute value, comparison and test for each
-// of the two vectors of a's men.
-[[gnu::target("avx2")]] bool anycontactAvx2(const Tmteam& a, const Tmteam& b) {
+// Per man of b one subtraction, absolute value, comparison and whole-lane
+// test for each of the two vectors of a's men.
+[[gnu::target("avx2")]] unsigned meetersAvx2(const Tmteam& a, const Tmteam& b) {
     __m256i lo, hi;
     packmen8(a, lo, hi);
     const __m256i six = _mm256_set1_epi16(6), both = _mm256_set1_epi32(-1);
-    __m256i meet = _mm256_setzero_si256();
+    __m256i meetlo = _mm256_setzero_si256(), meethi = meetlo;
     for (const Tman& m : b) {
         const __m256i me = _mm256_set1_epi32(packxy(m.x, m.y));
         const __m256i nearlo = _mm256_cmpgt_epi16(six, _mm256_abs_epi16(_mm256_sub_epi16(lo, me)));
         const __m256i nearhi = _mm256_cmpgt_epi16(six, _mm256_abs_epi16(_mm256_sub_epi16(hi, me)));
         // A man is met when both his x and his y lane are near.
-        meet = _mm256_or_si256(meet, _mm256_cmpeq_epi32(nearlo, both));
-        meet = _mm256_or_si256(meet, _mm256_cmpeq_epi32(nearhi, both));
+        meetlo = _mm256_or_si256(meetlo, _mm256_cmpeq_epi32(nearlo, both));
+        meethi = _mm256_or_si256(meethi, _mm256_cmpeq_epi32(nearhi, both));
     }
-    return !_mm256_testz_si256(meet, meet);
+    const unsigned men = static_cast<unsigned>(_mm256_movemask_ps(_mm256_castsi256_ps(meetlo))) |
+                         static_cast<unsigned>(_mm256_movemask_ps(_mm256_castsi256_ps(meethi))) << 8;
+    return men & 0x7ffu;
 }
 
 #else
@@ -211,8 +217,8 @@ std::array<int, 10> nearestmenAvx2(const std::array<int, 11>& ox, const std::arr
                                    const Tmteam& opp) {
     return nearestmenBaseline(ox, oy, opp);
 }
-bool anycontactAvx2(const Tmteam& a, const Tmteam& b) {
-    return anycontactBaseline(a, b);
+unsigned meetersAvx2(const Tmteam& a, const Tmteam& b) {
+    return meetersBaseline(a, b);
 }
 
 #endif
@@ -224,8 +230,8 @@ std::array<int, 10> nearestmen(const std::array<int, 11>& ox, const std::array<i
     return scans::haveAvx2() ? scans::nearestmenAvx2(ox, oy, opp) : scans::nearestmenBaseline(ox, oy, opp);
 }
 
-bool anycontact(const Tmteam& a, const Tmteam& b) {
-    return scans::haveAvx2() ? scans::anycontactAvx2(a, b) : scans::anycontactBaseline(a, b);
+unsigned meeters(const Tmteam& a, const Tmteam& b) {
+    return scans::haveAvx2() ? scans::meetersAvx2(a, b) : scans::meetersBaseline(a, b);
 }
 
 unsigned inbox(const Tmteam& team, int left, int top, int right, int bottom) {

@@ -1,8 +1,8 @@
 // The scans of a tick over all the men: which own man is nearest each
-// opponent (marking), whether any man of one side meets one of the other
-// (body contests) and who has left the pitch. Both work on whole-unit positions only, so every way of
-// computing them gives the same answer to the bit; the fastest way the
-// processor offers is chosen once, at the first scan.
+// opponent (marking), which men of one side meet a man of the other (body
+// contests) and who has left the pitch. All work on whole-unit positions
+// only, so every way of computing them gives the same answer to the bit; the
+// fastest way the processor offers is chosen once, at the first scan.
 #pragma once
 
 #include <array>
@@ -16,8 +16,9 @@ namespace vm {
 std::array<int, 10> nearestmen(const std::array<int, 11>& ox, const std::array<int, 11>& oy,
                                const Tmteam& opp);
 
-// Does any man of `a` meet any man of `b` (both differences below 6)?
-bool anycontact(const Tmteam& a, const Tmteam& b);
+// The men of `a` (bit i for man i) who meet any man of `b` (both
+// differences below 6).
+unsigned meeters(const Tmteam& a, const Tmteam& b);
 
 // The men (bit i for man i) whose whole-unit position lies strictly inside
 // left < x < right, top < y < bottom.
@@ -31,14 +32,14 @@ namespace scans {
 
 std::array<int, 10> nearestmenBaseline(const std::array<int, 11>& ox, const std::array<int, 11>& oy,
                                        const Tmteam& opp);
-bool anycontactBaseline(const Tmteam& a, const Tmteam& b);
+unsigned meetersBaseline(const Tmteam& a, const Tmteam& b);
 unsigned inboxBaseline(const Tmteam& team, int left, int top, int right, int bottom);
 
 // The AVX2 ways: only where haveAvx2() says the processor has it.
 bool haveAvx2();
 std::array<int, 10> nearestmenAvx2(const std::array<int, 11>& ox, const std::array<int, 11>& oy,
                                    const Tmteam& opp);
-bool anycontactAvx2(const Tmteam& a, const Tmteam& b);
+unsigned meetersAvx2(const Tmteam& a, const Tmteam& b);
 
 }  // namespace scans
 

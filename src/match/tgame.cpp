@@ -107,37 +107,27 @@ void Tgame::regroup(int side) {
     walks.walk(team);
 }
 
-bool Tgame::anycontact() const {
-    return vm::anycontact(men[0], men[1]);
-}
-
 void Tgame::bodycheck() {
-    // When nobody meets anybody no contest can push anyone into a meeting.
-    if (anycontact()) contests();
+    contests();
     for (Tmteam& team : men) {
-        for (Tman& m : team) m.stun -= m.stun > 0;
+        for (Tman& m : team) {
+            if (m.stun > 0) --m.stun;
+        }
     }
 }
 
 void Tgame::contests() {
-    // Side 1's positions, four to a vector (a twelfth lane far away), so that
-    // one branch-free scan tells whether a man of side 0 meets anybody at all.
-    // A man pushed in a contest meets the next ones from where he landed.
-    typedef int v4i __attribute__((vector_size(16)));
-    v4i vx[3], vy[3];
-    for (int j = 0; j < 12; ++j) {
-        vx[j / 4][j % 4] = j < 11 ? men[1][j].x : -1000;
-        vy[j / 4][j % 4] = j < 11 ? men[1][j].y : -1000;
-    }
-    for (int i = 0; i < 11; ++i) {
+    // Most ticks nobody meets anybody: one scan over all the pairs finds the
+    // men of side 0 who meet somebody, and only they contest. A man pushed in
+    // a contest meets the next ones from where he landed; when a man of side
+    // 1 is pushed the men still to come are asked again.
+    unsigned meeting = meeters(men[0], men[1]);
+    while (meeting != 0) {
+        const int i = __builtin_ctz(meeting);
+        meeting &= meeting - 1;
         Tman& a = men[0][i];
         if (a.stun != 0) continue;
-        v4i within{};
-        for (int v = 0; v < 3; ++v) {
-            const v4i dx = vx[v] - a.x, dy = vy[v] - a.y;
-            within |= (dx > -6) & (dx < 6) & (dy > -6) & (dy < 6);
-        }
-        if ((within[0] | within[1] | within[2] | within[3]) == 0) continue;
+        bool pushed = false;
         for (int j = 0; j < 11; ++j) {
             Tman& b = men[1][j];
             if (b.stun != 0 || !menmeet(a, b)) continue;
@@ -147,8 +137,7 @@ void Tgame::contests() {
             if (rb < ra) {
                 toward(b, pos(a), (rb - ra) / 2 + 1);
                 settle(b);
-                vx[j / 4][j % 4] = b.x;
-                vy[j / 4][j % 4] = b.y;
+                pushed = true;
                 if (j != 0) b.stun = 45;
             } else if (ra < rb) {
                 toward(a, pos(b), (ra - rb) / 2 + 1);
@@ -156,6 +145,7 @@ void Tgame::contests() {
                 if (i != 0) a.stun = 45;
             }
         }
+        if (pushed) meeting = meeters(men[0], men[1]) & ~((2u << i) - 1);
     }
 }
 

@@ -100,8 +100,7 @@ private:
     bool booked_ = false;  // the benches' bookkeeping is done
 
     void kickoff();
-    bool anycontact() const;  // does any man of side 0 meet one of side 1?
-    void contests();          // the body contests of bodycheck, in order
+    void contests();  // the body contests of bodycheck, in order
     void teammove(int side);
     void allToSpots();
     // A man's code in the goal lines and his shown number: his slot, or his

@@ -62,15 +62,21 @@ TEST(Scans, ContactIsFoundExactlyWhenTwoSquaresOverlap) {
         const Tman& target = a[rng.Random(11)];
         Tman& mover = b[rng.Random(11)];
         place(mover, target.x + rng.Random(15) - 7, target.y + rng.Random(15) - 7);
-        bool expected = false;
-        for (const Tman& m : a) {
-            for (const Tman& n : b) expected |= std::abs(m.x - n.x) < 6 && std::abs(m.y - n.y) < 6;
+        unsigned expected = 0;
+        for (int i = 0; i < 11; ++i) {
+            for (const Tman& n : b) {
+                if (std::abs(a[i].x - n.x) < 6 && std::abs(a[i].y - n.y) < 6) expected |= 1u << i;
+            }
         }
-        contacts += expected;
-        ASSERT_EQ(scans::anycontactBaseline(a, b), expected) << "round " << round;
+        contacts += expected != 0;
+        ASSERT_EQ(scans::meetersBaseline(a, b), expected) << "round " << round;
         if (scans::haveAvx2()) {
-            ASSERT_EQ(scans::anycontactAvx2(a, b), expected) << "round " << round;
+            ASSERT_EQ(scans::meetersAvx2(a, b), expected) << "round " << round;
         }
+        ASSERT_EQ(meeters(a, b), expected);
+        // Each way also finds every man of a crowd meeting his own neighbours.
+        ASSERT_EQ(meeters(a, a), scans::meetersBaseline(a, a));
+        ASSERT_EQ(meeters(a, a), 0x7ffu);  // everyone meets himself
     }
     // Both answers occur often enough to mean something.
     EXPECT_GT(contacts, 100);
