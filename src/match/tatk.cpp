@@ -76,12 +76,14 @@ void Tatk::atkmove(Tmteam& own, const Tmteam& opp) {
         walks.order(chaser, b.x, b.y, own[chaser].speed);
     }
 
+    Point target = aim;
     for (int i = 0; i < 11; ++i) {
-        Tman& m = own[i];
+        const Tman& m = own[i];
         if (!free[i] || m.stun != 0) continue;
-        aim = aimfor(b.x, b.y, m.role, m.basex, m.basey, k, oppkeeper);
-        walks.order(i, aim.x, aim.y, m.speed);
+        target = aimfor(b.x, b.y, m.role, m.basex, m.basey, k, oppkeeper);
+        walks.order(i, target.x, target.y, m.speed);
     }
+    aim = target;  // the last man placed
     walks.walk(own);
 }
 

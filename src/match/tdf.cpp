@@ -6,6 +6,7 @@
 #include "match/tdf.h"
 
 #include "match/flight.h"
+#include "match/menbits.h"
 #include "match/scans.h"
 #include "match/walks.h"
 
@@ -104,7 +105,7 @@ void Tdf::dfmove(Tmteam& own, const Tmteam& opp) {
         const int i = __builtin_ctz(rest);
         walks.order(i, own[i].basex + shiftx, own[i].basey + shifty, own[i].speed);
     }
-    for (int i = 0; i < 11; ++i) free[i] = avail >> i & 1;
+    spreadbits(avail, free);
     walks.walk(own);
 }
 

@@ -5,8 +5,10 @@
 #include <gtest/gtest.h>
 
 #include <cstdlib>
+#include <cstring>
 
 #include "match/geometry.h"
+#include "match/menbits.h"
 #include "match/scans.h"
 #include "match/walks.h"
 #include "sides.h"
@@ -105,6 +107,20 @@ TEST(Scans, InboxAndOffpitchReadEachManStrictlyInside) {
     place(t[3], pitch::kMinX, 200);
     place(t[7], 300, pitch::kMaxY);
     EXPECT_EQ(offpitch(t), (1u << 3) | (1u << 7));
+}
+
+TEST(Scans, EverySetOfMenBecomesItsFlags) {
+    for (unsigned bits = 0; bits < 2048; ++bits) {
+        std::array<bool, 11> flags;
+        flags.fill(true);
+        spreadbits(bits, flags);
+        for (int i = 0; i < 11; ++i) {
+            // Each flag is a proper bool, 0 or 1, as the byte stores it.
+            unsigned char byte;
+            std::memcpy(&byte, &flags[i], 1);
+            ASSERT_EQ(byte, bits >> i & 1) << "bits " << bits << " man " << i;
+        }
+    }
 }
 
 TEST(Scans, AWholeSideWalksAsEachManWouldAlone) {
