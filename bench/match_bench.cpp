@@ -176,13 +176,8 @@ BENCHMARK(BM_CopySide);
 
 void BM_Nearest(benchmark::State& state) {
     Tgame& g = *midgame().game;
-    std::array<int, 11> ox, oy;
-    for (int i = 0; i < 11; ++i) {
-        ox[i] = g.men[0][i].x;
-        oy[i] = g.men[0][i].y;
-    }
     for (auto _ : state) {
-        auto n = nearestmen(ox, oy, g.men[1]);
+        auto n = nearestmen(g.men[0], g.men[1]);
         benchmark::DoNotOptimize(n);
     }
 }

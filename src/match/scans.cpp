@@ -52,19 +52,20 @@ namespace scans {
 // exactly as a scan that replaces only on strictly nearer. Squared distances
 // of positions on and around the pitch stay below 2^22, so the keys are exact
 // whole numbers in 32 bits.
-std::array<int, 10> nearestmenBaseline(const std::array<int, 11>& ox, const std::array<int, 11>& oy,
-                                       const Tmteam& opp) {
+std::array<int, 10> nearestmenBaseline(const Tmteam& own, const Tmteam& opp) {
     std::array<int, 10> result;
 #if defined(__SSE2__)
     // Lane j of the packed side is opponent j; lane 0, the keeper, is ignored.
     __m128i vxy[3], best[3];
     packmen(opp, vxy);
+    alignas(16) int me[12];
+    packmen(own, reinterpret_cast<__m128i*>(me));
     for (int i = 0; i < 11; ++i) {
-        const __m128i me = _mm_set1_epi32(packxy(ox[i], oy[i]));
+        const __m128i mine = _mm_set1_epi32(me[i]);
         const __m128i index = _mm_set1_epi32(i);
 #pragma GCC unroll 3
         for (int v = 0; v < 3; ++v) {
-            const __m128i d = _mm_sub_epi16(vxy[v], me);
+            const __m128i d = _mm_sub_epi16(vxy[v], mine);
             const __m128i key = _mm_or_si128(_mm_slli_epi32(_mm_madd_epi16(d, d), 4), index);
             if (i == 0) {
                 best[v] = key;
@@ -81,7 +82,7 @@ std::array<int, 10> nearestmenBaseline(const std::array<int, 11>& ox, const std:
     for (int j = 0; j < 10; ++j) {
         int best = 0;
         for (int i = 0; i < 11; ++i) {
-            const int key = distance2(ox[i], oy[i], opp[j + 1].x, opp[j + 1].y) * 16 + i;
+            const int key = distance2(own[i].x, own[i].y, opp[j + 1].x, opp[j + 1].y) * 16 + i;
             if (i == 0 || key < best) best = key;
         }
         result[j] = best & 15;
@@ -98,8 +99,10 @@ unsigned meetersBaseline(const Tmteam& a, const Tmteam& b) {
     packmen(a, va);
     const __m128i zero = _mm_setzero_si128(), six = _mm_set1_epi16(6), both = _mm_set1_epi32(-1);
     __m128i meet[3] = {zero, zero, zero};
-    for (const Tman& m : b) {
-        const __m128i me = _mm_set1_epi32(packxy(m.x, m.y));
+    alignas(16) int others[12];
+    packmen(b, reinterpret_cast<__m128i*>(others));
+    for (int j = 0; j < 11; ++j) {
+        const __m128i me = _mm_set1_epi32(others[j]);
 #pragma GCC unroll 3
         for (int v = 0; v < 3; ++v) {
             const __m128i d = _mm_sub_epi16(va[v], me);
@@ -167,13 +170,14 @@ namespace {
 
 // Per own man one subtraction, multiply-add, shift, or and minimum for each
 // of the two vectors of opponents.
-[[gnu::target("avx2")]] std::array<int, 10> nearestmenAvx2(const std::array<int, 11>& ox,
-                                                           const std::array<int, 11>& oy, const Tmteam& opp) {
+[[gnu::target("avx2")]] std::array<int, 10> nearestmenAvx2(const Tmteam& own, const Tmteam& opp) {
     __m256i lo, hi;
     packmen8(opp, lo, hi);
+    alignas(16) int mine[12];
+    packmen(own, reinterpret_cast<__m128i*>(mine));
     __m256i bestlo = _mm256_set1_epi32(0x7fffffff), besthi = bestlo;
     for (int i = 0; i < 11; ++i) {
-        const __m256i me = _mm256_set1_epi32(packxy(ox[i], oy[i])), index = _mm256_set1_epi32(i);
+        const __m256i me = _mm256_set1_epi32(mine[i]), index = _mm256_set1_epi32(i);
         const __m256i dlo = _mm256_sub_epi16(lo, me), dhi = _mm256_sub_epi16(hi, me);
         bestlo = _mm256_min_epi32(bestlo,
                                   _mm256_or_si256(_mm256_slli_epi32(_mm256_madd_epi16(dlo, dlo), 4), index));
@@ -195,8 +199,10 @@ namespace {
     packmen8(a, lo, hi);
     const __m256i six = _mm256_set1_epi16(6), both = _mm256_set1_epi32(-1);
     __m256i meetlo = _mm256_setzero_si256(), meethi = meetlo;
-    for (const Tman& m : b) {
-        const __m256i me = _mm256_set1_epi32(packxy(m.x, m.y));
+    alignas(16) int others[12];
+    packmen(b, reinterpret_cast<__m128i*>(others));
+    for (int j = 0; j < 11; ++j) {
+        const __m256i me = _mm256_set1_epi32(others[j]);
         const __m256i nearlo = _mm256_cmpgt_epi16(six, _mm256_abs_epi16(_mm256_sub_epi16(lo, me)));
         const __m256i nearhi = _mm256_cmpgt_epi16(six, _mm256_abs_epi16(_mm256_sub_epi16(hi, me)));
         // A man is met when both his x and his y lane are near.
@@ -213,9 +219,8 @@ namespace {
 bool haveAvx2() {
     return false;
 }
-std::array<int, 10> nearestmenAvx2(const std::array<int, 11>& ox, const std::array<int, 11>& oy,
-                                   const Tmteam& opp) {
-    return nearestmenBaseline(ox, oy, opp);
+std::array<int, 10> nearestmenAvx2(const Tmteam& own, const Tmteam& opp) {
+    return nearestmenBaseline(own, opp);
 }
 unsigned meetersAvx2(const Tmteam& a, const Tmteam& b) {
     return meetersBaseline(a, b);
@@ -225,9 +230,8 @@ unsigned meetersAvx2(const Tmteam& a, const Tmteam& b) {
 
 }  // namespace scans
 
-std::array<int, 10> nearestmen(const std::array<int, 11>& ox, const std::array<int, 11>& oy,
-                               const Tmteam& opp) {
-    return scans::haveAvx2() ? scans::nearestmenAvx2(ox, oy, opp) : scans::nearestmenBaseline(ox, oy, opp);
+std::array<int, 10> nearestmen(const Tmteam& own, const Tmteam& opp) {
+    return scans::haveAvx2() ? scans::nearestmenAvx2(own, opp) : scans::nearestmenBaseline(own, opp);
 }
 
 unsigned meeters(const Tmteam& a, const Tmteam& b) {

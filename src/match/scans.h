@@ -11,10 +11,9 @@
 
 namespace vm {
 
-// For each opponent 1..10, the index of the own man (0..10, at the given
-// positions) nearest to him; the first of equally near men.
-std::array<int, 10> nearestmen(const std::array<int, 11>& ox, const std::array<int, 11>& oy,
-                               const Tmteam& opp);
+// For each opponent 1..10, the index of the own man (0..10) nearest to him;
+// the first of equally near men.
+std::array<int, 10> nearestmen(const Tmteam& own, const Tmteam& opp);
 
 // The men of `a` (bit i for man i) who meet any man of `b` (both
 // differences below 6).
@@ -30,15 +29,13 @@ unsigned offpitch(const Tmteam& team);
 // The individual ways of scanning, open for tests that compare them.
 namespace scans {
 
-std::array<int, 10> nearestmenBaseline(const std::array<int, 11>& ox, const std::array<int, 11>& oy,
-                                       const Tmteam& opp);
+std::array<int, 10> nearestmenBaseline(const Tmteam& own, const Tmteam& opp);
 unsigned meetersBaseline(const Tmteam& a, const Tmteam& b);
 unsigned inboxBaseline(const Tmteam& team, int left, int top, int right, int bottom);
 
 // The AVX2 ways: only where haveAvx2() says the processor has it.
 bool haveAvx2();
-std::array<int, 10> nearestmenAvx2(const std::array<int, 11>& ox, const std::array<int, 11>& oy,
-                                   const Tmteam& opp);
+std::array<int, 10> nearestmenAvx2(const Tmteam& own, const Tmteam& opp);
 unsigned meetersAvx2(const Tmteam& a, const Tmteam& b);
 
 }  // namespace scans

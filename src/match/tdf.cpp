@@ -84,12 +84,7 @@ void Tdf::dfmove(Tmteam& own, const Tmteam& opp) {
 
     // 4. Marking: each opponent draws his nearest man, if that man is available.
     if (avail != 0) {
-        std::array<int, 11> ox, oy;
-        for (int i = 0; i < 11; ++i) {
-            ox[i] = own[i].x;
-            oy[i] = own[i].y;
-        }
-        const std::array<int, 10> nearest = nearestmen(ox, oy, opp);
+        const std::array<int, 10> nearest = nearestmen(own, opp);
         for (int j = 0; j < 10; ++j) {
             const int n = nearest[j];
             if (avail >> n & 1) {

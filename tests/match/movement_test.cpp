@@ -6,8 +6,8 @@
 #include <algorithm>
 #include <cmath>
 
-#include "match/tatk.h"
 #include "match/scans.h"
+#include "match/tatk.h"
 #include "match/tdf.h"
 #include "sides.h"
 #include "util/random.h"
@@ -215,22 +215,19 @@ TEST(Walking, PitchRoundingTakesHalvesToTheEvenNeighbour) {
 TEST(Marking, TheNearestManOfEveryOpponentIsTheFirstOfTheNearest) {
     Rng rng(9);
     for (int round = 0; round < 200; ++round) {
-        std::array<int, 11> ox, oy;
-        Tmteam opp;
+        Tmteam own, opp;
         for (int i = 0; i < 11; ++i) {
             // A coarse grid, so that equal distances are common.
-            ox[i] = 10 + 20 * rng.Random(32);
-            oy[i] = 10 + 20 * rng.Random(24);
+            own[i].x = 10 + 20 * rng.Random(32);
+            own[i].y = 10 + 20 * rng.Random(24);
             opp[i].x = 10 + 20 * rng.Random(32);
             opp[i].y = 10 + 20 * rng.Random(24);
         }
-        const auto got = nearestmen(ox, oy, opp);
+        const auto got = nearestmen(own, opp);
         for (int j = 1; j < 11; ++j) {
             int best = 0;
             for (int i = 1; i < 11; ++i) {
-                if (distance(ox[i], oy[i], opp[j].x, opp[j].y) <
-                    distance(ox[best], oy[best], opp[j].x, opp[j].y))
-                    best = i;
+                if (distance(pos(own[i]), pos(opp[j])) < distance(pos(own[best]), pos(opp[j]))) best = i;
             }
             ASSERT_EQ(got[j - 1], best) << "round " << round << " opponent " << j;
         }

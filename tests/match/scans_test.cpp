@@ -30,26 +30,21 @@ TEST(Scans, TheNearestManIsTheFirstOfTheNearestInEveryWay) {
     Rng rng(21);
     for (int round = 0; round < 300; ++round) {
         const Tmteam own = crowd(rng), opp = crowd(rng);
-        std::array<int, 11> ox, oy;
-        for (int i = 0; i < 11; ++i) {
-            ox[i] = own[i].x;
-            oy[i] = own[i].y;
-        }
         std::array<int, 10> expected;
         for (int j = 0; j < 10; ++j) {
             int best = 0;
             for (int i = 1; i < 11; ++i) {
-                if (distance2(ox[i], oy[i], opp[j + 1].x, opp[j + 1].y) <
-                    distance2(ox[best], oy[best], opp[j + 1].x, opp[j + 1].y))
+                if (distance2(own[i].x, own[i].y, opp[j + 1].x, opp[j + 1].y) <
+                    distance2(own[best].x, own[best].y, opp[j + 1].x, opp[j + 1].y))
                     best = i;
             }
             expected[j] = best;
         }
-        ASSERT_EQ(scans::nearestmenBaseline(ox, oy, opp), expected) << "round " << round;
+        ASSERT_EQ(scans::nearestmenBaseline(own, opp), expected) << "round " << round;
         if (scans::haveAvx2()) {
-            ASSERT_EQ(scans::nearestmenAvx2(ox, oy, opp), expected) << "round " << round;
+            ASSERT_EQ(scans::nearestmenAvx2(own, opp), expected) << "round " << round;
         }
-        ASSERT_EQ(nearestmen(ox, oy, opp), expected);
+        ASSERT_EQ(nearestmen(own, opp), expected);
     }
 }
 
