@@ -86,6 +86,17 @@ inline Point pointtoward(Point a, Point b, double d) {
     return {a.x + roundPitch(d * ux), a.y + roundPitch(d * uy)};
 }
 
+// The point a fifth of the way from a to b: pointtoward(a, b, distance(a, b) / 5).
+// Along the line a fifth of the distance is a fifth of each difference, and
+// a fifth of a whole number is never halfway between two whole numbers, so
+// rounding each fifth of a difference gives the same point without a root.
+inline int nearestfifth(int d) {
+    return d >= 0 ? (d + 2) / 5 : -((2 - d) / 5);
+}
+inline Point pointfifth(Point a, Point b) {
+    return {a.x + nearestfifth(b.x - a.x), a.y + nearestfifth(b.y - a.y)};
+}
+
 // The walking step: the exact position moves by d toward the whole-unit target.
 // The full step is always taken, so a man on his target steps across it.
 inline void toward(Tman& m, int tx, int ty, double d) {

@@ -77,7 +77,7 @@ void Tdf::dfmove(Tmteam& own, const Tmteam& opp) {
         } else if (distance2(g.x, g.y, f.x, f.y) < 100 * 100) {
             walks.order(0, keeper.x, f.y, keeper.speed);
         } else {
-            const Point p = pointtoward(g, b, distance(g, b) / 5);
+            const Point p = pointfifth(g, b);  // a fifth of the way to the ball
             walks.order(0, p.x, p.y, keeper.speed);
         }
     }

@@ -212,6 +212,22 @@ TEST(Walking, PitchRoundingTakesHalvesToTheEvenNeighbour) {
     EXPECT_EQ(roundPitch(-7.2), -7);
 }
 
+TEST(Walking, AFifthOfTheWayIsTheSamePointAsAlongTheLine) {
+    // Every difference a ball and a goal can have, and more: the whole-number
+    // fifths agree with the point a fifth of the distance along the line.
+    const Point goals[] = {{0, 240}, {640, 240}, {37, 11}};
+    for (const Point g : goals) {
+        for (int dx = -900; dx <= 900; dx += 1) {
+            for (int dy = -700; dy <= 700; dy += 7) {
+                const Point b{g.x + dx, g.y + dy};
+                ASSERT_EQ(pointfifth(g, b), pointtoward(g, b, distance(g, b) / 5)) << dx << "," << dy;
+            }
+        }
+    }
+    EXPECT_EQ(pointfifth({0, 240}, {8, 233}), (Point{2, 239}));  // 1.6 and -1.4
+    EXPECT_EQ(pointfifth({5, 5}, {5, 5}), (Point{5, 5}));
+}
+
 TEST(Marking, TheNearestManOfEveryOpponentIsTheFirstOfTheNearest) {
     Rng rng(9);
     for (int round = 0; round < 200; ++round) {
