@@ -51,11 +51,50 @@ int positionLetter(char c) {
     }
 }
 
+// A key written plainly as a whole number: an optional minus and at most 15
+// digits (a single space counts as 999999). Gives the sign and the digits'
+// value.
+bool plainNumber(const std::string& key, int& sign, std::int64_t& digits) {
+    const std::string_view s = key == " " ? std::string_view("999999") : std::string_view(key);
+    sign = !s.empty() && s[0] == '-' ? -1 : 1;
+    const std::string_view rest = sign < 0 ? s.substr(1) : s;
+    if (rest.size() > 15) return false;
+    digits = 0;
+    for (const char c : rest) {
+        if (c < '0' || c > '9') return false;
+        digits = digits * 10 + (c - '0');
+    }
+    return true;
+}
+
+// The sort of the common case: every key a plain whole number and at most a
+// thousand rows. The index appended as three digits to "-ddd" reads back as
+// -(ddd x 1000 + index), to "ddd" as ddd x 1000 + index, so the numbers are
+// worked out without writing and reading the texts. False when the keys are
+// not all plain.
+bool sortByPlainNumbers(Grid& g, const std::vector<std::string>& keys, bool ascending) {
+    const int n = static_cast<int>(keys.size());
+    if (n > 1000) return false;
+    std::vector<std::pair<std::int64_t, int>> order(static_cast<std::size_t>(n));
+    for (int i = 0; i < n; ++i) {
+        int sign;
+        std::int64_t digits;
+        if (!plainNumber(keys[i], sign, digits)) return false;
+        order[i] = {sign * (digits * 1000 + (ascending ? i : n - 1 - i)), i};
+    }
+    std::sort(order.begin(), order.end());  // the numbers all differ
+    std::vector<Grid::Row> sorted(static_cast<std::size_t>(n));
+    for (int k = 0; k < n; ++k) sorted[k] = std::move(g.rows()[order[k].second + 1]);
+    for (int k = 0; k < n; ++k) g.rows()[ascending ? k + 1 : n - k] = std::move(sorted[k]);
+    return true;
+}
+
 // The shared sort: every key gets its (direction-dependent) index appended as
 // three digits, so all keys differ; numeric when the first key parses.
 void sortByKeys(Grid& g, std::vector<std::string> keys, bool ascending) {
     const int n = static_cast<int>(keys.size());
     if (n == 0) return;
+    if (sortByPlainNumbers(g, keys, ascending)) return;
     struct Entry {
         std::string key;
         std::int64_t num = 0;
@@ -133,7 +172,9 @@ std::string posText(int at) {
     return at >= 0 && at <= 6 ? names[at] : std::to_string(at);
 }
 
-std::string legText(int leg) { return leg == -1 ? "R" : leg == 1 ? "L" : std::to_string(leg); }
+std::string legText(int leg) {
+    return leg == -1 ? "R" : leg == 1 ? "L" : std::to_string(leg);
+}
 
 void posname(Grid& g, int col) {
     for (int r = 1; r < g.rowCount(); ++r) {
@@ -145,12 +186,16 @@ void posname(Grid& g, int col) {
 void legname(Grid& g, int col) {
     for (int r = 1; r < g.rowCount(); ++r) {
         auto& c = g.cell(col, r);
-        if (c == "-1") c = "R";
-        else if (c == "1") c = "L";
+        if (c == "-1")
+            c = "R";
+        else if (c == "1")
+            c = "L";
     }
 }
 
-void gridsort(Grid& g, int col, bool ascending) { sortByKeys(g, columnKeys(g, col), ascending); }
+void gridsort(Grid& g, int col, bool ascending) {
+    sortByKeys(g, columnKeys(g, col), ascending);
+}
 
 void gridsortover(Grid& g, int threshold, int col, bool ascending) {
     auto keys = columnKeys(g, col);

@@ -2,7 +2,13 @@
 // transfer market are built on.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <string>
+#include <vector>
+
+#include "util/arith.h"
 #include "util/grid.h"
+#include "util/random.h"
 
 namespace vm {
 namespace {
@@ -45,6 +51,48 @@ TEST(GridSort, NegativeNumbersSortBelowSmallerNegatives) {
     Grid g = keyed({{"-3", "a"}, {"-12", "b"}, {"5", "c"}});
     gridsort(g, 0, true);
     EXPECT_EQ(labels(g), "bac");
+}
+
+// The sort's rule spelled out with texts: each key gets its index (counted
+// from the far end when descending) appended as three digits and is read
+// back as a number; the rows go in that order, reversed when descending.
+std::string byTheRule(const std::vector<std::string>& keys, bool ascending) {
+    const int n = static_cast<int>(keys.size());
+    std::vector<std::pair<long long, char>> rows;
+    for (int i = 0; i < n; ++i) {
+        const std::string k = (keys[i] == " " ? "999999" : keys[i]) + pad(ascending ? i : n - 1 - i, 3);
+        rows.push_back({std::stoll(k), static_cast<char>('a' + i)});
+    }
+    std::sort(rows.begin(), rows.end());
+    if (!ascending) std::reverse(rows.begin(), rows.end());
+    std::string s;
+    for (const auto& r : rows) s += r.second;
+    return s;
+}
+
+TEST(GridSort, PlainNumbersFollowTheRuleOfAppendedIndices) {
+    // Keys the line-up and the tables really hold, with the awkward ones
+    // (a lone minus, an empty cell, minus zero, leading zeros, spaces).
+    const std::vector<std::string> kinds = {"-",  "",    "-0",     "0",  "007", " ",
+                                            "12", "-12", "999999", "-3", "45"};
+    Rng rng(5);
+    for (int round = 0; round < 300; ++round) {
+        const int n = 1 + rng.Random(20);
+        std::vector<std::string> keys;
+        for (int i = 0; i < n; ++i) {
+            keys.push_back(rng.Random(3) == 0 ? kinds[rng.Random(static_cast<int>(kinds.size()))]
+                                              : std::to_string(rng.Random(200) - 100));
+        }
+        for (const bool ascending : {true, false}) {
+            Grid g(2, n + 1);
+            for (int i = 0; i < n; ++i) {
+                g.cell(0, i + 1) = keys[i];
+                g.cell(1, i + 1) = std::string(1, static_cast<char>('a' + i));
+            }
+            gridsort(g, 0, ascending);
+            ASSERT_EQ(labels(g), byTheRule(keys, ascending)) << "round " << round;
+        }
+    }
 }
 
 TEST(GridSort, NumericOnlyWhenTheFirstKeyParses) {
@@ -92,7 +140,8 @@ TEST(GridSortOver, SplitsAtTheThresholdAndKeepsTheOrderInsideEachGroup) {
 }
 
 TEST(GridSortPos, PositionNamesSortInPitchOrder) {
-    Grid g = keyed({{"FW", "a"}, {"GK", "b"}, {"SH", "c"}, {"CB", "d"}, {"OV", "e"}, {"AM", "f"}, {"DM", "g"}});
+    Grid g =
+        keyed({{"FW", "a"}, {"GK", "b"}, {"SH", "c"}, {"CB", "d"}, {"OV", "e"}, {"AM", "f"}, {"DM", "g"}});
     gridsortpos(g, 0, true);
     EXPECT_EQ(labels(g), "bdgefca");
 }
