@@ -14,8 +14,8 @@ namespace vm {
 
 void Tgame::autosub(int side) {
     if (sublog[side].slot != -1 || world_ == nullptr) return;
-    const Tteam& team = world_->team(club[side]);
-    if (team.playerhigh() <= 10) return;  // no bench
+    // Asked every tick: the clock and the score rule out most ticks before the
+    // club's bench is looked at.
     const int diff = goals(side) - goals(1 - side);
     int after;  // the clock must be above this
     switch (diff) {
@@ -27,6 +27,7 @@ void Tgame::autosub(int side) {
         default: return;
     }
     if (clock <= after) return;
+    if (world_->team(club[side]).playerhigh() <= 10) return;  // no bench
     const Sublog choice = subchoose(side, diff > 0 ? Subkind::defender : Subkind::attacker);
     if (choice.index != 0) substitute(side, choice.slot, choice.index);
 }
