@@ -18,10 +18,21 @@ namespace vm {
 
 Point Tdf::forecast() const {
     if (known_) return forecast_;
+    if (lookahead_ != nullptr) return lookahead_->at(ball, *heading_);
     ballstate b = ball;
     Heading h;
     for (int t = 0; t < Lookahead::kTicks; ++t) advance(b, h);
     return {roundPitch(b.fx), roundPitch(b.fy)};
+}
+
+bool Tdf::mayreach(Point p, int radius) const {
+    // In flight the ball's pace never grows (it rolls slower and flies on at
+    // the same pace), so over the forecast's ticks it travels at most that
+    // many times its pace; the forecast is then rounded to whole units. The
+    // margins are generous: a true answer only costs asking the forecast.
+    const double reach = radius + Lookahead::kTicks * std::abs(ball.speed) * 1.01 + 2;
+    const double dx = ball.fx - p.x, dy = ball.fy - p.y;
+    return dx * dx + dy * dy <= reach * reach;
 }
 
 void Tdf::dfmove(Tmteam& own, const Tmteam& opp) {
@@ -71,8 +82,11 @@ void Tdf::dfmove(Tmteam& own, const Tmteam& opp) {
     Tman& keeper = own[0];
     if (keeper.stun == 0) {
         // Distances below 100 compared as whole squared distances, exactly.
-        const Point f = forecast();
-        if (distance2(g.x, g.y, b.x, b.y) < 100 * 100) {
+        // A ball that cannot come within 100 of the goal needs no forecast:
+        // any point far from the pitch answers the same.
+        const bool near = distance2(g.x, g.y, b.x, b.y) < 100 * 100;
+        const Point f = near || mayreach(g, 100) ? forecast() : Point{-1000, -1000};
+        if (near) {
             walks.order(0, f.x, f.y, keeper.speed);
         } else if (distance2(g.x, g.y, f.x, f.y) < 100 * 100) {
             walks.order(0, keeper.x, f.y, keeper.speed);

@@ -5,6 +5,7 @@
 
 #include <array>
 
+#include "match/flight.h"
 #include "match/geometry.h"
 #include "match/tman.h"
 
@@ -15,6 +16,10 @@ public:
     explicit Tdf(const ballstate& b) : ball(b) {}
     // The same with the ball's forecast (see forecast()) already known.
     Tdf(const ballstate& b, Point forecast) : ball(b), forecast_(forecast), known_(true) {}
+    // The same with the forecast asked of the match's running forecast, and
+    // only when the keeper's choice depends on it.
+    Tdf(const ballstate& b, Lookahead& lookahead, const Heading& heading)
+        : ball(b), lookahead_(&lookahead), heading_(&heading) {}
 
     ballstate ball;
     std::array<bool, 11> free{};  // still available this tick (the keeper never is)
@@ -27,6 +32,12 @@ public:
 private:
     Point forecast_{};
     bool known_ = false;
+    Lookahead* lookahead_ = nullptr;
+    const Heading* heading_ = nullptr;
+
+    // Could the ball's untouched flight bring it within `radius` of p by the
+    // time of the forecast?
+    bool mayreach(Point p, int radius) const;
 };
 
 }  // namespace vm

@@ -81,7 +81,7 @@ void Tgame::teammove(int side) {
     switch (mode[side]) {
         case 0: regroup(side); break;
         case 1: {
-            Tdf df(ball, lookahead_.at(ball, kick.heading()));
+            Tdf df(ball, lookahead_, kick.heading());
             df.dfmove(men[side], men[1 - side]);
             break;
         }

@@ -196,6 +196,51 @@ TEST_F(DefendFixture, TheKeeperReadsTheBallsFlight) {
     EXPECT_DOUBLE_EQ(own[0].fx, 25.75);
 }
 
+TEST_F(DefendFixture, TheKeeperReadsTheFlightWheneverItCouldBringTheBallNear) {
+    // The match asks its running forecast only when the ball could come
+    // within 100 of the goal; the keeper must still move exactly as the rule
+    // says with the flight worked out every time. Balls at every distance,
+    // pace and curl, rolling and flying, half of them struck at the goal.
+    Rng rng(12);
+    Lookahead lookahead;
+    const Point g{0, 240};
+    int comingNear = 0;
+    for (int round = 0; round < 3000; ++round) {
+        ballstate b;
+        b.fx = rng.Random(640000) / 1000.0;
+        b.fy = rng.Random(480000) / 1000.0;
+        b.x = roundPitch(b.fx);
+        b.y = roundPitch(b.fy);
+        b.speed = rng.Random(9000) / 1000.0;
+        b.angle = rng.Random(2) == 0 ? radians(rng.Random(360))
+                                     : std::atan2(g.y - b.fy, g.x - b.fx) + radians(rng.Random(41) - 20);
+        b.spin = rng.Random(3) == 0 ? radians(rng.Random(7) - 3) : 0;
+        if (rng.Random(2) == 0) {
+            b.z = rng.Random(10);
+            b.vz = rng.Random(20) / 10.0;
+        }
+        // The keeper's rule with the flight worked out from scratch.
+        const Point bp{b.x, b.y}, f = Tdf(b).forecast();
+        Tman expected = own[0];
+        Point target = pointfifth(g, bp);
+        if (distance2(g.x, g.y, bp.x, bp.y) < 100 * 100) {
+            target = f;
+        } else if (distance2(g.x, g.y, f.x, f.y) < 100 * 100) {
+            target = {expected.x, f.y};
+            ++comingNear;
+        }
+        toward(expected, target, expected.speed);
+        settle(expected);
+
+        Tmteam moved = own;
+        Heading heading;
+        Tdf(b, lookahead, heading).dfmove(moved, opp);
+        ASSERT_EQ(moved[0].fx, expected.fx) << "round " << round;
+        ASSERT_EQ(moved[0].fy, expected.fy) << "round " << round;
+    }
+    EXPECT_GT(comingNear, 100);  // balls coming at the goal from afar occur often
+}
+
 }  // namespace
 }  // namespace vm
 
