@@ -50,7 +50,7 @@ namespace {
 // as oneByOne does.
 
 [[gnu::target("avx2")]] void walkAvx2(const Walks& w, Tmteam& team) {
-    const __m256d zero = _mm256_setzero_pd(), one = _mm256_set1_pd(1.0);
+    const __m256d zero = _mm256_setzero_pd();
     const __m256i bit64 = _mm256_set_epi64x(8, 4, 2, 1);
     for (int i = 0; i < 12; i += 4) {
         const bool full = i + 3 < 11;
@@ -71,9 +71,10 @@ namespace {
         const __m256d d = _mm256_load_pd(w.step.data() + i);
         const __m256d dx = _mm256_sub_pd(tx, fx), dy = _mm256_sub_pd(ty, fy);
         const __m256d len = _mm256_sqrt_pd(_mm256_add_pd(_mm256_mul_pd(dx, dx), _mm256_mul_pd(dy, dy)));
-        // On the target itself the step goes along +x.
+        // On the target itself the step goes along +x. The division does not
+        // wait for that test: its lane is simply not used then.
         const __m256d still = _mm256_cmp_pd(len, zero, _CMP_EQ_OQ);
-        const __m256d k = _mm256_div_pd(d, _mm256_blendv_pd(len, one, still));
+        const __m256d k = _mm256_div_pd(d, len);
         const __m256d nx = _mm256_add_pd(fx, _mm256_blendv_pd(_mm256_mul_pd(k, dx), d, still));
         const __m256d ny = _mm256_add_pd(fy, _mm256_andnot_pd(still, _mm256_mul_pd(k, dy)));
         const __m256d newx = _mm256_blendv_pd(fx, nx, lanes), newy = _mm256_blendv_pd(fy, ny, lanes);
