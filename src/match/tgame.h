@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <array>
+#include <limits>
 #include <memory>
 #include <string>
 #include <vector>
@@ -59,8 +60,13 @@ public:
 
     // One tick; the counter grows by 4 per tick from 0 (54000 is 90 minutes).
     void gamestep(int counter);
-    // The automatic substitution rule, after every tick for a computer-run side.
-    void autosub(int side);
+    // The automatic substitution rule, after every tick for a computer-run
+    // side: once per match, when the clock has passed the time the score
+    // allows. Asked every tick, so the clock and the score come first.
+    void autosub(int side) {
+        if (sublog[side].slot == -1 && world_ != nullptr && clock > subclock(goals(side) - goals(1 - side)))
+            autosubnow(side);
+    }
     // Which bench player comes on for whom: (slot, roster index), index 0 for none.
     Sublog subchoose(int side, Subkind kind) const;
     // Puts the club's roster player `index` (11 or above) on for the man in
@@ -100,7 +106,20 @@ private:
     bool booked_ = false;  // the benches' bookkeeping is done
 
     void kickoff();
-    void contests();  // the body contests of bodycheck, in order
+    // The clock a side must pass before it substitutes, by its goal
+    // difference (the largest int: not at that score).
+    static int subclock(int diff) {
+        switch (diff) {
+            case -2: return -1;
+            case -1: return 3600;
+            case 0: return 4500;
+            case 1: return 4800;
+            case 2: return 4200;
+            default: return std::numeric_limits<int>::max();
+        }
+    }
+    void autosubnow(int side);  // the substitution itself, bench permitting
+    void contests();            // the body contests of bodycheck, in order
     void teammove(int side);
     void allToSpots();
     // A man's code in the goal lines and his shown number: his slot, or his

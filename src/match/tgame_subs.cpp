@@ -12,22 +12,9 @@
 
 namespace vm {
 
-void Tgame::autosub(int side) {
-    if (sublog[side].slot != -1 || world_ == nullptr) return;
-    // Asked every tick: the clock and the score rule out most ticks before the
-    // club's bench is looked at.
-    const int diff = goals(side) - goals(1 - side);
-    int after;  // the clock must be above this
-    switch (diff) {
-        case -2: after = -1; break;
-        case -1: after = 3600; break;
-        case 0: after = 4500; break;
-        case 1: after = 4800; break;
-        case 2: after = 4200; break;
-        default: return;
-    }
-    if (clock <= after) return;
+void Tgame::autosubnow(int side) {
     if (world_->team(club[side]).playerhigh() <= 10) return;  // no bench
+    const int diff = goals(side) - goals(1 - side);
     const Sublog choice = subchoose(side, diff > 0 ? Subkind::defender : Subkind::attacker);
     if (choice.index != 0) substitute(side, choice.slot, choice.index);
 }
