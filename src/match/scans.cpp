@@ -41,6 +41,13 @@ void packmen(const Tmteam& team, __m128i out[3]) {
     out[2] = _mm_packs_epi32(two(8), last);
 }
 
+// The same lanes kept in memory, one packed man per whole number, so that
+// a scan can broadcast each man from them in turn.
+struct Manlanes {
+    alignas(16) int man[12];
+    explicit Manlanes(const Tmteam& team) { packmen(team, reinterpret_cast<__m128i*>(man)); }
+};
+
 #endif
 
 }  // namespace
@@ -58,14 +65,13 @@ std::array<int, 10> nearestmenBaseline(const Tmteam& own, const Tmteam& opp) {
     // Lane j of the packed side is opponent j; lane 0, the keeper, is ignored.
     __m128i vxy[3], best[3];
     packmen(opp, vxy);
-    alignas(16) int me[12];
-    packmen(own, reinterpret_cast<__m128i*>(me));
+    const Manlanes mine(own);
     for (int i = 0; i < 11; ++i) {
-        const __m128i mine = _mm_set1_epi32(me[i]);
+        const __m128i me = _mm_set1_epi32(mine.man[i]);
         const __m128i index = _mm_set1_epi32(i);
 #pragma GCC unroll 3
         for (int v = 0; v < 3; ++v) {
-            const __m128i d = _mm_sub_epi16(vxy[v], mine);
+            const __m128i d = _mm_sub_epi16(vxy[v], me);
             const __m128i key = _mm_or_si128(_mm_slli_epi32(_mm_madd_epi16(d, d), 4), index);
             if (i == 0) {
                 best[v] = key;
@@ -99,10 +105,9 @@ unsigned meetersBaseline(const Tmteam& a, const Tmteam& b) {
     packmen(a, va);
     const __m128i zero = _mm_setzero_si128(), six = _mm_set1_epi16(6), both = _mm_set1_epi32(-1);
     __m128i meet[3] = {zero, zero, zero};
-    alignas(16) int others[12];
-    packmen(b, reinterpret_cast<__m128i*>(others));
+    const Manlanes others(b);
     for (int j = 0; j < 11; ++j) {
-        const __m128i me = _mm_set1_epi32(others[j]);
+        const __m128i me = _mm_set1_epi32(others.man[j]);
 #pragma GCC unroll 3
         for (int v = 0; v < 3; ++v) {
             const __m128i d = _mm_sub_epi16(va[v], me);
@@ -173,11 +178,10 @@ namespace {
 [[gnu::target("avx2")]] std::array<int, 10> nearestmenAvx2(const Tmteam& own, const Tmteam& opp) {
     __m256i lo, hi;
     packmen8(opp, lo, hi);
-    alignas(16) int mine[12];
-    packmen(own, reinterpret_cast<__m128i*>(mine));
+    const Manlanes mine(own);
     __m256i bestlo = _mm256_set1_epi32(0x7fffffff), besthi = bestlo;
     for (int i = 0; i < 11; ++i) {
-        const __m256i me = _mm256_set1_epi32(mine[i]), index = _mm256_set1_epi32(i);
+        const __m256i me = _mm256_set1_epi32(mine.man[i]), index = _mm256_set1_epi32(i);
         const __m256i dlo = _mm256_sub_epi16(lo, me), dhi = _mm256_sub_epi16(hi, me);
         bestlo = _mm256_min_epi32(bestlo,
                                   _mm256_or_si256(_mm256_slli_epi32(_mm256_madd_epi16(dlo, dlo), 4), index));
@@ -199,10 +203,9 @@ namespace {
     packmen8(a, lo, hi);
     const __m256i six = _mm256_set1_epi16(6), both = _mm256_set1_epi32(-1);
     __m256i meetlo = _mm256_setzero_si256(), meethi = meetlo;
-    alignas(16) int others[12];
-    packmen(b, reinterpret_cast<__m128i*>(others));
+    const Manlanes others(b);
     for (int j = 0; j < 11; ++j) {
-        const __m256i me = _mm256_set1_epi32(others[j]);
+        const __m256i me = _mm256_set1_epi32(others.man[j]);
         const __m256i nearlo = _mm256_cmpgt_epi16(six, _mm256_abs_epi16(_mm256_sub_epi16(lo, me)));
         const __m256i nearhi = _mm256_cmpgt_epi16(six, _mm256_abs_epi16(_mm256_sub_epi16(hi, me)));
         // A man is met when both his x and his y lane are near.

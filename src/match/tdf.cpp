@@ -5,7 +5,6 @@
 // the tick began: they catch up with the exact positions only at the end.
 #include "match/tdf.h"
 
-#include "match/flight.h"
 #include "match/menbits.h"
 #include "match/scans.h"
 #include "match/walks.h"

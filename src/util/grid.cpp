@@ -51,11 +51,26 @@ int positionLetter(char c) {
     }
 }
 
+// A single space in a key cell sorts as the largest key.
+std::string_view keytext(const std::string& key) {
+    return key == " " ? std::string_view("999999") : std::string_view(key);
+}
+
+// The rows moved into their sorted places: `order` lists the rows (0 for
+// the first under the headings) in sorted order, which runs down the grid
+// when ascending and up it otherwise.
+void placerows(Grid& g, const std::vector<int>& order, bool ascending) {
+    const int n = static_cast<int>(order.size());
+    std::vector<Grid::Row> rows(static_cast<std::size_t>(n));
+    for (int i = 0; i < n; ++i) rows[i] = std::move(g.rows()[i + 1]);
+    for (int k = 0; k < n; ++k) g.rows()[ascending ? k + 1 : n - k] = std::move(rows[order[k]]);
+}
+
 // A key written plainly as a whole number: an optional minus and at most 15
 // digits (a single space counts as 999999). Gives the sign and the digits'
 // value.
 bool plainNumber(const std::string& key, int& sign, std::int64_t& digits) {
-    const std::string_view s = key == " " ? std::string_view("999999") : std::string_view(key);
+    const std::string_view s = keytext(key);
     sign = !s.empty() && s[0] == '-' ? -1 : 1;
     const std::string_view rest = sign < 0 ? s.substr(1) : s;
     if (rest.size() > 15) return false;
@@ -75,17 +90,17 @@ bool plainNumber(const std::string& key, int& sign, std::int64_t& digits) {
 bool sortByPlainNumbers(Grid& g, const std::vector<std::string>& keys, bool ascending) {
     const int n = static_cast<int>(keys.size());
     if (n > 1000) return false;
-    std::vector<std::pair<std::int64_t, int>> order(static_cast<std::size_t>(n));
+    std::vector<std::pair<std::int64_t, int>> numbered(static_cast<std::size_t>(n));
     for (int i = 0; i < n; ++i) {
         int sign;
         std::int64_t digits;
         if (!plainNumber(keys[i], sign, digits)) return false;
-        order[i] = {sign * (digits * 1000 + (ascending ? i : n - 1 - i)), i};
+        numbered[i] = {sign * (digits * 1000 + (ascending ? i : n - 1 - i)), i};
     }
-    std::sort(order.begin(), order.end());  // the numbers all differ
-    std::vector<Grid::Row> sorted(static_cast<std::size_t>(n));
-    for (int k = 0; k < n; ++k) sorted[k] = std::move(g.rows()[order[k].second + 1]);
-    for (int k = 0; k < n; ++k) g.rows()[ascending ? k + 1 : n - k] = std::move(sorted[k]);
+    std::sort(numbered.begin(), numbered.end());  // the numbers all differ
+    std::vector<int> order(static_cast<std::size_t>(n));
+    for (int k = 0; k < n; ++k) order[k] = numbered[k].second;
+    placerows(g, order, ascending);
     return true;
 }
 
@@ -98,14 +113,14 @@ void sortByKeys(Grid& g, std::vector<std::string> keys, bool ascending) {
     struct Entry {
         std::string key;
         std::int64_t num = 0;
-        Grid::Row row;
+        int row = 0;
     };
     std::vector<Entry> entries;
     entries.reserve(n);
     for (int i = 0; i < n; ++i) {
-        std::string k = keys[i] == " " ? "999999" : keys[i];
+        std::string k(keytext(keys[i]));
         k += pad(ascending ? i : n - 1 - i, 3);
-        entries.push_back({std::move(k), 0, std::move(g.rows()[i + 1])});
+        entries.push_back({std::move(k), 0, i});
     }
     const bool numeric = parseInt(entries[0].key).has_value();
     if (numeric) {
@@ -118,10 +133,9 @@ void sortByKeys(Grid& g, std::vector<std::string> keys, bool ascending) {
             return a.key < b.key;  // char_traits compares bytes as unsigned
         });
     }
-    for (int k = 0; k < n; ++k) {
-        const int target = ascending ? k + 1 : n - k;
-        g.rows()[target] = std::move(entries[k].row);
-    }
+    std::vector<int> order(static_cast<std::size_t>(n));
+    for (int k = 0; k < n; ++k) order[k] = entries[k].row;
+    placerows(g, order, ascending);
 }
 
 std::vector<std::string> columnKeys(const Grid& g, int col) {
