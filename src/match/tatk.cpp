@@ -4,6 +4,7 @@
 
 #include <cstdlib>
 
+#include "match/scans.h"
 #include "match/walks.h"
 
 namespace vm {
@@ -55,11 +56,24 @@ Point Tatk::roleaim(int role, int bx, int by, int k, const Tman& oppkeeper) cons
 }
 
 void Tatk::atkmove(Tmteam& own, const Tmteam& opp) {
+    Walks walks;
+    plan(own, opp, walks);
+    walks.walk(own);
+}
+
+void Tatk::plan(const Tmteam& own, const Tmteam& opp, Walks& walks) {
+    if (scans::haveAvx2()) {
+        planAvx2(own, opp, walks);
+    } else {
+        planBaseline(own, opp, walks);
+    }
+}
+
+void Tatk::planBaseline(const Tmteam& own, const Tmteam& opp, Walks& walks) {
     const Point b{ball.x, ball.y};
     const Tman& oppkeeper = opp[0];
     const int k = own[0].basex;
 
-    Walks walks;
     // The chaser: the free, active man nearest the ball.
     int chaser = -1;
     int best = 2000 * 2000;
@@ -84,7 +98,6 @@ void Tatk::atkmove(Tmteam& own, const Tmteam& opp) {
         walks.order(i, target.x, target.y, m.speed);
     }
     aim = target;  // the last man placed
-    walks.walk(own);
 }
 
 }  // namespace vm

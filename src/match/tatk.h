@@ -10,6 +10,8 @@
 
 namespace vm {
 
+struct Walks;
+
 class Tatk {
 public:
     // From the ball's whole-unit position.
@@ -23,6 +25,13 @@ public:
 
     // Places and moves the side for one tick. Only the opponents' goalkeeper is read.
     void atkmove(Tmteam& own, const Tmteam& opp);
+
+    // The orders of one tick, not yet carried out, with the flags and the
+    // aim. The baseline for every processor and the AVX2 way give the same
+    // orders; plan() takes the faster one the processor has.
+    void plan(const Tmteam& own, const Tmteam& opp, Walks& walks);
+    void planBaseline(const Tmteam& own, const Tmteam& opp, Walks& walks);
+    void planAvx2(const Tmteam& own, const Tmteam& opp, Walks& walks);
 
     // The point a man of position type `role` with formation spot (bx, by)
     // takes up, given his own goal line k and the opposing goalkeeper.

@@ -2,7 +2,7 @@
 // goalkeeper, marking and shape.
 //
 // Every distance is taken between the whole-unit positions the men had when
-// the tick began: they catch up with the exact positions only at the end.
+// the tick began: nobody walks before all the orders are given.
 #include "match/tdf.h"
 
 #include "match/menbits.h"
@@ -35,13 +35,49 @@ bool Tdf::mayreach(Point p, int radius) const {
 }
 
 void Tdf::dfmove(Tmteam& own, const Tmteam& opp) {
+    Walks walks;
+    plan(own, opp, walks);
+    walks.walk(own);
+}
+
+void Tdf::plan(const Tmteam& own, const Tmteam& opp, Walks& walks) {
+    if (scans::haveAvx2()) {
+        planAvx2(own, opp, walks);
+    } else {
+        planBaseline(own, opp, walks);
+    }
+}
+
+Point Tdf::keeperaim(const Tman& keeper, Point g, Point b) const {
+    // Distances below 100 compared as whole squared distances, exactly.
+    // A ball that cannot come within 100 of the goal needs no forecast:
+    // any point far from the pitch answers the same.
+    const bool near = distance2(g.x, g.y, b.x, b.y) < 100 * 100;
+    const Point f = near || mayreach(g, 100) ? forecast() : Point{-1000, -1000};
+    if (near) return f;
+    if (distance2(g.x, g.y, f.x, f.y) < 100 * 100) return {keeper.x, f.y};
+    return pointfifth(g, b);  // a fifth of the way to the ball
+}
+
+unsigned Tdf::mark(const Tmteam& own, const Tmteam& opp, unsigned avail, Walks& walks) {
+    if (avail == 0) return avail;
+    const std::array<int, 10> nearest = nearestmen(own, opp);
+    for (int j = 0; j < 10; ++j) {
+        const int n = nearest[j];
+        if (avail >> n & 1) {
+            walks.order(n, opp[j + 1].x, opp[j + 1].y, own[n].speed);
+            avail &= ~(1u << n);
+        }
+    }
+    return avail;
+}
+
+void Tdf::planBaseline(const Tmteam& own, const Tmteam& opp, Walks& walks) {
     const Point b{ball.x, ball.y};
     const Point g = base(own[0]);
     const int shifty = (b.y - 240) / 2;
-    Walks walks;
 
-    // Nobody walks before the end, so the men stand where the tick began
-    // throughout. The men still available are kept as bits (bit i, man i).
+    // The men still available are kept as bits (bit i, man i).
     unsigned active = 0;
     for (int i = 1; i < 11; ++i) active |= static_cast<unsigned>(own[i].stun <= 0) << i;
 
@@ -78,34 +114,14 @@ void Tdf::dfmove(Tmteam& own, const Tmteam& opp) {
     }
 
     // 3. The goalkeeper reads the ball's flight.
-    Tman& keeper = own[0];
+    const Tman& keeper = own[0];
     if (keeper.stun == 0) {
-        // Distances below 100 compared as whole squared distances, exactly.
-        // A ball that cannot come within 100 of the goal needs no forecast:
-        // any point far from the pitch answers the same.
-        const bool near = distance2(g.x, g.y, b.x, b.y) < 100 * 100;
-        const Point f = near || mayreach(g, 100) ? forecast() : Point{-1000, -1000};
-        if (near) {
-            walks.order(0, f.x, f.y, keeper.speed);
-        } else if (distance2(g.x, g.y, f.x, f.y) < 100 * 100) {
-            walks.order(0, keeper.x, f.y, keeper.speed);
-        } else {
-            const Point p = pointfifth(g, b);  // a fifth of the way to the ball
-            walks.order(0, p.x, p.y, keeper.speed);
-        }
+        const Point p = keeperaim(keeper, g, b);
+        walks.order(0, p.x, p.y, keeper.speed);
     }
 
     // 4. Marking: each opponent draws his nearest man, if that man is available.
-    if (avail != 0) {
-        const std::array<int, 10> nearest = nearestmen(own, opp);
-        for (int j = 0; j < 10; ++j) {
-            const int n = nearest[j];
-            if (avail >> n & 1) {
-                walks.order(n, opp[j + 1].x, opp[j + 1].y, own[n].speed);
-                avail &= ~(1u << n);
-            }
-        }
-    }
+    avail = mark(own, opp, avail, walks);
 
     // 5. Shape: the rest shift with the ball.
     const int shiftx = (b.x - g.x) / 4;
@@ -114,7 +130,6 @@ void Tdf::dfmove(Tmteam& own, const Tmteam& opp) {
         walks.order(i, own[i].basex + shiftx, own[i].basey + shifty, own[i].speed);
     }
     spreadbits(avail, free);
-    walks.walk(own);
 }
 
 }  // namespace vm

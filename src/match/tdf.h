@@ -11,6 +11,8 @@
 
 namespace vm {
 
+struct Walks;
+
 class Tdf {
 public:
     explicit Tdf(const ballstate& b) : ball(b) {}
@@ -26,6 +28,13 @@ public:
 
     void dfmove(Tmteam& own, const Tmteam& opp);
 
+    // The orders of one tick, not yet carried out, and the flags. The
+    // baseline for every processor and the AVX2 way give the same orders;
+    // plan() takes the faster one the processor has.
+    void plan(const Tmteam& own, const Tmteam& opp, Walks& walks);
+    void planBaseline(const Tmteam& own, const Tmteam& opp, Walks& walks);
+    void planAvx2(const Tmteam& own, const Tmteam& opp, Walks& walks);
+
     // Where the ball will be 30 ticks from now if nobody touches it.
     Point forecast() const;
 
@@ -38,6 +47,11 @@ private:
     // Could the ball's untouched flight bring it within `radius` of p by the
     // time of the forecast?
     bool mayreach(Point p, int radius) const;
+    // Where the goalkeeper (spot g, active) goes with the ball at b.
+    Point keeperaim(const Tman& keeper, Point g, Point b) const;
+    // Each opponent draws his nearest man if that man is still in `avail`;
+    // returns the men left.
+    static unsigned mark(const Tmteam& own, const Tmteam& opp, unsigned avail, Walks& walks);
 };
 
 }  // namespace vm

@@ -1,0 +1,116 @@
+// The two ways of giving a side its orders for a tick (man by man, and with
+// AVX2 for the whole side at once) must give every man the same order, and
+// leave the same flags and aim, on any position: sides scattered on and off
+// the pitch, every position type, stunned men, balls anywhere.
+#include <gtest/gtest.h>
+
+#include "match/scans.h"
+#include "match/tatk.h"
+#include "match/tdf.h"
+#include "match/walks.h"
+#include "sides.h"
+#include "util/random.h"
+
+namespace vm {
+namespace {
+
+struct Scatter {
+    Rng rng{2024};
+
+    int between(int lo, int hi) { return lo + rng.Random(hi - lo + 1); }
+
+    // A side on random spots, a few men off the pitch, a few stunned (the
+    // count of a man just released may be negative in a hand-made side).
+    Tmteam side(int goalx) {
+        Tmteam t;
+        for (int i = 0; i < 11; ++i) {
+            t[i] = test::man(between(-15, 655), between(-15, 495), i == 0 ? 0 : between(0, 6));
+            t[i].basex = between(20, 620);
+            t[i].basey = between(20, 460);
+            t[i].speed = between(50, 95) / 100.0;
+            const int stun = rng.Random(6);
+            t[i].stun = stun == 0 ? between(1, 45) : stun == 1 ? -between(1, 3) : 0;
+            if (rng.Random(40) == 0) t[i].role = rng.Random(2) == 0 ? 7 : -1;  // a type no rule knows
+        }
+        t[0].basex = goalx;
+        t[0].basey = 240;
+        // Some ticks the men crowd the ball.
+        if (rng.Random(4) == 0) {
+            for (int i = 1; i < 11; ++i) place(t[i], between(300, 320), between(230, 250));
+        }
+        return t;
+    }
+
+    ballstate ball() {
+        ballstate b;
+        b.x = between(-5, 645);
+        b.y = between(-5, 485);
+        b.fx = b.x;
+        b.fy = b.y;
+        return b;
+    }
+};
+
+// Both ways gave every man with an order the same target and step.
+void expectSameOrders(const Walks& a, const Walks& b, int round) {
+    ASSERT_EQ(a.ordered, b.ordered) << "round " << round;
+    for (int i = 0; i < 11; ++i) {
+        if ((a.ordered >> i & 1) == 0) continue;
+        ASSERT_EQ(a.tx[i], b.tx[i]) << "round " << round << " man " << i;
+        ASSERT_EQ(a.ty[i], b.ty[i]) << "round " << round << " man " << i;
+        ASSERT_EQ(a.step[i], b.step[i]) << "round " << round << " man " << i;
+    }
+}
+
+TEST(Plans, TheManRecordsKeepTheFieldsTheSideWideWayReadsTogether) {
+    // Position and formation spot are read as one block, position type and stun count as another.
+    const Tman m;
+    EXPECT_EQ(&m.y, &m.x + 1);
+    EXPECT_EQ(&m.basex, &m.x + 2);
+    EXPECT_EQ(&m.basey, &m.x + 3);
+    EXPECT_EQ(&m.stun, &m.role + 1);
+}
+
+TEST(Plans, BothWaysOfAttackingGiveTheSameOrdersFlagsAndAim) {
+    if (!scans::haveAvx2()) GTEST_SKIP() << "this processor has no AVX2";
+    Scatter s;
+    for (int round = 0; round < 4000; ++round) {
+        const int goal = s.rng.Random(2) == 0 ? 0 : 640;
+        const Tmteam own = s.side(goal), opp = s.side(640 - goal);
+        const ballstate b = s.ball();
+        Tatk one({b.x, b.y}), all({b.x, b.y});
+        for (int i = 0; i < 11; ++i) one.free[i] = all.free[i] = s.rng.Random(5) != 0;
+        one.aim = all.aim = {s.between(0, 640), s.between(0, 480)};
+        // The object is run a few times, as the tactics preview runs it.
+        for (int run = 0; run < 3; ++run) {
+            Walks a, c;
+            one.planBaseline(own, opp, a);
+            all.planAvx2(own, opp, c);
+            expectSameOrders(a, c, round);
+            ASSERT_EQ(one.free, all.free) << "round " << round;
+            ASSERT_EQ(one.aim, all.aim) << "round " << round;
+        }
+    }
+}
+
+TEST(Plans, BothWaysOfDefendingGiveTheSameOrdersAndFlags) {
+    if (!scans::haveAvx2()) GTEST_SKIP() << "this processor has no AVX2";
+    Scatter s;
+    for (int round = 0; round < 4000; ++round) {
+        const int goal = s.rng.Random(2) == 0 ? 0 : 640;
+        const Tmteam own = s.side(goal), opp = s.side(640 - goal);
+        const ballstate b = s.ball();
+        // The flight's forecast: near the goal or anywhere.
+        const Point forecast = s.rng.Random(3) == 0 ? Point{goal + s.between(-60, 60), s.between(150, 330)}
+                                                    : Point{s.between(0, 640), s.between(0, 480)};
+        Tdf one(b, forecast), all(b, forecast);
+        Walks a, c;
+        one.planBaseline(own, opp, a);
+        all.planAvx2(own, opp, c);
+        expectSameOrders(a, c, round);
+        ASSERT_EQ(one.free, all.free) << "round " << round;
+    }
+}
+
+}  // namespace
+}  // namespace vm
