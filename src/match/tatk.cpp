@@ -56,8 +56,14 @@ Point Tatk::roleaim(int role, int bx, int by, int k, const Tman& oppkeeper) cons
 }
 
 void Tatk::atkmove(Tmteam& own, const Tmteam& opp) {
+    if (scans::haveAvx2()) {
+        Walks walks(Walks::Filled{});  // the AVX2 way writes every lane
+        planAvx2(own, opp, walks);
+        walkways::avx2(walks, own);
+        return;
+    }
     Walks walks;
-    plan(own, opp, walks);
+    planBaseline(own, opp, walks);
     walks.walk(own);
 }
 

@@ -35,8 +35,14 @@ bool Tdf::mayreach(Point p, int radius) const {
 }
 
 void Tdf::dfmove(Tmteam& own, const Tmteam& opp) {
+    if (scans::haveAvx2()) {
+        Walks walks(Walks::Filled{});  // the AVX2 way writes every lane
+        planAvx2(own, opp, walks);
+        walkways::avx2(walks, own);
+        return;
+    }
     Walks walks;
-    plan(own, opp, walks);
+    planBaseline(own, opp, walks);
     walks.walk(own);
 }
 

@@ -99,6 +99,14 @@ namespace {
 
 #endif
 
+void avx2(const Walks& w, Tmteam& team) {
+#if defined(VM_WALKS_X86)
+    walkAvx2(w, team);
+#else
+    oneByOne(w, team);
+#endif
+}
+
 void fourAtATime(const Walks& w, Tmteam& team) {
 #if defined(VM_WALKS_X86)
     if (scans::haveAvx2()) {

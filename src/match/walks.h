@@ -17,6 +17,10 @@ struct Walks {
     alignas(32) std::array<double, 12> step;
     unsigned ordered = 0;  // bit i: man i has an order
 
+    // For a caller that writes every lane itself: nothing is cleared.
+    struct Filled {};
+    explicit Walks(Filled) {}
+
     // The lanes are cleared by hand: left to itself the compiler clears them
     // with a string instruction whose start-up costs more than a whole walk.
     Walks() {
@@ -53,6 +57,8 @@ namespace walkways {
 void oneByOne(const Walks& w, Tmteam& team);
 // Four men at once with AVX2; one by one where the processor lacks it.
 void fourAtATime(const Walks& w, Tmteam& team);
+// Four men at once, only where the processor has AVX2.
+void avx2(const Walks& w, Tmteam& team);
 }  // namespace walkways
 
 }  // namespace vm
