@@ -4,7 +4,6 @@
 
 #include <cstdlib>
 
-#include "match/scans.h"
 #include "match/walks.h"
 
 namespace vm {
@@ -56,23 +55,11 @@ Point Tatk::roleaim(int role, int bx, int by, int k, const Tman& oppkeeper) cons
 }
 
 void Tatk::atkmove(Tmteam& own, const Tmteam& opp) {
-    if (scans::haveAvx2()) {
-        Walks walks(Walks::Filled{});  // the AVX2 way writes every lane
-        planAvx2(own, opp, walks);
-        walkways::avx2(walks, own);
-        return;
-    }
-    Walks walks;
-    planBaseline(own, opp, walks);
-    walks.walk(own);
+    moveside(*this, own, opp);
 }
 
 void Tatk::plan(const Tmteam& own, const Tmteam& opp, Walks& walks) {
-    if (scans::haveAvx2()) {
-        planAvx2(own, opp, walks);
-    } else {
-        planBaseline(own, opp, walks);
-    }
+    planorders(*this, own, opp, walks);
 }
 
 void Tatk::planBaseline(const Tmteam& own, const Tmteam& opp, Walks& walks) {

@@ -78,12 +78,7 @@ namespace vm {
         free[chaser] = false;
         placed &= ~(1u << chaser);
     }
-    _mm256_store_si256(reinterpret_cast<__m256i*>(walks.tx.data()), tx[0]);
-    _mm_store_si128(reinterpret_cast<__m128i*>(walks.tx.data() + 8), _mm256_castsi256_si128(tx[1]));
-    _mm256_store_si256(reinterpret_cast<__m256i*>(walks.ty.data()), ty[0]);
-    _mm_store_si128(reinterpret_cast<__m128i*>(walks.ty.data() + 8), _mm256_castsi256_si128(ty[1]));
-    speeds(own, walks);
-    walks.ordered = placed;
+    writeorders(tx, ty, placed, own, walks);
     if (placed != 0) {
         const int last = 31 - __builtin_clz(placed);  // the last man placed
         aim = {lane(tx, last), lane(ty, last)};

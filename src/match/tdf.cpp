@@ -35,23 +35,11 @@ bool Tdf::mayreach(Point p, int radius) const {
 }
 
 void Tdf::dfmove(Tmteam& own, const Tmteam& opp) {
-    if (scans::haveAvx2()) {
-        Walks walks(Walks::Filled{});  // the AVX2 way writes every lane
-        planAvx2(own, opp, walks);
-        walkways::avx2(walks, own);
-        return;
-    }
-    Walks walks;
-    planBaseline(own, opp, walks);
-    walks.walk(own);
+    moveside(*this, own, opp);
 }
 
 void Tdf::plan(const Tmteam& own, const Tmteam& opp, Walks& walks) {
-    if (scans::haveAvx2()) {
-        planAvx2(own, opp, walks);
-    } else {
-        planBaseline(own, opp, walks);
-    }
+    planorders(*this, own, opp, walks);
 }
 
 Point Tdf::keeperaim(const Tman& keeper, Point g, Point b) const {
@@ -65,7 +53,19 @@ Point Tdf::keeperaim(const Tman& keeper, Point g, Point b) const {
     return pointfifth(g, b);  // a fifth of the way to the ball
 }
 
-unsigned Tdf::mark(const Tmteam& own, const Tmteam& opp, unsigned avail, Walks& walks) {
+unsigned Tdf::errands(const Tmteam& own, const Tmteam& opp, unsigned avail, int winner, Walks& walks) const {
+    const Point b{ball.x, ball.y};
+    if (winner >= 0) {
+        walks.order(winner, b.x, b.y, own[winner].speed);
+        avail &= ~(1u << winner);
+    }
+
+    const Tman& keeper = own[0];
+    if (keeper.stun == 0) {
+        const Point p = keeperaim(keeper, base(keeper), b);
+        walks.order(0, p.x, p.y, keeper.speed);
+    }
+
     if (avail == 0) return avail;
     const std::array<int, 10> nearest = nearestmen(own, opp);
     for (int j = 0; j < 10; ++j) {
@@ -114,20 +114,9 @@ void Tdf::planBaseline(const Tmteam& own, const Tmteam& opp, Walks& walks) {
             winner = i;
         }
     }
-    if (winner >= 0) {
-        walks.order(winner, b.x, b.y, own[winner].speed);
-        avail &= ~(1u << winner);
-    }
-
-    // 3. The goalkeeper reads the ball's flight.
-    const Tman& keeper = own[0];
-    if (keeper.stun == 0) {
-        const Point p = keeperaim(keeper, g, b);
-        walks.order(0, p.x, p.y, keeper.speed);
-    }
-
-    // 4. Marking: each opponent draws his nearest man, if that man is available.
-    avail = mark(own, opp, avail, walks);
+    // 3. The goalkeeper reads the ball's flight. 4. Marking: each opponent
+    // draws his nearest man, if that man is available.
+    avail = errands(own, opp, avail, winner, walks);
 
     // 5. Shape: the rest shift with the ball.
     const int shiftx = (b.x - g.x) / 4;

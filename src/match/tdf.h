@@ -49,9 +49,10 @@ private:
     bool mayreach(Point p, int radius) const;
     // Where the goalkeeper (spot g, active) goes with the ball at b.
     Point keeperaim(const Tman& keeper, Point g, Point b) const;
-    // Each opponent draws his nearest man if that man is still in `avail`;
-    // returns the men left.
-    static unsigned mark(const Tmteam& own, const Tmteam& opp, unsigned avail, Walks& walks);
+    // The errands both ways give man by man: the ball winner (if any) goes
+    // for the ball, the goalkeeper reads its flight and each opponent draws
+    // his nearest man if that man is still in `avail`. Returns the men left.
+    unsigned errands(const Tmteam& own, const Tmteam& opp, unsigned avail, int winner, Walks& walks) const;
 };
 
 }  // namespace vm

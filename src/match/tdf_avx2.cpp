@@ -60,27 +60,10 @@ namespace vm {
             }
         }
     }
-    _mm256_store_si256(reinterpret_cast<__m256i*>(walks.tx.data()), tx[0]);
-    _mm_store_si128(reinterpret_cast<__m128i*>(walks.tx.data() + 8), _mm256_castsi256_si128(tx[1]));
-    _mm256_store_si256(reinterpret_cast<__m256i*>(walks.ty.data()), ty[0]);
-    _mm_store_si128(reinterpret_cast<__m128i*>(walks.ty.data() + 8), _mm256_castsi256_si128(ty[1]));
-    speeds(own, walks);
-    walks.ordered = active;
+    writeorders(tx, ty, active, own, walks);
 
-    // The ball winner: the nearest available man, the first of equally near.
-    const int winner = nearestto(s, avail, b.x, b.y);
-    if (winner >= 0) {
-        walks.order(winner, b.x, b.y, own[winner].speed);
-        avail &= ~(1u << winner);
-    }
-
-    const Tman& keeper = own[0];
-    if (keeper.stun == 0) {
-        const Point p = keeperaim(keeper, g, b);
-        walks.order(0, p.x, p.y, keeper.speed);
-    }
-
-    avail = mark(own, opp, avail, walks);
+    // The ball winner is the nearest available man, the first of equally near.
+    avail = errands(own, opp, avail, nearestto(s, avail, b.x, b.y), walks);
     spreadbits(avail, free);
 }
 

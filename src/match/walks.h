@@ -61,4 +61,33 @@ void fourAtATime(const Walks& w, Tmteam& team);
 void avx2(const Walks& w, Tmteam& team);
 }  // namespace walkways
 
+// The movement rules (Tdf, Tatk) give their orders in a baseline way for
+// every processor and an AVX2 way; these pick the way once per call.
+bool haveAvx2Orders();
+
+// The orders only, for the tactics preview and the tests.
+template <class Rules>
+void planorders(Rules& rules, const Tmteam& own, const Tmteam& opp, Walks& walks) {
+    if (haveAvx2Orders()) {
+        rules.planAvx2(own, opp, walks);
+    } else {
+        rules.planBaseline(own, opp, walks);
+    }
+}
+
+// The orders, carried out. The AVX2 way writes every lane, so its walks
+// need no clearing.
+template <class Rules>
+void moveside(Rules& rules, Tmteam& own, const Tmteam& opp) {
+    if (haveAvx2Orders()) {
+        Walks walks(Walks::Filled{});
+        rules.planAvx2(own, opp, walks);
+        walkways::avx2(walks, own);
+        return;
+    }
+    Walks walks;
+    rules.planBaseline(own, opp, walks);
+    walks.walk(own);
+}
+
 }  // namespace vm

@@ -49,7 +49,36 @@ struct Scatter {
         b.fy = b.y;
         return b;
     }
+
+    // One position: a side defending `goal`, its opponents and the ball.
+    struct Position {
+        int goal;
+        Tmteam own, opp;
+        ballstate ball;
+    };
+    Position position() {
+        const int goal = rng.Random(2) == 0 ? 0 : 640;
+        return {goal, side(goal), side(640 - goal), ball()};
+    }
 };
+
+// The men after the orders of the baseline way, walked one by one.
+template <class Rules>
+Tmteam movedOneByOne(Rules rules, Tmteam own, const Tmteam& opp) {
+    Walks walks;
+    rules.planBaseline(own, opp, walks);
+    walkways::oneByOne(walks, own);
+    return own;
+}
+
+void expectSameMen(const Tmteam& a, const Tmteam& b, int round) {
+    for (int i = 0; i < 11; ++i) {
+        ASSERT_EQ(a[i].fx, b[i].fx) << "round " << round << " man " << i;
+        ASSERT_EQ(a[i].fy, b[i].fy) << "round " << round << " man " << i;
+        ASSERT_EQ(a[i].x, b[i].x) << "round " << round << " man " << i;
+        ASSERT_EQ(a[i].y, b[i].y) << "round " << round << " man " << i;
+    }
+}
 
 // Both ways gave every man with an order the same target and step.
 void expectSameOrders(const Walks& a, const Walks& b, int round) {
@@ -75,17 +104,19 @@ TEST(Plans, BothWaysOfAttackingGiveTheSameOrdersFlagsAndAim) {
     if (!scans::haveAvx2()) GTEST_SKIP() << "this processor has no AVX2";
     Scatter s;
     for (int round = 0; round < 4000; ++round) {
-        const int goal = s.rng.Random(2) == 0 ? 0 : 640;
-        const Tmteam own = s.side(goal), opp = s.side(640 - goal);
-        const ballstate b = s.ball();
-        Tatk one({b.x, b.y}), all({b.x, b.y});
+        const Scatter::Position p = s.position();
+        Tatk one({p.ball.x, p.ball.y}), all({p.ball.x, p.ball.y});
         for (int i = 0; i < 11; ++i) one.free[i] = all.free[i] = s.rng.Random(5) != 0;
         one.aim = all.aim = {s.between(0, 640), s.between(0, 480)};
+        // Moving the side takes the AVX2 way here.
+        Tmteam moved = p.own;
+        Tatk(all).atkmove(moved, p.opp);
+        expectSameMen(moved, movedOneByOne(one, p.own, p.opp), round);
         // The object is run a few times, as the tactics preview runs it.
         for (int run = 0; run < 3; ++run) {
             Walks a, c;
-            one.planBaseline(own, opp, a);
-            all.planAvx2(own, opp, c);
+            one.planBaseline(p.own, p.opp, a);
+            all.planAvx2(p.own, p.opp, c);
             expectSameOrders(a, c, round);
             ASSERT_EQ(one.free, all.free) << "round " << round;
             ASSERT_EQ(one.aim, all.aim) << "round " << round;
@@ -97,16 +128,17 @@ TEST(Plans, BothWaysOfDefendingGiveTheSameOrdersAndFlags) {
     if (!scans::haveAvx2()) GTEST_SKIP() << "this processor has no AVX2";
     Scatter s;
     for (int round = 0; round < 4000; ++round) {
-        const int goal = s.rng.Random(2) == 0 ? 0 : 640;
-        const Tmteam own = s.side(goal), opp = s.side(640 - goal);
-        const ballstate b = s.ball();
+        const Scatter::Position p = s.position();
         // The flight's forecast: near the goal or anywhere.
-        const Point forecast = s.rng.Random(3) == 0 ? Point{goal + s.between(-60, 60), s.between(150, 330)}
+        const Point forecast = s.rng.Random(3) == 0 ? Point{p.goal + s.between(-60, 60), s.between(150, 330)}
                                                     : Point{s.between(0, 640), s.between(0, 480)};
-        Tdf one(b, forecast), all(b, forecast);
+        Tdf one(p.ball, forecast), all(p.ball, forecast);
+        Tmteam moved = p.own;
+        Tdf(p.ball, forecast).dfmove(moved, p.opp);
+        expectSameMen(moved, movedOneByOne(one, p.own, p.opp), round);
         Walks a, c;
-        one.planBaseline(own, opp, a);
-        all.planAvx2(own, opp, c);
+        one.planBaseline(p.own, p.opp, a);
+        all.planAvx2(p.own, p.opp, c);
         expectSameOrders(a, c, round);
         ASSERT_EQ(one.free, all.free) << "round " << round;
     }
