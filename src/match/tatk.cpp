@@ -58,10 +58,6 @@ void Tatk::atkmove(Tmteam& own, const Tmteam& opp) {
     moveside(*this, own, opp);
 }
 
-void Tatk::plan(const Tmteam& own, const Tmteam& opp, Walks& walks) {
-    planorders(*this, own, opp, walks);
-}
-
 void Tatk::planBaseline(const Tmteam& own, const Tmteam& opp, Walks& walks) {
     const Point b{ball.x, ball.y};
     const Tman& oppkeeper = opp[0];

@@ -27,9 +27,8 @@ public:
     void atkmove(Tmteam& own, const Tmteam& opp);
 
     // The orders of one tick, not yet carried out, with the flags and the
-    // aim. The baseline for every processor and the AVX2 way give the same
-    // orders; plan() takes the faster one the processor has.
-    void plan(const Tmteam& own, const Tmteam& opp, Walks& walks);
+    // aim: the rules man by man for every processor, and the same as vector
+    // steps for the whole side where it has AVX2. atkmove takes the faster.
     void planBaseline(const Tmteam& own, const Tmteam& opp, Walks& walks);
     void planAvx2(const Tmteam& own, const Tmteam& opp, Walks& walks);
 

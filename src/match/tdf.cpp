@@ -38,10 +38,6 @@ void Tdf::dfmove(Tmteam& own, const Tmteam& opp) {
     moveside(*this, own, opp);
 }
 
-void Tdf::plan(const Tmteam& own, const Tmteam& opp, Walks& walks) {
-    planorders(*this, own, opp, walks);
-}
-
 Point Tdf::keeperaim(const Tman& keeper, Point g, Point b) const {
     // Distances below 100 compared as whole squared distances, exactly.
     // A ball that cannot come within 100 of the goal needs no forecast:

@@ -119,10 +119,6 @@ void fourAtATime(const Walks& w, Tmteam& team) {
 
 }  // namespace walkways
 
-bool haveAvx2Orders() {
-    return scans::haveAvx2();
-}
-
 void Walks::walk(Tmteam& team) const {
     walkways::fourAtATime(*this, team);
 }

@@ -6,6 +6,7 @@
 
 #include <array>
 
+#include "match/scans.h"
 #include "match/tman.h"
 
 namespace vm {
@@ -61,25 +62,12 @@ void fourAtATime(const Walks& w, Tmteam& team);
 void avx2(const Walks& w, Tmteam& team);
 }  // namespace walkways
 
-// The movement rules (Tdf, Tatk) give their orders in a baseline way for
-// every processor and an AVX2 way; these pick the way once per call.
-bool haveAvx2Orders();
-
-// The orders only, for the tactics preview and the tests.
-template <class Rules>
-void planorders(Rules& rules, const Tmteam& own, const Tmteam& opp, Walks& walks) {
-    if (haveAvx2Orders()) {
-        rules.planAvx2(own, opp, walks);
-    } else {
-        rules.planBaseline(own, opp, walks);
-    }
-}
-
-// The orders, carried out. The AVX2 way writes every lane, so its walks
-// need no clearing.
+// A movement rule's (Tdf's, Tatk's) orders for one tick, given and carried
+// out the fastest way the processor has. The AVX2 way writes every lane, so
+// its walks need no clearing.
 template <class Rules>
 void moveside(Rules& rules, Tmteam& own, const Tmteam& opp) {
-    if (haveAvx2Orders()) {
+    if (scans::haveAvx2()) {
         Walks walks(Walks::Filled{});
         rules.planAvx2(own, opp, walks);
         walkways::avx2(walks, own);
