@@ -173,20 +173,27 @@ namespace {
 
 }  // namespace
 
-// Per own man one subtraction, multiply-add, shift, or and minimum for each
-// of the two vectors of opponents.
+// Per own man one subtraction, multiply-add, or and minimum for each of the
+// two vectors of opponents. Both sides' positions are taken four times over
+// first, so the multiply-add gives 16 x the squared distance directly (the
+// men stay within 16 bits so; the far lanes overflow, but their answers are
+// never read).
 [[gnu::target("avx2")]] std::array<int, 10> nearestmenAvx2(const Tmteam& own, const Tmteam& opp) {
     __m256i lo, hi;
     packmen8(opp, lo, hi);
-    const Manlanes mine(own);
+    lo = _mm256_slli_epi16(lo, 2);
+    hi = _mm256_slli_epi16(hi, 2);
+    alignas(16) int mine[12];
+    __m128i v[3];
+    packmen(own, v);
+    for (int k = 0; k < 3; ++k)
+        _mm_store_si128(reinterpret_cast<__m128i*>(mine) + k, _mm_slli_epi16(v[k], 2));
     __m256i bestlo = _mm256_set1_epi32(0x7fffffff), besthi = bestlo;
     for (int i = 0; i < 11; ++i) {
-        const __m256i me = _mm256_set1_epi32(mine.man[i]), index = _mm256_set1_epi32(i);
+        const __m256i me = _mm256_set1_epi32(mine[i]), index = _mm256_set1_epi32(i);
         const __m256i dlo = _mm256_sub_epi16(lo, me), dhi = _mm256_sub_epi16(hi, me);
-        bestlo = _mm256_min_epi32(bestlo,
-                                  _mm256_or_si256(_mm256_slli_epi32(_mm256_madd_epi16(dlo, dlo), 4), index));
-        besthi = _mm256_min_epi32(besthi,
-                                  _mm256_or_si256(_mm256_slli_epi32(_mm256_madd_epi16(dhi, dhi), 4), index));
+        bestlo = _mm256_min_epi32(bestlo, _mm256_or_si256(_mm256_madd_epi16(dlo, dlo), index));
+        besthi = _mm256_min_epi32(besthi, _mm256_or_si256(_mm256_madd_epi16(dhi, dhi), index));
     }
     alignas(32) int out[16];
     _mm256_store_si256(reinterpret_cast<__m256i*>(out), bestlo);
@@ -196,24 +203,28 @@ namespace {
     return result;
 }
 
-// Per man of b one subtraction, absolute value, comparison and whole-lane
-// test for each of the two vectors of a's men.
+// Per man of b one subtraction, absolute value, saturating subtraction and
+// minimum for each of the two vectors of a's men: |d| - 5, floored at 0, is
+// 0 exactly when |d| is below 6, so a pair's lane is all zero exactly when
+// the two men meet, and a man's smallest lane over b says whether anybody does.
 [[gnu::target("avx2")]] unsigned meetersAvx2(const Tmteam& a, const Tmteam& b) {
     __m256i lo, hi;
     packmen8(a, lo, hi);
-    const __m256i six = _mm256_set1_epi16(6), both = _mm256_set1_epi32(-1);
-    __m256i meetlo = _mm256_setzero_si256(), meethi = meetlo;
+    const __m256i five = _mm256_set1_epi16(5);
+    __m256i leastlo = _mm256_set1_epi32(-1), leasthi = leastlo;
     const Manlanes others(b);
     for (int j = 0; j < 11; ++j) {
         const __m256i me = _mm256_set1_epi32(others.man[j]);
-        const __m256i nearlo = _mm256_cmpgt_epi16(six, _mm256_abs_epi16(_mm256_sub_epi16(lo, me)));
-        const __m256i nearhi = _mm256_cmpgt_epi16(six, _mm256_abs_epi16(_mm256_sub_epi16(hi, me)));
-        // A man is met when both his x and his y lane are near.
-        meetlo = _mm256_or_si256(meetlo, _mm256_cmpeq_epi32(nearlo, both));
-        meethi = _mm256_or_si256(meethi, _mm256_cmpeq_epi32(nearhi, both));
+        leastlo =
+            _mm256_min_epu32(leastlo, _mm256_subs_epu16(_mm256_abs_epi16(_mm256_sub_epi16(lo, me)), five));
+        leasthi =
+            _mm256_min_epu32(leasthi, _mm256_subs_epu16(_mm256_abs_epi16(_mm256_sub_epi16(hi, me)), five));
     }
-    const unsigned men = static_cast<unsigned>(_mm256_movemask_ps(_mm256_castsi256_ps(meetlo))) |
-                         static_cast<unsigned>(_mm256_movemask_ps(_mm256_castsi256_ps(meethi))) << 8;
+    const __m256i zero = _mm256_setzero_si256();
+    const unsigned men =
+        static_cast<unsigned>(_mm256_movemask_ps(_mm256_castsi256_ps(_mm256_cmpeq_epi32(leastlo, zero)))) |
+        static_cast<unsigned>(_mm256_movemask_ps(_mm256_castsi256_ps(_mm256_cmpeq_epi32(leasthi, zero))))
+            << 8;
     return men & 0x7ffu;
 }
 
