@@ -31,12 +31,23 @@ namespace vm {
     const __m256i xs =
         _mm256_setr_epi32(0, b.x - (oppkeeper.x - b.x) / 2, nearhalf ? halfway : b.x - togoal / 2,
                           b.x - togoal / 4, quarterway, farside ? quarterway : halfway, halfway, 0);
-    const __m256i notdeeper = _mm256_setr_epi32(0, -1, nearhalf ? 0 : -1, -1, 0, 0, 0, 0);
-    const __m256i ys = _mm256_setr_epi32(0, shifty, shifty, shifty, shifty, 0, shifty, 0);
+    const __m256i notdeeper =
+        nearhalf ? _mm256_setr_epi32(0, -1, 0, -1, 0, 0, 0, 0) : _mm256_setr_epi32(0, -1, -1, -1, 0, 0, 0, 0);
+    const __m256i ys = _mm256_and_si256(_mm256_set1_epi32(shifty), _mm256_setr_epi32(0, -1, -1, -1, -1, 0, -1, 0));
 
     const __m256i goalline = _mm256_set1_epi32(k);
     const __m256i centre = _mm256_set1_epi32(320), centredepth = _mm256_set1_epi32(std::abs(k - 320));
+    // The chaser: the free, active man nearest the ball; the other free,
+    // active men take up their points.
     __m256i unstunned[2];
+    for (int v = 0; v < 2; ++v) unstunned[v] = _mm256_cmpeq_epi32(r.stun[v], _mm256_setzero_si256());
+    unsigned placed = bitsOfFlags(free.data()) & bitsOf(unstunned);
+    const int chaser = nearestto(s, placed, b.x, b.y);
+    if (chaser >= 0) {
+        free[chaser] = false;
+        placed &= ~(1u << chaser);
+    }
+
     __m256i tx[2], ty[2];
     for (int v = 0; v < 2; ++v) {
         const __m256i role = r.role[v], bx = s.bx[v], by = s.by[v];
@@ -62,21 +73,10 @@ namespace vm {
                                keeper);
         y = _mm256_blendv_epi8(y, _mm256_add_epi32(by, half(_mm256_sub_epi32(_mm256_set1_epi32(b.y), by))),
                                keeper);
-        // A type outside 0..6 keeps his spot.
-        const __m256i other = _mm256_or_si256(_mm256_cmpgt_epi32(role, _mm256_set1_epi32(6)),
-                                              _mm256_cmpgt_epi32(_mm256_setzero_si256(), role));
-        tx[v] = _mm256_blendv_epi8(x, bx, other);
-        ty[v] = _mm256_blendv_epi8(y, by, other);
-        unstunned[v] = _mm256_cmpeq_epi32(r.stun[v], _mm256_setzero_si256());
-    }
-
-    // The chaser: the free, active man nearest the ball; the other free,
-    // active men take up their points.
-    unsigned placed = bitsOfFlags(free.data()) & bitsOf(unstunned);
-    const int chaser = nearestto(s, placed, b.x, b.y);
-    if (chaser >= 0) {
-        free[chaser] = false;
-        placed &= ~(1u << chaser);
+        // A type outside 0..6 keeps his spot (read unsigned, a negative type is above 6).
+        const __m256i known = _mm256_cmpeq_epi32(_mm256_min_epu32(role, _mm256_set1_epi32(6)), role);
+        tx[v] = _mm256_blendv_epi8(bx, x, known);
+        ty[v] = _mm256_blendv_epi8(by, y, known);
     }
     writeorders(tx, ty, placed, own, walks);
     if (placed != 0) {
