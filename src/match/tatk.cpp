@@ -54,8 +54,8 @@ Point Tatk::roleaim(int role, int bx, int by, int k, const Tman& oppkeeper) cons
     return aimfor(ball.x, ball.y, role, bx, by, k, oppkeeper);
 }
 
-void Tatk::atkmove(Tmteam& own, const Tmteam& opp) {
-    moveside(*this, own, opp);
+unsigned Tatk::atkmove(Tmteam& own, const Tmteam& opp) {
+    return moveside(*this, own, opp);
 }
 
 void Tatk::planBaseline(const Tmteam& own, const Tmteam& opp, Walks& walks) {

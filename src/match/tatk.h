@@ -23,8 +23,9 @@ public:
     // earlier run of this object is not moved again by it.
     std::array<bool, 11> free;
 
-    // Places and moves the side for one tick. Only the opponents' goalkeeper is read.
-    void atkmove(Tmteam& own, const Tmteam& opp);
+    // Places and moves the side for one tick. Only the opponents' goalkeeper
+    // is read. Returns the men then off the pitch (see offpitch).
+    unsigned atkmove(Tmteam& own, const Tmteam& opp);
 
     // The orders of one tick, not yet carried out, with the flags and the
     // aim: the rules man by man for every processor, and the same as vector

@@ -34,8 +34,8 @@ bool Tdf::mayreach(Point p, int radius) const {
     return dx * dx + dy * dy <= reach * reach;
 }
 
-void Tdf::dfmove(Tmteam& own, const Tmteam& opp) {
-    moveside(*this, own, opp);
+unsigned Tdf::dfmove(Tmteam& own, const Tmteam& opp) {
+    return moveside(*this, own, opp);
 }
 
 Point Tdf::keeperaim(const Tman& keeper, Point g, Point b) const {

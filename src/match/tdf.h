@@ -26,7 +26,8 @@ public:
     ballstate ball;
     std::array<bool, 11> free{};  // still available this tick (the keeper never is)
 
-    void dfmove(Tmteam& own, const Tmteam& opp);
+    // Moves the side for one tick; returns the men then off the pitch (see offpitch).
+    unsigned dfmove(Tmteam& own, const Tmteam& opp);
 
     // The orders of one tick, not yet carried out, and the flags: the rules
     // man by man for every processor, and the same as vector steps for the

@@ -66,35 +66,36 @@ void Tgame::kickoff() {
 
 void Tgame::gamestep(int counter) {
     clock = counter / 10;
-    teammove(0);
-    teammove(1);
-    if (mode[0] > 0) bodycheck();
-    keepinpitch(0);
-    keepinpitch(1);
+    // Each side's movement tells who it left off the pitch; a contest that
+    // moves a man makes both sides be looked at again.
+    std::array<unsigned, 2> off;
+    off[0] = teammove(0);
+    off[1] = teammove(1);
+    if (mode[0] > 0 && bodycheck()) off = {offpitch(men[0]), offpitch(men[1])};
+    putback(0, off[0]);
+    putback(1, off[1]);
     kick.setup(men[0], men[1], ball);
     kick.ballstep(mode);
     ball = kick.ball;
     ballcheck();
 }
 
-void Tgame::teammove(int side) {
+unsigned Tgame::teammove(int side) {
     switch (mode[side]) {
-        case 0: regroup(side); break;
+        case 0: return regroup(side);
         case 1: {
             Tdf df(ball, lookahead_, kick.heading());
-            df.dfmove(men[side], men[1 - side]);
-            break;
+            return df.dfmove(men[side], men[1 - side]);
         }
         case 2: {
             Tatk atk({ball.x, ball.y});
-            atk.atkmove(men[side], men[1 - side]);
-            break;
+            return atk.atkmove(men[side], men[1 - side]);
         }
-        default: break;
+        default: return offpitch(men[side]);
     }
 }
 
-void Tgame::regroup(int side) {
+unsigned Tgame::regroup(int side) {
     Tmteam& team = men[side];
     const Tman& keeper = team[0];
     Walks walks;
@@ -105,23 +106,26 @@ void Tgame::regroup(int side) {
     }
     for (int i = 1; i < 11; ++i) walks.order(i, team[i].basex, team[i].basey, team[i].speed);
     walks.walk(team);
+    return offpitch(team);
 }
 
-void Tgame::bodycheck() {
-    contests();
+bool Tgame::bodycheck() {
+    const bool moved = contests();
     for (Tmteam& team : men) {
         for (Tman& m : team) {
             if (m.stun > 0) --m.stun;
         }
     }
+    return moved;
 }
 
-void Tgame::contests() {
+bool Tgame::contests() {
     // Most ticks nobody meets anybody: one scan over all the pairs finds the
     // men of side 0 who meet somebody, and only they contest. A man pushed in
     // a contest meets the next ones from where he landed; when a man of side
     // 1 is pushed the men still to come are asked again.
     unsigned meeting = meeters(men[0], men[1]);
+    bool moved = false;
     while (meeting != 0) {
         const int i = __builtin_ctz(meeting);
         meeting &= meeting - 1;
@@ -137,23 +141,29 @@ void Tgame::contests() {
             if (rb < ra) {
                 toward(b, pos(a), (rb - ra) / 2 + 1);
                 settle(b);
-                pushed = true;
+                pushed = moved = true;
                 if (j != 0) b.stun = 45;
             } else if (ra < rb) {
                 toward(a, pos(b), (ra - rb) / 2 + 1);
                 settle(a);
+                moved = true;
                 if (i != 0) a.stun = 45;
             }
         }
         if (pushed) meeting = meeters(men[0], men[1]) & ~((2u << i) - 1);
     }
+    return moved;
 }
 
 void Tgame::keepinpitch(int side) {
+    putback(side, offpitch(men[side]));
+}
+
+void Tgame::putback(int side, unsigned off) {
     // Every movement has already brought the whole-unit positions up to date;
     // a man whose whole-unit position lies well inside the lines has his exact
     // one inside too, and only a man off the pitch needs putting back.
-    for (unsigned off = offpitch(men[side]); off != 0; off &= off - 1) {
+    for (; off != 0; off &= off - 1) {
         Tman& m = men[side][__builtin_ctz(off)];
         m.fx = std::clamp(m.fx, double{pitch::kMinX}, double{pitch::kMaxX});
         m.fy = std::clamp(m.fy, double{pitch::kMinY}, double{pitch::kMaxY});

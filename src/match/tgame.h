@@ -84,8 +84,11 @@ public:
     bool finished() const { return finished_; }
 
     // The rules of a tick, open for tests.
-    void regroup(int side);
-    void bodycheck();
+    // The side walks back to its formation spots; returns the men then off
+    // the pitch (see offpitch).
+    unsigned regroup(int side);
+    // The body contests and the stun countdown; true when a contest moved a man.
+    bool bodycheck();
     void keepinpitch(int side);
     void ballcheck();
     void goallinecheck(int keeperside, int attacking);
@@ -118,9 +121,10 @@ private:
             default: return std::numeric_limits<int>::max();
         }
     }
-    void autosubnow(int side);  // the substitution itself, bench permitting
-    void contests();            // the body contests of bodycheck, in order
-    void teammove(int side);
+    void autosubnow(int side);             // the substitution itself, bench permitting
+    bool contests();                       // the body contests of bodycheck, in order
+    unsigned teammove(int side);           // returns the men then off the pitch
+    void putback(int side, unsigned off);  // puts the men `off` back inside the lines
     void allToSpots();
     // A man's code in the goal lines and his shown number: his slot, or his
     // roster index when he came on as substitute.

@@ -49,7 +49,21 @@ namespace {
 // plain AVX operations (no fused multiply-add), so each lane rounds exactly
 // as oneByOne does.
 
-[[gnu::target("avx2")]] void walkAvx2(const Walks& w, Tmteam& team) {
+// Which of four men (bit i, lane i) end up strictly inside the lines where
+// men are kept, read from their exact positions: with halves rounded to the
+// even neighbour, the whole-unit x lies strictly between 10 and 630 exactly
+// when the exact one lies strictly between 10.5 and 629.5 (and so for y).
+[[gnu::target("avx2")]] inline unsigned insidefour(__m256d fx, __m256d fy) {
+    constexpr double kHalf = 0.5;
+    const __m256d inx = _mm256_and_pd(_mm256_cmp_pd(fx, _mm256_set1_pd(pitch::kMinX + kHalf), _CMP_GT_OQ),
+                                      _mm256_cmp_pd(fx, _mm256_set1_pd(pitch::kMaxX - kHalf), _CMP_LT_OQ));
+    const __m256d iny = _mm256_and_pd(_mm256_cmp_pd(fy, _mm256_set1_pd(pitch::kMinY + kHalf), _CMP_GT_OQ),
+                                      _mm256_cmp_pd(fy, _mm256_set1_pd(pitch::kMaxY - kHalf), _CMP_LT_OQ));
+    return static_cast<unsigned>(_mm256_movemask_pd(_mm256_and_pd(inx, iny)));
+}
+
+[[gnu::target("avx2")]] unsigned walkAvx2(const Walks& w, Tmteam& team) {
+    unsigned inside = 0;
     const __m256d zero = _mm256_setzero_pd();
     const __m256i bit64 = _mm256_set_epi64x(8, 4, 2, 1);
     for (int i = 0; i < 12; i += 4) {
@@ -82,6 +96,7 @@ namespace {
         // Back to (fx, fy) pairs: lo holds men 0 and 2, hi men 1 and 3.
         const __m256d lo = _mm256_unpacklo_pd(newx, newy), hi = _mm256_unpackhi_pd(newx, newy);
         const __m128i xylo = _mm256_cvtpd_epi32(lo), xyhi = _mm256_cvtpd_epi32(hi);
+        inside |= insidefour(newx, newy) << i;
         _mm_storeu_pd(&team[i].fx, _mm256_castpd256_pd128(lo));
         _mm_storel_epi64(reinterpret_cast<__m128i*>(&team[i].x), xylo);
         _mm_storeu_pd(&team[i + 1].fx, _mm256_castpd256_pd128(hi));
@@ -93,24 +108,26 @@ namespace {
             _mm_storel_epi64(reinterpret_cast<__m128i*>(&team[i + 3].x), _mm_unpackhi_epi64(xyhi, xyhi));
         }
     }
+    return ~inside & 0x7ffu;
 }
 
 }  // namespace
 
 #endif
 
-void avx2(const Walks& w, Tmteam& team) {
+unsigned avx2(const Walks& w, Tmteam& team) {
 #if defined(VM_WALKS_X86)
-    walkAvx2(w, team);
+    return walkAvx2(w, team);
 #else
     oneByOne(w, team);
+    return offpitch(team);
 #endif
 }
 
 void fourAtATime(const Walks& w, Tmteam& team) {
 #if defined(VM_WALKS_X86)
     if (scans::haveAvx2()) {
-        walkAvx2(w, team);
+        (void)walkAvx2(w, team);
         return;
     }
 #endif

@@ -58,24 +58,27 @@ namespace walkways {
 void oneByOne(const Walks& w, Tmteam& team);
 // Four men at once with AVX2; one by one where the processor lacks it.
 void fourAtATime(const Walks& w, Tmteam& team);
-// Four men at once, only where the processor has AVX2.
-void avx2(const Walks& w, Tmteam& team);
+// Four men at once, only where the processor has AVX2. Returns the men (bit
+// i, man i) whose whole-unit position is then not strictly inside the lines
+// where men are kept, as offpitch() would.
+unsigned avx2(const Walks& w, Tmteam& team);
 }  // namespace walkways
 
 // A movement rule's (Tdf's, Tatk's) orders for one tick, given and carried
-// out the fastest way the processor has. The AVX2 way writes every lane, so
-// its walks need no clearing.
+// out the fastest way the processor has; returns the men then off the pitch
+// (see offpitch). The AVX2 way writes every lane, so its walks need no
+// clearing, and tells who is off as it walks.
 template <class Rules>
-void moveside(Rules& rules, Tmteam& own, const Tmteam& opp) {
+unsigned moveside(Rules& rules, Tmteam& own, const Tmteam& opp) {
     if (scans::haveAvx2()) {
         Walks walks(Walks::Filled{});
         rules.planAvx2(own, opp, walks);
-        walkways::avx2(walks, own);
-        return;
+        return walkways::avx2(walks, own);
     }
     Walks walks;
     rules.planBaseline(own, opp, walks);
     walks.walk(own);
+    return offpitch(own);
 }
 
 }  // namespace vm

@@ -160,3 +160,37 @@ TEST(Scans, AWholeSideWalksAsEachManWouldAlone) {
 
 }  // namespace
 }  // namespace vm
+
+namespace vm {
+namespace {
+
+TEST(Scans, TheWalkTellsWhoItLeftOffThePitchAsTheScanWould) {
+    if (!scans::haveAvx2()) GTEST_SKIP() << "this processor has no AVX2";
+    // Men near every line, some walking across it, some standing exactly on
+    // the halves where the rounding decides (10.5, 629.5, 469.5).
+    Rng rng(25);
+    const double edges[] = {10.5, 629.5, 10.5, 469.5};
+    int off = 0;
+    for (int round = 0; round < 2000; ++round) {
+        Tmteam side = crowd(rng);
+        Walks walks;
+        for (int i = 0; i < 11; ++i) {
+            Tman& m = side[i];
+            const int edge = rng.Random(4);
+            const double at = edges[edge] + (rng.Random(5) - 2) * 0.25;
+            (edge < 2 ? m.fx : m.fy) = at;
+            settle(m);
+            if (rng.Random(3) != 0)
+                walks.order(i, rng.Random(660) - 10, rng.Random(500) - 10, rng.Random(3) * 0.5);
+        }
+        Tmteam scanned = side;
+        walkways::oneByOne(walks, scanned);
+        const unsigned told = walkways::avx2(walks, side);
+        ASSERT_EQ(told, offpitch(scanned)) << "round " << round;
+        off += __builtin_popcount(told);
+    }
+    EXPECT_GT(off, 2000);  // plenty of men end up off the pitch
+}
+
+}  // namespace
+}  // namespace vm
