@@ -33,7 +33,8 @@ namespace vm {
                           b.x - togoal / 4, quarterway, farside ? quarterway : halfway, halfway, 0);
     const __m256i notdeeper =
         nearhalf ? _mm256_setr_epi32(0, -1, 0, -1, 0, 0, 0, 0) : _mm256_setr_epi32(0, -1, -1, -1, 0, 0, 0, 0);
-    const __m256i ys = _mm256_and_si256(_mm256_set1_epi32(shifty), _mm256_setr_epi32(0, -1, -1, -1, -1, 0, -1, 0));
+    const __m256i ys =
+        _mm256_and_si256(_mm256_set1_epi32(shifty), _mm256_setr_epi32(0, -1, -1, -1, -1, 0, -1, 0));
 
     const __m256i goalline = _mm256_set1_epi32(k);
     const __m256i centre = _mm256_set1_epi32(320), centredepth = _mm256_set1_epi32(std::abs(k - 320));
