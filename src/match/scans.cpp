@@ -43,9 +43,16 @@ void packmen(const Tmteam& team, __m128i out[3]) {
 
 // The same lanes kept in memory, one packed man per whole number, so that
 // a scan can broadcast each man from them in turn.
+// `shift` multiplies every coordinate by a power of two first.
 struct Manlanes {
     alignas(16) int man[12];
-    explicit Manlanes(const Tmteam& team) { packmen(team, reinterpret_cast<__m128i*>(man)); }
+    explicit Manlanes(const Tmteam& team, int shift = 0) {
+        __m128i v[3];
+        packmen(team, v);
+        for (int k = 0; k < 3; ++k)
+            _mm_store_si128(reinterpret_cast<__m128i*>(man) + k,
+                            _mm_sll_epi16(v[k], _mm_cvtsi32_si128(shift)));
+    }
 };
 
 #endif
@@ -183,14 +190,10 @@ namespace {
     packmen8(opp, lo, hi);
     lo = _mm256_slli_epi16(lo, 2);
     hi = _mm256_slli_epi16(hi, 2);
-    alignas(16) int mine[12];
-    __m128i v[3];
-    packmen(own, v);
-    for (int k = 0; k < 3; ++k)
-        _mm_store_si128(reinterpret_cast<__m128i*>(mine) + k, _mm_slli_epi16(v[k], 2));
+    const Manlanes mine(own, 2);
     __m256i bestlo = _mm256_set1_epi32(0x7fffffff), besthi = bestlo;
     for (int i = 0; i < 11; ++i) {
-        const __m256i me = _mm256_set1_epi32(mine[i]), index = _mm256_set1_epi32(i);
+        const __m256i me = _mm256_set1_epi32(mine.man[i]), index = _mm256_set1_epi32(i);
         const __m256i dlo = _mm256_sub_epi16(lo, me), dhi = _mm256_sub_epi16(hi, me);
         bestlo = _mm256_min_epi32(bestlo, _mm256_or_si256(_mm256_madd_epi16(dlo, dlo), index));
         besthi = _mm256_min_epi32(besthi, _mm256_or_si256(_mm256_madd_epi16(dhi, dhi), index));

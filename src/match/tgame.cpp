@@ -72,8 +72,8 @@ void Tgame::gamestep(int counter) {
     off[0] = teammove(0);
     off[1] = teammove(1);
     if (mode[0] > 0 && bodycheck()) off = {offpitch(men[0]), offpitch(men[1])};
-    putback(0, off[0]);
-    putback(1, off[1]);
+    keepinpitch(0, off[0]);
+    keepinpitch(1, off[1]);
     kick.setup(men[0], men[1], ball);
     kick.ballstep(mode);
     ball = kick.ball;
@@ -155,11 +155,7 @@ bool Tgame::contests() {
     return moved;
 }
 
-void Tgame::keepinpitch(int side) {
-    putback(side, offpitch(men[side]));
-}
-
-void Tgame::putback(int side, unsigned off) {
+void Tgame::keepinpitch(int side, unsigned off) {
     // Every movement has already brought the whole-unit positions up to date;
     // a man whose whole-unit position lies well inside the lines has his exact
     // one inside too, and only a man off the pitch needs putting back.

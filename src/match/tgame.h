@@ -89,7 +89,8 @@ public:
     unsigned regroup(int side);
     // The body contests and the stun countdown; true when a contest moved a man.
     bool bodycheck();
-    void keepinpitch(int side);
+    // Puts the men `off` of a side (see offpitch) back inside the lines.
+    void keepinpitch(int side, unsigned off);
     void ballcheck();
     void goallinecheck(int keeperside, int attacking);
     void restartpos(int kicking);
@@ -121,10 +122,9 @@ private:
             default: return std::numeric_limits<int>::max();
         }
     }
-    void autosubnow(int side);             // the substitution itself, bench permitting
-    bool contests();                       // the body contests of bodycheck, in order
-    unsigned teammove(int side);           // returns the men then off the pitch
-    void putback(int side, unsigned off);  // puts the men `off` back inside the lines
+    void autosubnow(int side);    // the substitution itself, bench permitting
+    bool contests();              // the body contests of bodycheck, in order
+    unsigned teammove(int side);  // returns the men then off the pitch
     void allToSpots();
     // A man's code in the goal lines and his shown number: his slot, or his
     // roster index when he came on as substitute.

@@ -44,11 +44,6 @@ void oneByOne(const Walks& w, Tmteam& team) {
 
 namespace {
 
-// Four men a time: their (fx, fy) pairs turned into an fx and an fy vector,
-// walked, and turned back. Lanes without an order keep their position. Only
-// plain AVX operations (no fused multiply-add), so each lane rounds exactly
-// as oneByOne does.
-
 // Which of four men (bit i, lane i) end up strictly inside the lines where
 // men are kept, read from their exact positions: with halves rounded to the
 // even neighbour, the whole-unit x lies strictly between 10 and 630 exactly
@@ -61,6 +56,11 @@ namespace {
                                       _mm256_cmp_pd(fy, _mm256_set1_pd(pitch::kMaxY - kHalf), _CMP_LT_OQ));
     return static_cast<unsigned>(_mm256_movemask_pd(_mm256_and_pd(inx, iny)));
 }
+
+// Four men a time: their (fx, fy) pairs turned into an fx and an fy vector,
+// walked, and turned back. Lanes without an order keep their position. Only
+// plain AVX operations (no fused multiply-add), so each lane rounds exactly
+// as oneByOne does.
 
 [[gnu::target("avx2")]] unsigned walkAvx2(const Walks& w, Tmteam& team) {
     unsigned inside = 0;
