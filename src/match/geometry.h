@@ -99,7 +99,15 @@ inline Point pointfifth(Point a, Point b) {
 
 // The walking step: the exact position moves by d toward the whole-unit target.
 // The full step is always taken, so a man on his target steps across it.
-inline void toward(Tman& m, int tx, int ty, double d) {
+// The man functions take a Tman or a side's view of one (see Tmanview).
+template <class M>
+concept Manlike = requires(M m) {
+    m.fx;
+    m.basex;
+};
+
+template <Manlike M>
+void toward(M&& m, int tx, int ty, double d) {
     const double dx = tx - m.fx, dy = ty - m.fy;
     const double len = std::sqrt(dx * dx + dy * dy);
     if (len == 0) {
@@ -110,18 +118,21 @@ inline void toward(Tman& m, int tx, int ty, double d) {
         m.fy += k * dy;
     }
 }
-inline void toward(Tman& m, Point t, double d) {
+template <Manlike M>
+void toward(M&& m, Point t, double d) {
     toward(m, t.x, t.y, d);
 }
 
 // The whole-unit position catches up with the exact one.
-inline void settle(Tman& m) {
+template <Manlike M>
+void settle(M&& m) {
     m.x = roundPitch(m.fx);
     m.y = roundPitch(m.fy);
 }
 
 // Puts a man on a point, whole-unit and exact.
-inline void place(Tman& m, int x, int y) {
+template <Manlike M>
+void place(M&& m, int x, int y) {
     m.x = x;
     m.y = y;
     m.fx = x;
@@ -144,17 +155,21 @@ inline Box ballbox(int x, int y) {
 }
 // The same tests in closed form: two men meet when both differences are below
 // 6, a man and the ball when both are below 4.
-inline bool menmeet(const Tman& a, const Tman& b) {
+template <Manlike A, Manlike B>
+bool menmeet(const A& a, const B& b) {
     return std::abs(a.x - b.x) < 6 && std::abs(a.y - b.y) < 6;
 }
-inline bool meetsball(const Tman& m, int bx, int by) {
+template <Manlike M>
+bool meetsball(const M& m, int bx, int by) {
     return std::abs(m.x - bx) < 4 && std::abs(m.y - by) < 4;
 }
 
-inline Point pos(const Tman& m) {
+template <Manlike M>
+Point pos(const M& m) {
     return {m.x, m.y};
 }
-inline Point base(const Tman& m) {
+template <Manlike M>
+Point base(const M& m) {
     return {m.basex, m.basey};
 }
 

@@ -1,8 +1,9 @@
 // A side's men as the lanes of AVX2 vectors, for the movement rules' fast
 // way: eight men to a vector, lanes 0..7 in the first and men 8..10 in the
-// first three lanes of the second. The spare lanes hold a man far from the
-// pitch who stands still; every set of men is kept as bits (bit i for man
-// i) and masked to the eleven, so the spare lanes never count.
+// first three lanes of the second, read straight from the side's columns.
+// The spare lanes hold a man far from the pitch who stands still; every set
+// of men is kept as bits (bit i for man i) and masked to the eleven, so the
+// spare lanes never count.
 //
 // Only for x86-64 files that choose this way when the processor has AVX2.
 #pragma once
@@ -21,81 +22,45 @@ namespace vm::lanes {
 
 #define VM_AVX2 [[gnu::target("avx2"), gnu::always_inline]] inline
 
-inline constexpr int kFar = -10000;  // the spare lanes' position
+inline constexpr int kFar = Tmteam::kFar;  // the spare lanes' position
 inline constexpr unsigned kEleven = 0x7ffu;
 
-// Whole-unit positions and formation spots. Tman keeps x, y, basex and basey
-// one after another, so each man is one 16-byte read; four men are then
-// turned into four vectors of one field each.
+// A column of whole numbers as two vectors of eight lanes.
+VM_AVX2 void column(const std::array<int, 16>& c, __m256i v[2]) {
+    v[0] = _mm256_load_si256(reinterpret_cast<const __m256i*>(c.data()));
+    v[1] = _mm256_load_si256(reinterpret_cast<const __m256i*>(c.data() + 8));
+}
+
+// Whole-unit positions and formation spots.
 struct Spots {
     __m256i x[2], y[2], bx[2], by[2];
 };
 
-VM_AVX2 __m128i spotsOf(const Tman& m) {
-    return _mm_loadu_si128(reinterpret_cast<const __m128i*>(&m.x));
-}
-
-// Four records (x, y, bx, by) per 128-bit half, turned into one field per vector.
-VM_AVX2 void transpose(__m256i a, __m256i b, __m256i c, __m256i d, __m256i& x, __m256i& y, __m256i& bx,
-                       __m256i& by) {
-    const __m256i t0 = _mm256_unpacklo_epi32(a, b), t1 = _mm256_unpacklo_epi32(c, d);
-    const __m256i t2 = _mm256_unpackhi_epi32(a, b), t3 = _mm256_unpackhi_epi32(c, d);
-    x = _mm256_unpacklo_epi64(t0, t1);
-    y = _mm256_unpackhi_epi64(t0, t1);
-    bx = _mm256_unpacklo_epi64(t2, t3);
-    by = _mm256_unpackhi_epi64(t2, t3);
-}
-
-// Men i and j as the two halves of one vector; j past the side is far away.
-VM_AVX2 __m256i spotpair(const Tmteam& team, int i, int j) {
-    const __m128i far = _mm_set1_epi32(kFar);
-    return _mm256_set_m128i(j < 11 ? spotsOf(team[j]) : far, i < 11 ? spotsOf(team[i]) : far);
-}
-
 VM_AVX2 Spots spots(const Tmteam& team) {
     Spots s;
-    transpose(spotpair(team, 0, 4), spotpair(team, 1, 5), spotpair(team, 2, 6), spotpair(team, 3, 7), s.x[0],
-              s.y[0], s.bx[0], s.by[0]);
-    transpose(spotpair(team, 8, 11), spotpair(team, 9, 11), spotpair(team, 10, 11), spotpair(team, 11, 11),
-              s.x[1], s.y[1], s.bx[1], s.by[1]);
+    column(team.x, s.x);
+    column(team.y, s.y);
+    column(team.basex, s.bx);
+    column(team.basey, s.by);
     return s;
 }
 
-// Each man's position type and stun count (kept next to each other in Tman).
+// Each man's position type and stun count.
 struct Roles {
     __m256i role[2], stun[2];
 };
 
-VM_AVX2 __m128i rolesOf(const Tman& a, const Tman& b) {
-    const __m128d lo = _mm_castsi128_pd(_mm_loadl_epi64(reinterpret_cast<const __m128i*>(&a.role)));
-    return _mm_castpd_si128(_mm_loadh_pd(lo, reinterpret_cast<const double*>(&b.role)));
-}
-
-// From (role, stun) pairs of men 0, 1 | 4, 5 in `ab` and 2, 3 | 6, 7 in `cd`:
-// the roles and the stun counts in man order.
-VM_AVX2 void splitroles(__m256i ab, __m256i cd, __m256i& role, __m256i& stun) {
-    const __m256 a = _mm256_castsi256_ps(ab), c = _mm256_castsi256_ps(cd);
-    role = _mm256_castps_si256(_mm256_shuffle_ps(a, c, _MM_SHUFFLE(2, 0, 2, 0)));
-    stun = _mm256_castps_si256(_mm256_shuffle_ps(a, c, _MM_SHUFFLE(3, 1, 3, 1)));
-}
-
 VM_AVX2 Roles roles(const Tmteam& team) {
     Roles r;
-    splitroles(_mm256_set_m128i(rolesOf(team[4], team[5]), rolesOf(team[0], team[1])),
-               _mm256_set_m128i(rolesOf(team[6], team[7]), rolesOf(team[2], team[3])), r.role[0], r.stun[0]);
-    const __m128i tail = _mm_loadl_epi64(reinterpret_cast<const __m128i*>(&team[10].role));
-    splitroles(_mm256_zextsi128_si256(rolesOf(team[8], team[9])), _mm256_zextsi128_si256(tail), r.role[1],
-               r.stun[1]);
+    column(team.role, r.role);
+    column(team.stun, r.stun);
     return r;
 }
 
-// The men's speeds as the walk's steps, lane 11 none.
+// The men's speeds as the walk's steps (the spare lane's is 0).
 VM_AVX2 void speeds(const Tmteam& team, Walks& walks) {
-    for (int i = 0; i < 12; i += 4) {
-        const double last = i + 3 < 11 ? team[i + 3].speed : 0.0;
-        _mm256_store_pd(walks.step.data() + i,
-                        _mm256_setr_pd(team[i].speed, team[i + 1].speed, team[i + 2].speed, last));
-    }
+    for (int i = 0; i < 12; i += 4)
+        _mm256_store_pd(walks.step.data() + i, _mm256_load_pd(team.speed.data() + i));
 }
 
 // Every lane's target written out as walking orders, each man's step his

@@ -17,9 +17,6 @@ namespace vm {
 
 namespace {
 
-// A lane that meets nobody and is nobody's nearest.
-constexpr int kFar = -10000;
-
 int packxy(int x, int y) {
     return static_cast<int>((static_cast<unsigned>(y) << 16) | (static_cast<unsigned>(x) & 0xffffu));
 }
@@ -27,18 +24,14 @@ int packxy(int x, int y) {
 #if defined(__SSE2__)
 
 // The eleven men's (x, y) as packed pairs, four to a vector; the twelfth lane
-// far away. A man's x and y lie next to each other, so each man is one 8-byte
-// read, and a saturating pack (exact for these values) halves four of them.
+// far away. Four men's x and y columns are interleaved and a saturating pack
+// (exact for these values) halves them.
 void packmen(const Tmteam& team, __m128i out[3]) {
-    auto two = [&](int i) {
-        return _mm_unpacklo_epi64(_mm_loadl_epi64(reinterpret_cast<const __m128i*>(&team[i].x)),
-                                  _mm_loadl_epi64(reinterpret_cast<const __m128i*>(&team[i + 1].x)));
-    };
-    out[0] = _mm_packs_epi32(two(0), two(2));
-    out[1] = _mm_packs_epi32(two(4), two(6));
-    const __m128i last = _mm_unpacklo_epi64(_mm_loadl_epi64(reinterpret_cast<const __m128i*>(&team[10].x)),
-                                            _mm_set1_epi32(kFar));
-    out[2] = _mm_packs_epi32(two(8), last);
+    for (int k = 0; k < 3; ++k) {
+        const __m128i x = _mm_load_si128(reinterpret_cast<const __m128i*>(team.x.data() + 4 * k));
+        const __m128i y = _mm_load_si128(reinterpret_cast<const __m128i*>(team.y.data() + 4 * k));
+        out[k] = _mm_packs_epi32(_mm_unpacklo_epi32(x, y), _mm_unpackhi_epi32(x, y));
+    }
 }
 
 // The same lanes kept in memory, one packed man per whole number, so that
@@ -129,7 +122,7 @@ unsigned meetersBaseline(const Tmteam& a, const Tmteam& b) {
 #else
     unsigned men = 0;
     for (int i = 0; i < 11; ++i) {
-        for (const Tman& n : b) {
+        for (const auto n : b) {
             if (menmeet(a[i], n)) men |= 1u << i;
         }
     }
@@ -154,7 +147,7 @@ unsigned inboxBaseline(const Tmteam& team, int left, int top, int right, int bot
 #else
     unsigned inside = 0;
     for (int i = 0; i < 11; ++i) {
-        const Tman& m = team[i];
+        const auto m = team[i];
         if (left < m.x && m.x < right && top < m.y && m.y < bottom) inside |= 1u << i;
     }
     return inside;
@@ -170,12 +163,14 @@ bool haveAvx2() {
 
 namespace {
 
-// The packed side in two vectors of eight lanes (the last four far away).
+// The packed side in two vectors of eight lanes (the last five far away).
 [[gnu::target("avx2")]] inline void packmen8(const Tmteam& team, __m256i& lo, __m256i& hi) {
-    __m128i v[3];
-    packmen(team, v);
-    lo = _mm256_set_m128i(v[1], v[0]);
-    hi = _mm256_set_m128i(_mm_set1_epi32(packxy(kFar, kFar)), v[2]);
+    const auto* x = reinterpret_cast<const __m256i*>(team.x.data());
+    const auto* y = reinterpret_cast<const __m256i*>(team.y.data());
+    for (int k = 0; k < 2; ++k) {
+        const __m256i xs = _mm256_load_si256(x + k), ys = _mm256_load_si256(y + k);
+        (k == 0 ? lo : hi) = _mm256_packs_epi32(_mm256_unpacklo_epi32(xs, ys), _mm256_unpackhi_epi32(xs, ys));
+    }
 }
 
 }  // namespace

@@ -20,9 +20,9 @@ namespace {
 
 // The body of Tatk::roleaim, forced inline so the per-man loop of atkmove
 // makes no call for each of its ten men.
-[[gnu::always_inline]] inline Point aimfor(int b_x, int b_y, int role, int bx, int by, int k,
-                                           const Tman& oppkeeper) {
-    const int ox = oppkeeper.x, obx = oppkeeper.basex, oby = oppkeeper.basey;
+// The opposing keeper stands at x = ox with his spot at (obx, oby).
+[[gnu::always_inline]] inline Point aimfor(int b_x, int b_y, int role, int bx, int by, int k, int ox, int obx,
+                                           int oby) {
     // Never deeper than his own formation spot.
     auto notdeeper = [&](int x) { return std::abs(k - x) < std::abs(k - bx) ? bx : x; };
     const int shifty = by + (b_y - 240) / 2;
@@ -50,8 +50,8 @@ namespace {
 
 }  // namespace
 
-Point Tatk::roleaim(int role, int bx, int by, int k, const Tman& oppkeeper) const {
-    return aimfor(ball.x, ball.y, role, bx, by, k, oppkeeper);
+Point Tatk::roleaim(int role, int bx, int by, int k, int ox, int obx, int oby) const {
+    return aimfor(ball.x, ball.y, role, bx, by, k, ox, obx, oby);
 }
 
 unsigned Tatk::atkmove(Tmteam& own, const Tmteam& opp) {
@@ -60,7 +60,7 @@ unsigned Tatk::atkmove(Tmteam& own, const Tmteam& opp) {
 
 void Tatk::planBaseline(const Tmteam& own, const Tmteam& opp, Walks& walks) {
     const Point b{ball.x, ball.y};
-    const Tman& oppkeeper = opp[0];
+    const auto oppkeeper = opp[0];
     const int k = own[0].basex;
 
     // The chaser: the free, active man nearest the ball.
@@ -81,9 +81,9 @@ void Tatk::planBaseline(const Tmteam& own, const Tmteam& opp, Walks& walks) {
 
     Point target = aim;
     for (int i = 0; i < 11; ++i) {
-        const Tman& m = own[i];
+        const auto m = own[i];
         if (!free[i] || m.stun != 0) continue;
-        target = aimfor(b.x, b.y, m.role, m.basex, m.basey, k, oppkeeper);
+        target = aimfor(b.x, b.y, m.role, m.basex, m.basey, k, oppkeeper.x, oppkeeper.basex, oppkeeper.basey);
         walks.order(i, target.x, target.y, m.speed);
     }
     aim = target;  // the last man placed

@@ -35,7 +35,12 @@ public:
 
     // The point a man of position type `role` with formation spot (bx, by)
     // takes up, given his own goal line k and the opposing goalkeeper.
-    Point roleaim(int role, int bx, int by, int k, const Tman& oppkeeper) const;
+    template <Manlike M>
+    Point roleaim(int role, int bx, int by, int k, const M& oppkeeper) const {
+        return roleaim(role, bx, by, k, oppkeeper.x, oppkeeper.basex, oppkeeper.basey);
+    }
+    // The same with the keeper at x = ox and his spot at (obx, oby).
+    Point roleaim(int role, int bx, int by, int k, int ox, int obx, int oby) const;
 };
 
 }  // namespace vm

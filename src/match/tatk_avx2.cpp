@@ -17,7 +17,7 @@ namespace vm {
 [[gnu::target("avx2")]] void Tatk::planAvx2(const Tmteam& own, const Tmteam& opp, Walks& walks) {
     using namespace lanes;
     const Point b{ball.x, ball.y};
-    const Tman& oppkeeper = opp[0];
+    const auto oppkeeper = opp[0];
     const int k = own[0].basex;
     const Spots s = spots(own);
     const Roles r = roles(own);

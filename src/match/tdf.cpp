@@ -38,14 +38,14 @@ unsigned Tdf::dfmove(Tmteam& own, const Tmteam& opp) {
     return moveside(*this, own, opp);
 }
 
-Point Tdf::keeperaim(const Tman& keeper, Point g, Point b) const {
+Point Tdf::keeperaim(int keeperx, Point g, Point b) const {
     // Distances below 100 compared as whole squared distances, exactly.
     // A ball that cannot come within 100 of the goal needs no forecast:
     // any point far from the pitch answers the same.
     const bool near = distance2(g.x, g.y, b.x, b.y) < 100 * 100;
     const Point f = near || mayreach(g, 100) ? forecast() : Point{-1000, -1000};
     if (near) return f;
-    if (distance2(g.x, g.y, f.x, f.y) < 100 * 100) return {keeper.x, f.y};
+    if (distance2(g.x, g.y, f.x, f.y) < 100 * 100) return {keeperx, f.y};
     return pointfifth(g, b);  // a fifth of the way to the ball
 }
 
@@ -56,9 +56,9 @@ unsigned Tdf::errands(const Tmteam& own, const Tmteam& opp, unsigned avail, int 
         avail &= ~(1u << winner);
     }
 
-    const Tman& keeper = own[0];
+    const auto keeper = own[0];
     if (keeper.stun == 0) {
-        const Point p = keeperaim(keeper, base(keeper), b);
+        const Point p = keeperaim(keeper.x, base(keeper), b);
         walks.order(0, p.x, p.y, keeper.speed);
     }
 
@@ -92,7 +92,7 @@ void Tdf::planBaseline(const Tmteam& own, const Tmteam& opp, Walks& walks) {
         avail &= inbox(own, bandleft - 3, -3, bandright + 3, pitch::kHeight + 3);
         for (unsigned back = active & ~avail; back != 0; back &= back - 1) {
             const int i = __builtin_ctz(back);
-            const Tman& m = own[i];
+            const auto m = own[i];
             // 50 units goal-side of his formation x (straight along x, so exact).
             const int tx = m.basex + (g.x < m.basex ? -50 : 50);
             walks.order(i, tx, m.basey + shifty, m.speed);

@@ -47,8 +47,8 @@ private:
     // Could the ball's untouched flight bring it within `radius` of p by the
     // time of the forecast?
     bool mayreach(Point p, int radius) const;
-    // Where the goalkeeper (spot g, active) goes with the ball at b.
-    Point keeperaim(const Tman& keeper, Point g, Point b) const;
+    // Where the goalkeeper (at x = keeperx, spot g, active) goes with the ball at b.
+    Point keeperaim(int keeperx, Point g, Point b) const;
     // The errands both ways give man by man: the ball winner (if any) goes
     // for the ball, the goalkeeper reads its flight and each opponent draws
     // his nearest man if that man is still in `avail`. Returns the men left.

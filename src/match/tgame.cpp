@@ -42,7 +42,7 @@ void Tgame::kickoff() {
     // Both goalkeepers stand on their goal lines; side 1 plays the mirrored spots.
     men[0][0].basex = 0;
     men[1][0].basex = 0;
-    for (Tman& m : men[1]) {
+    for (auto m : men[1]) {
         m.basex = pitch::kWidth - m.basex;
         m.basey = pitch::kHeight - m.basey;
         place(m, m.basex, m.basey);
@@ -97,7 +97,7 @@ unsigned Tgame::teammove(int side) {
 
 unsigned Tgame::regroup(int side) {
     Tmteam& team = men[side];
-    const Tman& keeper = team[0];
+    const auto keeper = team[0];
     Walks walks;
     if (std::abs(ball.x - keeper.basex) > 99) {
         walks.order(0, keeper.basex, keeper.basey, keeper.speed);
@@ -112,7 +112,7 @@ unsigned Tgame::regroup(int side) {
 bool Tgame::bodycheck() {
     const bool moved = contests();
     for (Tmteam& team : men) {
-        for (Tman& m : team) {
+        for (auto m : team) {
             if (m.stun > 0) --m.stun;
         }
     }
@@ -129,11 +129,11 @@ bool Tgame::contests() {
     while (meeting != 0) {
         const int i = __builtin_ctz(meeting);
         meeting &= meeting - 1;
-        Tman& a = men[0][i];
+        auto a = men[0][i];
         if (a.stun != 0) continue;
         bool pushed = false;
         for (int j = 0; j < 11; ++j) {
-            Tman& b = men[1][j];
+            auto b = men[1][j];
             if (b.stun != 0 || !menmeet(a, b)) continue;
             const int ra = rng_.Random(a.power);
             const int rb = rng_.Random(b.power);
@@ -160,7 +160,7 @@ void Tgame::keepinpitch(int side, unsigned off) {
     // a man whose whole-unit position lies well inside the lines has his exact
     // one inside too, and only a man off the pitch needs putting back.
     for (; off != 0; off &= off - 1) {
-        Tman& m = men[side][__builtin_ctz(off)];
+        auto m = men[side][__builtin_ctz(off)];
         m.fx = std::clamp(m.fx, double{pitch::kMinX}, double{pitch::kMaxX});
         m.fy = std::clamp(m.fy, double{pitch::kMinY}, double{pitch::kMaxY});
         settle(m);

@@ -23,7 +23,7 @@ void Tgame::ballcheck() {
 }
 
 void Tgame::goallinecheck(int keeperside, int attacking) {
-    const Tman& keeper = men[keeperside][0];
+    const auto keeper = men[keeperside][0];
     enum { goal, post, out } result;
     if (ball.z >= 13.5) {
         result = ball.z <= 14.5 && ball.y >= 216 && ball.y <= 264 ? post : out;  // the bar
@@ -75,7 +75,7 @@ void Tgame::goallinecheck(int keeperside, int attacking) {
 
 void Tgame::allToSpots() {
     for (Tmteam& team : men) {
-        for (Tman& m : team) {
+        for (auto m : team) {
             place(m, m.basex, m.basey);
             m.stun = 0;
         }
@@ -87,7 +87,7 @@ void Tgame::restartpos(int kicking) {
         Tmteam& team = men[s];
         const int shiftx = s == kicking ? (ball.x - team[0].basex) / 2 : (ball.x - 320) / 2;
         for (int i = 0; i < 11; ++i) {
-            Tman& m = team[i];
+            auto m = team[i];
             m.stun = 0;
             if (i == 0) {
                 place(m, m.basex, m.basey);
@@ -145,7 +145,7 @@ void Tgame::goalrecord(int scoring) {
     }
 
     const int scorer = kick.last.man;
-    const Tman& sm = men[s][scorer];
+    const auto sm = men[s][scorer];
     const int code = mancode(s, scorer);
     scorertext.clear();
     if (code != scorer) {
@@ -162,7 +162,7 @@ void Tgame::goalrecord(int scoring) {
     kick.commentary.clear();
     if (kick.prev.side == s) {
         const int helper = kick.prev.man;
-        const Tman& hm = men[s][helper];
+        const auto hm = men[s][helper];
         const int hcode = mancode(s, helper);
         if (hcode != helper) {
             line += std::to_string(hcode);

@@ -66,11 +66,8 @@ void Tgame::substitute(int side, int slot, int index) {
     p.moodadd(-rng_.Random(2));
     // He takes over the spot of the man he replaces and comes on at the halfway
     // point of the bottom touch line.
-    Tman& m = men[side][slot];
-    const int bx = m.basex, by = m.basey;
+    auto m = men[side][slot];
     p.manmake(m, home_ == side);
-    m.basex = bx;
-    m.basey = by;
     place(m, 320, 480);
     m.stun = 50;
 }

@@ -85,8 +85,8 @@ public:
     void shootkick();
     void clearkick();
 
-    // The man on the ball this tick, or nullptr.
-    const Tman* kicker() const { return kicker_; }
+    // The man on the ball this tick (only while there is one).
+    Tmancref kicker() const { return (*men_[kickerSide_])[kickerIndex_]; }
     int kickerIndex() const { return kickerIndex_; }
     // The direction of flight kept from the last flight step.
     const Heading& heading() const { return heading_; }
@@ -96,7 +96,7 @@ public:
 private:
     Rng& rng_;
     const Tmteam* men_[2] = {nullptr, nullptr};
-    const Tman* kicker_ = nullptr;
+    int kickerSide_ = 0;
     int kickerIndex_ = -1;
     Heading heading_;
 
@@ -104,7 +104,7 @@ private:
     const Tmteam& opp() const { return *men_[1 - kickside]; }
     // The opposing goalkeeper's formation spot: the goal being attacked.
     Point goal() const { return base(opp()[0]); }
-    Point kickerpos() const { return pos(*kicker_); }
+    Point kickerpos() const { return pos(kicker()); }
     bool dead() const { return ball.speed == 0; }
     void say(const char* what);
 };

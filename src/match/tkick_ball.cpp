@@ -26,7 +26,7 @@ void Tkick::setup(const Tmteam& side0, const Tmteam& side1, const ballstate& b) 
 void Tkick::setkicker(int side, int man) {
     kickside = side;
     kickerIndex_ = man;
-    kicker_ = &(*men_[side])[man];
+    kickerSide_ = side;
 }
 
 void Tkick::say(const char* what) {
@@ -34,7 +34,7 @@ void Tkick::say(const char* what) {
     const int number = last.man + 1;
     commentary.push_back(static_cast<char>('0' + number / 10 % 10));
     commentary.push_back(static_cast<char>('0' + number % 10));
-    commentary += kicker_->name;
+    commentary += kicker().name;
     commentary += what;
 }
 
@@ -56,7 +56,7 @@ void Tkick::ballstep(std::array<int, 2>& modes) {
         ball.spin = 0;
         commentary.clear();
         commentary += "01";
-        commentary += kicker_->name;
+        commentary += kicker().name;
         commentary += "が止めた";
     } else if (event == touch::controlled(0) || event == touch::controlled(1)) {
         ball.speed = 0;
@@ -64,7 +64,7 @@ void Tkick::ballstep(std::array<int, 2>& modes) {
         if (ball.speed != 0) {
             // Aim off so that the swerve of the flight brings the ball back onto the target.
             const double t = (distance(kickerpos(), target) / 2) / ball.speed;
-            ball.angle = std::atan2(target.y - kicker_->y, target.x - kicker_->x) - ball.spin * t;
+            ball.angle = std::atan2(target.y - kicker().y, target.x - kicker().x) - ball.spin * t;
         }
     } else if (event == touch::deflected(0) || event == touch::deflected(1)) {
         possession();
@@ -90,7 +90,7 @@ void Tkick::touchcheck() {
         }
     }
     if (side < 0) return;
-    const Tman& m = (*men_[side])[index];
+    const auto m = (*men_[side])[index];
     if ((kicked && last == ManRef{side, index}) || m.stun > 0) {
         event = touch::kBlocked;
         return;
@@ -113,7 +113,7 @@ void Tkick::touchcheck() {
 }
 
 bool Tkick::kickerror() {
-    const int a = rng_.Random(kicker_->control) / 2;
+    const int a = rng_.Random(kicker().control) / 2;
     deviation = (rng_.Random(2) * 2 - 1) * 3 * (a + 1);
     ball.speed = ball.speed * (100 - a) / 100;
     return ball.speed < 0.5;

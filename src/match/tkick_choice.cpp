@@ -61,7 +61,7 @@ void Tkick::kickdecide() {
 }
 
 Kickkind Tkick::kickchoice() {
-    const Tman& k = *kicker_;
+    const auto k = kicker();
     enum { pass, dribbling, cross, shot };
     std::array<int, 4> w = {110 - k.passerr, 110 - k.dribbleerr, 110 - k.crosserr, 110 - k.shooterr};
     const int low = *std::min_element(w.begin(), w.end());

@@ -24,13 +24,13 @@ void Tkick::launch(int w, double p, double e, double s) {
     } else {
         ball.vz = t * ball.speed;
     }
-    ball.spin = rng_.Random(w) * kicker_->swerve;
+    ball.spin = rng_.Random(w) * kicker().swerve;
     kicked = true;
 }
 
 void Tkick::shortkick(Point point) {
     if (distance(kickerpos(), point) >= 45) {
-        launch(4, 0.45, 30, kicker_->passerr / 5.0);
+        launch(4, 0.45, 30, kicker().passerr / 5.0);
     } else {
         ball.speed = distance(target, kickerpos()) / 50;
         ball.vz = 0;
@@ -57,7 +57,7 @@ std::array<int, 11> Tkick::sortbyx() const {
 bool Tkick::passok(Point point) const {
     if (!dead()) return false;
     if (std::abs(point.x - goal().x) > 560) return false;
-    for (const Tman& o : opp()) {
+    for (const auto o : opp()) {
         if (o.speed * 30 > distance(point, pos(o))) return false;
     }
     return true;
@@ -67,10 +67,10 @@ void Tkick::forwardpass() {
     if (!dead()) return;
     const std::array<int, 11> order = sortbyx();
     const Point g = goal();
-    const int err = kicker_->passerr;
+    const int err = kicker().passerr;
     for (int k = 10; k >= 0; --k) {
         if (order[k] == kickerIndex_) continue;
-        const Tman& mate = own()[order[k]];
+        const auto mate = own()[order[k]];
         const double lead = mate.speed * (distance(pos(mate), kickerpos()) / 5);
         const Point p = pointtoward(pos(mate), {g.x, mate.y}, lead);
         if (!passok(p)) continue;
@@ -90,10 +90,10 @@ void Tkick::throughball() {
     if (!dead()) return;
     const std::array<int, 11> order = sortbyx();
     const int r = order[10] == kickerIndex_ ? order[9] : order[10];
-    const Tman& mate = own()[r];
+    const auto mate = own()[r];
     const double lead = mate.speed * (distance(pos(mate), kickerpos()) / 5);
     target = pointtoward(pos(mate), {goal().x, mate.y}, lead);
-    const int err = kicker_->passerr;
+    const int err = kicker().passerr;
     target.x = target.x - err / 2 + rng_.Random(err) / 4;
     target.y = target.y - err / 2 + rng_.Random(err) / 4;
     launch(5, 0.5, 40, err / 5.0);
@@ -103,7 +103,7 @@ void Tkick::dribblepush() {
     if (!dead()) return;
     const Point k = kickerpos();
     const Point g = goal();
-    const double reach = 30 * kicker_->speed;
+    const double reach = 30 * kicker().speed;
     // Straight at the goal line, and toward each touch line cut back toward it.
     std::array<Point, 5> c;
     c[0] = pointtoward(k, {g.x, k.y}, reach);
@@ -122,7 +122,7 @@ void Tkick::dribblepush() {
     for (const Point& p : c) {
         if (std::abs(p.y - 240) < 220 && std::abs(p.x - g.x) > 50 && passok(p)) {
             target = p;
-            const double power = 0.3 + rng_.Random(kicker_->dribbleerr) / 200.0;
+            const double power = 0.3 + rng_.Random(kicker().dribbleerr) / 200.0;
             launch(1, power, 5, 1);
             return;
         }
@@ -135,8 +135,8 @@ void Tkick::crosskick() {
     int best = -1;
     double bestd = 120;
     for (int i = 0; i < 11; ++i) {
-        const Tman& m = own()[i];
-        if (m.basex == kicker_->basex || m.basey == kicker_->basey) continue;
+        const auto m = own()[i];
+        if (m.basex == kicker().basex || m.basey == kicker().basey) continue;
         const double d = distance(pos(m), g);
         if (d < bestd) {
             bestd = d;
@@ -144,11 +144,11 @@ void Tkick::crosskick() {
         }
     }
     if (best < 0) return;
-    const Tman& mate = own()[best];
-    const double lead = std::abs(mate.x - kicker_->x) / 10.0;
+    const auto mate = own()[best];
+    const double lead = std::abs(mate.x - kicker().x) / 10.0;
     target = pos(mate);
     target.x = pointtoward(target, g, lead / 5).x;
-    const int err = kicker_->crosserr;
+    const int err = kicker().crosserr;
     launch(5, 0.45, 15, err / 10.0);
     // Only the aim of the flight moves; the pace is already set.
     const int o = rng_.Random(err) / 4 + (-err) / 2;
@@ -160,7 +160,7 @@ void Tkick::shootkick() {
     if (!dead()) return;
     // The half of the goal away from the ball.
     const int b = ball.y <= 240 ? 1 : -1;
-    const int err = kicker_->shooterr;
+    const int err = kicker().shooterr;
     target = {goal().x, 240 + 25 * b};
     target.y = target.y - err / 6 + rng_.Random(err / 3 + 1);
     const int power = rng_.Random(2 * err);
@@ -178,7 +178,7 @@ void Tkick::clearkick() {
         if (std::abs(opp()[i].x - g.x) > 490) upfield = true;
     }
     if (!upfield || std::abs(ball.x - g.x) <= 520) return;
-    const int err = kicker_->shooterr;
+    const int err = kicker().shooterr;
     target.y = ball.y > 240 ? 480 : 0;
     target.x = pointtoward(pitch::kCentre, {ball.x, ball.y}, rng_.Random(err)).x;
     target.y = pointtoward(target, pitch::kCentre, rng_.Random(err)).y;

@@ -1,7 +1,6 @@
 // The walking step for a whole side. The square root and the division of
 // each step are the slowest operations of a tick, so where the processor has
-// AVX2 four men are walked at once; elsewhere one man at a time, with his
-// (fx, fy) as one pair.
+// AVX2 four men are walked at once; elsewhere one man at a time.
 #include "match/walks.h"
 
 #include "match/geometry.h"
@@ -18,25 +17,8 @@ namespace walkways {
 
 void oneByOne(const Walks& w, Tmteam& team) {
     for (int i = 0; i < 11; ++i) {
-        Tman& m = team[i];
-#if defined(__SSE2__)
-        // One subtraction gives (dx, dy), one multiplication their squares and
-        // one the step along both; one conversion rounds both to whole units.
-        __m128d p = _mm_loadu_pd(&m.fx);
-        if (w.ordered >> i & 1) {
-            const __m128d delta = _mm_sub_pd(_mm_set_pd(w.ty[i], w.tx[i]), p);
-            const __m128d sq = _mm_mul_pd(delta, delta);
-            const __m128d l2 = _mm_add_sd(sq, _mm_unpackhi_pd(sq, sq));
-            const double len = _mm_cvtsd_f64(_mm_sqrt_sd(l2, l2));
-            p = len == 0 ? _mm_add_pd(p, _mm_set_sd(w.step[i]))
-                         : _mm_add_pd(p, _mm_mul_pd(_mm_set1_pd(w.step[i] / len), delta));
-            _mm_storeu_pd(&m.fx, p);
-        }
-        _mm_storel_epi64(reinterpret_cast<__m128i*>(&m.x), _mm_cvtpd_epi32(p));
-#else
-        if (w.ordered >> i & 1) toward(m, w.tx[i], w.ty[i], w.step[i]);
-        settle(m);
-#endif
+        if (w.ordered >> i & 1) toward(team[i], w.tx[i], w.ty[i], w.step[i]);
+        settle(team[i]);
     }
 }
 
@@ -57,26 +39,18 @@ namespace {
     return static_cast<unsigned>(_mm256_movemask_pd(_mm256_and_pd(inx, iny)));
 }
 
-// Four men a time: their (fx, fy) pairs turned into an fx and an fy vector,
-// walked, and turned back. Lanes without an order keep their position. Only
-// plain AVX operations (no fused multiply-add), so each lane rounds exactly
-// as oneByOne does.
-
+// Four men a time, straight from the side's columns. Lanes without an
+// order keep their position. Only plain AVX operations (no fused
+// multiply-add), so each lane rounds exactly as oneByOne does.
 [[gnu::target("avx2")]] unsigned walkAvx2(const Walks& w, Tmteam& team) {
     unsigned inside = 0;
     const __m256d zero = _mm256_setzero_pd();
     const __m256i bit64 = _mm256_set_epi64x(8, 4, 2, 1);
     for (int i = 0; i < 12; i += 4) {
-        const bool full = i + 3 < 11;
         const unsigned bits = w.ordered >> i & 15;
         const __m256d lanes =
             _mm256_castsi256_pd(_mm256_cmpeq_epi64(_mm256_and_si256(_mm256_set1_epi64x(bits), bit64), bit64));
-
-        const __m128d p0 = _mm_loadu_pd(&team[i].fx), p1 = _mm_loadu_pd(&team[i + 1].fx);
-        const __m128d p2 = _mm_loadu_pd(&team[i + 2].fx);
-        const __m128d p3 = full ? _mm_loadu_pd(&team[i + 3].fx) : _mm_setzero_pd();
-        const __m256d a = _mm256_set_m128d(p2, p0), b = _mm256_set_m128d(p3, p1);
-        const __m256d fx = _mm256_unpacklo_pd(a, b), fy = _mm256_unpackhi_pd(a, b);
+        const __m256d fx = _mm256_load_pd(team.fx.data() + i), fy = _mm256_load_pd(team.fy.data() + i);
 
         const __m256d tx =
             _mm256_cvtepi32_pd(_mm_load_si128(reinterpret_cast<const __m128i*>(w.tx.data() + i)));
@@ -93,20 +67,11 @@ namespace {
         const __m256d ny = _mm256_add_pd(fy, _mm256_andnot_pd(still, _mm256_mul_pd(k, dy)));
         const __m256d newx = _mm256_blendv_pd(fx, nx, lanes), newy = _mm256_blendv_pd(fy, ny, lanes);
 
-        // Back to (fx, fy) pairs: lo holds men 0 and 2, hi men 1 and 3.
-        const __m256d lo = _mm256_unpacklo_pd(newx, newy), hi = _mm256_unpackhi_pd(newx, newy);
-        const __m128i xylo = _mm256_cvtpd_epi32(lo), xyhi = _mm256_cvtpd_epi32(hi);
         inside |= insidefour(newx, newy) << i;
-        _mm_storeu_pd(&team[i].fx, _mm256_castpd256_pd128(lo));
-        _mm_storel_epi64(reinterpret_cast<__m128i*>(&team[i].x), xylo);
-        _mm_storeu_pd(&team[i + 1].fx, _mm256_castpd256_pd128(hi));
-        _mm_storel_epi64(reinterpret_cast<__m128i*>(&team[i + 1].x), xyhi);
-        _mm_storeu_pd(&team[i + 2].fx, _mm256_extractf128_pd(lo, 1));
-        _mm_storel_epi64(reinterpret_cast<__m128i*>(&team[i + 2].x), _mm_unpackhi_epi64(xylo, xylo));
-        if (full) {
-            _mm_storeu_pd(&team[i + 3].fx, _mm256_extractf128_pd(hi, 1));
-            _mm_storel_epi64(reinterpret_cast<__m128i*>(&team[i + 3].x), _mm_unpackhi_epi64(xyhi, xyhi));
-        }
+        _mm256_store_pd(team.fx.data() + i, newx);
+        _mm256_store_pd(team.fy.data() + i, newy);
+        _mm_store_si128(reinterpret_cast<__m128i*>(team.x.data() + i), _mm256_cvtpd_epi32(newx));
+        _mm_store_si128(reinterpret_cast<__m128i*>(team.y.data() + i), _mm256_cvtpd_epi32(newy));
     }
     return ~inside & 0x7ffu;
 }

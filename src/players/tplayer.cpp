@@ -191,23 +191,6 @@ void Tplayer::formdecay(int step) {
     else if (form != 0) form -= sign(form) * step;
 }
 
-void Tplayer::manmake(Tman& man, bool home) {
-    const int c = condition();
-    const int h = home ? 10 : 0;
-    man.name = name;
-    man.role = at;
-    man.speed = (ability[0] + c + h) * 0.0045 + 0.5;
-    man.power = ability[1] + c + 1 + h;
-    man.control = ability[2] + c + h;
-    man.shooterr = 110 - (ability[3] + c + h);
-    man.dribbleerr = 110 - (ability[4] + c + h);
-    man.passerr = 110 - (ability[5] + c + h);
-    man.crosserr = 110 - (ability[6] + c + h);
-    man.swerve = leg * 0.003;
-    man.stun = 0;
-    games += 1;
-}
-
 std::string Tplayer::datatext() const {
     std::string s = name + "," + std::to_string(age) + "," + std::to_string(at);
     for (int a : ability) s += "," + std::to_string(a);

@@ -57,7 +57,11 @@ public:
     void seasonmark() { lastability = ability; }
     void formupdate();
     void formdecay(int step);
-    void manmake(Tman& man, bool home);
+    // Fills a man's playing fields (all but his position and spot) for a
+    // match: a Tman, or a man in place in a side (Tmteam's view), whose name
+    // then keeps its storage.
+    template <class Man>
+    void manmake(Man&& man, bool home);
     std::string datatext() const;
     std::string growthtext() const;
     void playersave(OutStream& s) const;
@@ -68,5 +72,23 @@ public:
 private:
     World* world_;
 };
+
+template <class Man>
+void Tplayer::manmake(Man&& man, bool home) {
+    const int c = condition();
+    const int h = home ? 10 : 0;
+    man.name = name;
+    man.role = at;
+    man.speed = (ability[0] + c + h) * 0.0045 + 0.5;
+    man.power = ability[1] + c + 1 + h;
+    man.control = ability[2] + c + h;
+    man.shooterr = 110 - (ability[3] + c + h);
+    man.dribbleerr = 110 - (ability[4] + c + h);
+    man.passerr = 110 - (ability[5] + c + h);
+    man.crosserr = 110 - (ability[6] + c + h);
+    man.swerve = leg * 0.003;
+    man.stun = 0;
+    games += 1;
+}
 
 }  // namespace vm

@@ -142,7 +142,7 @@ void Tteam::formationload() {
 void Tteam::matchteam(Tmteam& side, bool home) {
     if (roster.size() < 11) throw std::logic_error("a match side needs eleven players");
     for (int i = 0; i < 11; ++i) {
-        Tman& m = side[i];
+        auto m = side[i];
         roster[i]->manmake(m, home);
         m.basex = m.x = position[i].x;
         m.basey = m.y = position[i].y;

@@ -221,7 +221,7 @@ TEST_F(DefendFixture, TheKeeperReadsTheFlightWheneverItCouldBringTheBallNear) {
         }
         // The keeper's rule with the flight worked out from scratch.
         const Point bp{b.x, b.y}, f = Tdf(b).forecast();
-        Tman expected = own[0];
+        Tman expected(own[0]);
         Point target = pointfifth(g, bp);
         if (distance2(g.x, g.y, bp.x, bp.y) < 100 * 100) {
             target = f;

@@ -7,6 +7,7 @@
 #include "match/scans.h"
 #include "match/tatk.h"
 #include "match/tdf.h"
+#include "match/tgame.h"
 #include "match/walks.h"
 #include "sides.h"
 #include "util/random.h"
@@ -91,13 +92,48 @@ void expectSameOrders(const Walks& a, const Walks& b, int round) {
     }
 }
 
-TEST(Plans, TheManRecordsKeepTheFieldsTheSideWideWayReadsTogether) {
-    // Position and formation spot are read as one block, position type and stun count as another.
-    const Tman m;
-    EXPECT_EQ(&m.y, &m.x + 1);
-    EXPECT_EQ(&m.basex, &m.x + 2);
-    EXPECT_EQ(&m.basey, &m.x + 3);
-    EXPECT_EQ(&m.stun, &m.role + 1);
+TEST(Plans, TheSparePlacesOfASideStayFarAndStillThroughAMatch) {
+    // The lanes read whole vectors of each field; the places past the eleven
+    // must never come near the pitch, walk or count as men.
+    Rng rng(12);
+    Tgame game(rng, test::side442(), test::sideAway(400, 300));
+    for (int counter = 4; counter <= 54000; counter += 4) game.gamestep(counter);
+    for (const Tmteam& side : game.men) {
+        for (int i = 11; i < 16; ++i) {
+            EXPECT_EQ(side.x[i], Tmteam::kFar) << i;
+            EXPECT_EQ(side.y[i], Tmteam::kFar) << i;
+            EXPECT_EQ(side.basex[i], Tmteam::kFar) << i;
+            EXPECT_EQ(side.basey[i], Tmteam::kFar) << i;
+            EXPECT_EQ(side.role[i], 0) << i;
+            EXPECT_EQ(side.stun[i], 0) << i;
+        }
+        EXPECT_EQ(side.fx[11], Tmteam::kFar);
+        EXPECT_EQ(side.fy[11], Tmteam::kFar);
+        EXPECT_EQ(side.speed[11], 0);
+    }
+}
+
+TEST(Plans, AManSeenInPlaceReadsAndWritesTheSidesFields) {
+    Tmteam side = test::sideAway(100, 200);
+    Tman m = test::man(300, 250, 4);
+    m.name = "ヴェルモーラ";
+    m.stun = 7;
+    side[5] = m;
+    EXPECT_EQ(side.x[5], 300);
+    EXPECT_EQ(side.role[5], 4);
+    EXPECT_EQ(side.name[5], "ヴェルモーラ");
+    side[6] = side[5];
+    auto six = side[6];
+    toward(six, 300, 260, 2.0);
+    settle(six);
+    EXPECT_EQ(side.fy[6], 252.0);
+    EXPECT_EQ(side.y[6], 252);
+    EXPECT_EQ(side.stun[6], 7);
+    const Tman copy(side[6]);
+    EXPECT_EQ(copy.name, "ヴェルモーラ");
+    EXPECT_EQ(copy.y, 252);
+    EXPECT_EQ(side.x[5], 300);  // the first man stayed where he was
+    EXPECT_EQ(side.y[5], 250);
 }
 
 TEST(Plans, BothWaysOfAttackingGiveTheSameOrdersFlagsAndAim) {

@@ -22,7 +22,7 @@ using test::man;
 // Men on a coarse grid in a small area, some off the pitch on every side.
 Tmteam crowd(Rng& rng) {
     Tmteam t;
-    for (Tman& m : t) m = man(-20 + 7 * rng.Random(100), -20 + 6 * rng.Random(90));
+    for (auto m : t) m = man(-20 + 7 * rng.Random(100), -20 + 6 * rng.Random(90));
     return t;
 }
 
@@ -56,12 +56,12 @@ TEST(Scans, ContactIsFoundExactlyWhenTwoSquaresOverlap) {
         Tmteam b = test::sideAway(-400, -400);
         // One man of b at a random offset from a random man of a: meeting
         // when both differences are below 6, so offsets of 5 and 6 decide.
-        const Tman& target = a[rng.Random(11)];
-        Tman& mover = b[rng.Random(11)];
+        const auto target = a[rng.Random(11)];
+        auto mover = b[rng.Random(11)];
         place(mover, target.x + rng.Random(15) - 7, target.y + rng.Random(15) - 7);
         unsigned expected = 0;
         for (int i = 0; i < 11; ++i) {
-            for (const Tman& n : b) {
+            for (const auto n : b) {
                 if (std::abs(a[i].x - n.x) < 6 && std::abs(a[i].y - n.y) < 6) expected |= 1u << i;
             }
         }
@@ -88,7 +88,7 @@ TEST(Scans, InboxAndOffpitchReadEachManStrictlyInside) {
         const int right = left + rng.Random(300), bottom = top + rng.Random(300);
         unsigned inside = 0, off = 0;
         for (int i = 0; i < 11; ++i) {
-            const Tman& m = t[i];
+            const auto m = t[i];
             if (left < m.x && m.x < right && top < m.y && m.y < bottom) inside |= 1u << i;
             if (!(m.x > pitch::kMinX && m.x < pitch::kMaxX && m.y > pitch::kMinY && m.y < pitch::kMaxY)) {
                 off |= 1u << i;
@@ -124,7 +124,7 @@ TEST(Scans, AWholeSideWalksAsEachManWouldAlone) {
     Rng rng(24);
     for (int round = 0; round < 200; ++round) {
         Tmteam side = crowd(rng);
-        for (Tman& m : side) {
+        for (auto m : side) {
             m.fx += (rng.Random(1000) - 500) / 997.0;
             m.fy += (rng.Random(1000) - 500) / 991.0;
             settle(m);
@@ -148,7 +148,7 @@ TEST(Scans, AWholeSideWalksAsEachManWouldAlone) {
         for (int i = 0; i < 11; ++i) {
             settle(alone[i]);
             for (const Tmteam* way : {&side, &onebyone}) {
-                const Tman& m = (*way)[i];
+                const auto m = (*way)[i];
                 ASSERT_EQ(m.fx, alone[i].fx) << "round " << round << " man " << i;
                 ASSERT_EQ(m.fy, alone[i].fy) << "round " << round << " man " << i;
                 ASSERT_EQ(m.x, alone[i].x);
@@ -175,7 +175,7 @@ TEST(Scans, TheWalkTellsWhoItLeftOffThePitchAsTheScanWould) {
         Tmteam side = crowd(rng);
         Walks walks;
         for (int i = 0; i < 11; ++i) {
-            Tman& m = side[i];
+            auto m = side[i];
             const int edge = rng.Random(4);
             const double at = edges[edge] + (rng.Random(5) - 2) * 0.25;
             (edge < 2 ? m.fx : m.fy) = at;

@@ -109,7 +109,7 @@ TEST_F(SubFixture, BehindAForwardReplacesTheMostAdvancedDefender) {
     game->autosub(0);
     EXPECT_EQ(game->sublog[0].slot, 8);
     EXPECT_EQ(game->sublog[0].index, 11);
-    const Tman& m = game->men[0][8];
+    const auto m = game->men[0][8];
     EXPECT_EQ(m.name, in.name);
     EXPECT_EQ(m.role, 6);
     EXPECT_EQ(m.stun, 50);

@@ -154,7 +154,7 @@ TEST_F(RulesFixture, TheLastTouchDecidesBetweenGoalKickAndCorner) {
     EXPECT_EQ(game.ball.y, 10);
     EXPECT_EQ(game.mode, (std::array<int, 2>{1, 1}));
     int onball = 0;
-    for (const Tman& m : game.men[0]) onball += m.x == 620 && m.y == 10;
+    for (const auto m : game.men[0]) onball += m.x == 620 && m.y == 10;
     EXPECT_EQ(onball, 1);
 
     ballAt(633, 400);
@@ -185,7 +185,7 @@ TEST_F(RulesFixture, AThrowInComesFromTheTouchLineWhereTheBallLeft) {
     game.ballcheck();
     EXPECT_EQ(game.ball.y, 470);
     int onball = 0;
-    for (const Tman& m : game.men[1]) onball += m.x == 300 && m.y == 470;
+    for (const auto m : game.men[1]) onball += m.x == 300 && m.y == 470;
     EXPECT_EQ(onball, 1);
     // Side 0's men shift with the ball: half its x offset, a quarter of its y offset.
     EXPECT_EQ(game.men[0][9].x, 290 + (300 - 320) / 2);
