@@ -76,7 +76,6 @@ void Tgame::gamestep(int counter) {
     keepinpitch(1, off[1]);
     kick.setup(men[0], men[1], ball);
     kick.ballstep(mode);
-    ball = kick.ball;
     ballcheck();
 }
 

@@ -48,11 +48,12 @@ public:
     std::array<Tmteam, 2> men;
     std::array<int, 2> mode{1, 1};  // 0 regroup, 1 defend, 2 attack
     std::array<int, 2> club{-1, -1};
-    ballstate ball;
+    Tkick kick;
+    // The match's one ball, which the kick moves in place.
+    ballstate& ball = kick.ball;
     int clock = 0;        // match seconds
     int celebration = 0;  // 70 + scoring side after a goal; counted down by the live view
     std::array<Sublog, 2> sublog;
-    Tkick kick;
     std::array<std::vector<std::string>, 2> goallist;
     std::string scorertext;
     // The live view's replay frames; kept only when the view asks for them.

@@ -59,7 +59,8 @@ public:
     std::string commentary;
     std::array<int, 2> shots{};  // shots taken by each side, for the match figures
 
-    // This tick's men (read only: the kick never moves a man) and ball.
+    // This tick's men (read only: the kick never moves a man) and ball (which
+    // may be `ball` itself).
     void setup(const Tmteam& side0, const Tmteam& side1, const ballstate& b);
     // One tick of the ball; the modes may change. The new ball is `ball`.
     void ballstep(std::array<int, 2>& modes);

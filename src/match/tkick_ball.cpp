@@ -18,7 +18,7 @@ Tkick::Tkick(Rng& rng) : rng_(rng) {
 void Tkick::setup(const Tmteam& side0, const Tmteam& side1, const ballstate& b) {
     men_[0] = &side0;
     men_[1] = &side1;
-    ball = b;
+    if (&b != &ball) ball = b;
     toucher = {};
     event = touch::kNone;
 }
