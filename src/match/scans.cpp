@@ -193,11 +193,15 @@ namespace {
         bestlo = _mm256_min_epi32(bestlo, _mm256_or_si256(_mm256_madd_epi16(dlo, dlo), index));
         besthi = _mm256_min_epi32(besthi, _mm256_or_si256(_mm256_madd_epi16(dhi, dhi), index));
     }
-    alignas(32) int out[16];
-    _mm256_store_si256(reinterpret_cast<__m256i*>(out), bestlo);
-    _mm256_store_si256(reinterpret_cast<__m256i*>(out) + 1, besthi);
+    // Opponents 1..10 moved down to lanes 0..9 in registers: a read of
+    // memory that spans two fresh vector stores would wait for both to settle.
+    const __m256i down = _mm256_setr_epi32(1, 2, 3, 4, 5, 6, 7, 0), fifteen = _mm256_set1_epi32(15);
+    const __m256i hidown = _mm256_permutevar8x32_epi32(besthi, down);
+    const __m256i first = _mm256_blend_epi32(_mm256_permutevar8x32_epi32(bestlo, down), hidown, 0x80);
     std::array<int, 10> result;
-    for (int j = 0; j < 10; ++j) result[j] = out[j + 1] & 15;
+    _mm256_storeu_si256(reinterpret_cast<__m256i*>(result.data()), _mm256_and_si256(first, fifteen));
+    _mm_storel_epi64(reinterpret_cast<__m128i*>(result.data() + 8),
+                     _mm256_castsi256_si128(_mm256_and_si256(hidown, fifteen)));
     return result;
 }
 
