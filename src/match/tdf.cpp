@@ -38,7 +38,7 @@ unsigned Tdf::dfmove(Tmteam& own, const Tmteam& opp) {
     return moveside(*this, own, opp);
 }
 
-Point Tdf::keeperaim(int keeperx, Point g, Point b) const {
+[[gnu::always_inline]] inline Point Tdf::keeperaim(int keeperx, Point g, Point b) const {
     // Distances below 100 compared as whole squared distances, exactly.
     // A ball that cannot come within 100 of the goal needs no forecast:
     // any point far from the pitch answers the same.

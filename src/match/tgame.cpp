@@ -110,10 +110,10 @@ unsigned Tgame::regroup(int side) {
 
 bool Tgame::bodycheck() {
     const bool moved = contests();
+    // The whole column at once (the spare places stay 0); a negative count
+    // is left as it is.
     for (Tmteam& team : men) {
-        for (auto m : team) {
-            if (m.stun > 0) --m.stun;
-        }
+        for (int& stun : team.stun) stun -= stun > 0;
     }
     return moved;
 }
