@@ -12,16 +12,17 @@ namespace vm {
 // One man, as a value: what manmake fills and what a substitution brings on.
 struct Tman {
     std::string name;
-    int x = 0, y = 0;                                             // whole-unit position (rounded fx, fy)
-    int basex = 0, basey = 0;                                     // formation spot
-    double speed = 0;                                             // units per tick
-    double swerve = 0;                                            // curl of his kicks
-    double fx = 0, fy = 0;                                        // exact position
-    int power = 0;                                                // strength in body contests
-    int control = 0;                                              // ball control
-    int passerr = 0, shooterr = 0, crosserr = 0, dribbleerr = 0;  // 110 - skill
-    int role = 0;                                                 // position type at
-    int stun = 0;                                                 // ticks out of contests; 0 = active
+    int x = 0, y = 0;          // whole-unit position (rounded fx, fy)
+    int basex = 0, basey = 0;  // formation spot
+    double speed = 0;          // units per tick
+    double swerve = 0;         // curl of his kicks
+    double fx = 0, fy = 0;     // exact position
+    int power = 0;             // strength in body contests
+    int control = 0;           // ball control
+    // the misses of his passes, shots, crosses and dribbles: 110 - skill
+    int passerr = 0, shooterr = 0, crosserr = 0, dribbleerr = 0;
+    int role = 0;  // position type at
+    int stun = 0;  // ticks out of contests; 0 = active
 };
 
 class Tmteam;
