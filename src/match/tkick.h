@@ -87,7 +87,7 @@ public:
     void clearkick();
 
     // The man on the ball this tick (only while there is one).
-    Tmancref kicker() const { return (*men_[kickerSide_])[kickerIndex_]; }
+    Tmancref kicker() const { return own()[kickerIndex_]; }
     int kickerIndex() const { return kickerIndex_; }
     // The direction of flight kept from the last flight step.
     const Heading& heading() const { return heading_; }
@@ -97,7 +97,6 @@ public:
 private:
     Rng& rng_;
     const Tmteam* men_[2] = {nullptr, nullptr};
-    int kickerSide_ = 0;
     int kickerIndex_ = -1;
     Heading heading_;
 

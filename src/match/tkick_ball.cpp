@@ -26,7 +26,6 @@ void Tkick::setup(const Tmteam& side0, const Tmteam& side1, const ballstate& b) 
 void Tkick::setkicker(int side, int man) {
     kickside = side;
     kickerIndex_ = man;
-    kickerSide_ = side;
 }
 
 void Tkick::say(const char* what) {
