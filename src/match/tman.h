@@ -1,5 +1,5 @@
-// The men on the pitch and the ball: the plain records the match engine moves
-// every tick. Filled from a club's line-up by Tplayer::manmake / Tteam::matchteam.
+// The men on the pitch and the ball, as the match engine moves them every
+// tick. A side is filled from a club's line-up by Tplayer::manmake / Tteam::matchteam.
 #pragma once
 
 #include <array>
