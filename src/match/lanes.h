@@ -57,21 +57,13 @@ VM_AVX2 Roles roles(const Tmteam& team) {
     return r;
 }
 
-// The men's speeds as the walk's steps (the spare lane's is 0).
-VM_AVX2 void speeds(const Tmteam& team, Walks& walks) {
-    for (int i = 0; i < 12; i += 4)
-        _mm256_store_pd(walks.step.data() + i, _mm256_load_pd(team.speed.data() + i));
-}
-
-// Every lane's target written out as walking orders, each man's step his
-// speed; the men `ordered` have an order.
-VM_AVX2 void writeorders(const __m256i tx[2], const __m256i ty[2], unsigned ordered, const Tmteam& team,
-                         Walks& walks) {
+// Every lane's target written out as walking orders; the men `ordered` have
+// an order.
+VM_AVX2 void writeorders(const __m256i tx[2], const __m256i ty[2], unsigned ordered, Walks& walks) {
     _mm256_store_si256(reinterpret_cast<__m256i*>(walks.tx.data()), tx[0]);
     _mm_store_si128(reinterpret_cast<__m128i*>(walks.tx.data() + 8), _mm256_castsi256_si128(tx[1]));
     _mm256_store_si256(reinterpret_cast<__m256i*>(walks.ty.data()), ty[0]);
     _mm_store_si128(reinterpret_cast<__m128i*>(walks.ty.data() + 8), _mm256_castsi256_si128(ty[1]));
-    speeds(team, walks);
     walks.ordered = ordered;
 }
 

@@ -76,7 +76,7 @@ void Tatk::planBaseline(const Tmteam& own, const Tmteam& opp, Walks& walks) {
     }
     if (chaser >= 0) {
         free[chaser] = false;
-        walks.order(chaser, b.x, b.y, own[chaser].speed);
+        walks.order(chaser, b.x, b.y);
     }
 
     Point target = aim;
@@ -84,7 +84,7 @@ void Tatk::planBaseline(const Tmteam& own, const Tmteam& opp, Walks& walks) {
         const auto m = own[i];
         if (!free[i] || m.stun != 0) continue;
         target = aimfor(b.x, b.y, m.role, m.basex, m.basey, k, oppkeeper.x, oppkeeper.basex, oppkeeper.basey);
-        walks.order(i, target.x, target.y, m.speed);
+        walks.order(i, target.x, target.y);
     }
     aim = target;  // the last man placed
 }

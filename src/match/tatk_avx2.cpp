@@ -79,12 +79,12 @@ namespace vm {
         tx[v] = _mm256_blendv_epi8(bx, x, known);
         ty[v] = _mm256_blendv_epi8(by, y, known);
     }
-    writeorders(tx, ty, placed, own, walks);
+    writeorders(tx, ty, placed, walks);
     if (placed != 0) {
         const int last = 31 - __builtin_clz(placed);  // the last man placed
         aim = {lane(tx, last), lane(ty, last)};
     }
-    if (chaser >= 0) walks.order(chaser, b.x, b.y, own[chaser].speed);
+    if (chaser >= 0) walks.order(chaser, b.x, b.y);
 }
 
 #else

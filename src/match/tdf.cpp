@@ -52,14 +52,14 @@ unsigned Tdf::dfmove(Tmteam& own, const Tmteam& opp) {
 unsigned Tdf::errands(const Tmteam& own, const Tmteam& opp, unsigned avail, int winner, Walks& walks) const {
     const Point b{ball.x, ball.y};
     if (winner >= 0) {
-        walks.order(winner, b.x, b.y, own[winner].speed);
+        walks.order(winner, b.x, b.y);
         avail &= ~(1u << winner);
     }
 
     const auto keeper = own[0];
     if (keeper.stun == 0) {
         const Point p = keeperaim(keeper.x, base(keeper), b);
-        walks.order(0, p.x, p.y, keeper.speed);
+        walks.order(0, p.x, p.y);
     }
 
     if (avail == 0) return avail;
@@ -67,7 +67,7 @@ unsigned Tdf::errands(const Tmteam& own, const Tmteam& opp, unsigned avail, int 
     for (int j = 0; j < 10; ++j) {
         const int n = nearest[j];
         if (avail >> n & 1) {
-            walks.order(n, opp[j + 1].x, opp[j + 1].y, own[n].speed);
+            walks.order(n, opp[j + 1].x, opp[j + 1].y);
             avail &= ~(1u << n);
         }
     }
@@ -95,7 +95,7 @@ void Tdf::planBaseline(const Tmteam& own, const Tmteam& opp, Walks& walks) {
             const auto m = own[i];
             // 50 units goal-side of his formation x (straight along x, so exact).
             const int tx = m.basex + (g.x < m.basex ? -50 : 50);
-            walks.order(i, tx, m.basey + shifty, m.speed);
+            walks.order(i, tx, m.basey + shifty);
         }
     }
 
@@ -118,7 +118,7 @@ void Tdf::planBaseline(const Tmteam& own, const Tmteam& opp, Walks& walks) {
     const int shiftx = (b.x - g.x) / 4;
     for (unsigned rest = avail; rest != 0; rest &= rest - 1) {
         const int i = __builtin_ctz(rest);
-        walks.order(i, own[i].basex + shiftx, own[i].basey + shifty, own[i].speed);
+        walks.order(i, own[i].basex + shiftx, own[i].basey + shifty);
     }
     spreadbits(avail, free);
 }

@@ -60,7 +60,7 @@ namespace vm {
             }
         }
     }
-    writeorders(tx, ty, active, own, walks);
+    writeorders(tx, ty, active, walks);
 
     // The ball winner is the nearest available man, the first of equally near.
     avail = errands(own, opp, avail, nearestto(s, avail, b.x, b.y), walks);

@@ -99,11 +99,11 @@ unsigned Tgame::regroup(int side) {
     const auto keeper = team[0];
     Walks walks;
     if (std::abs(ball.x - keeper.basex) > 99) {
-        walks.order(0, keeper.basex, keeper.basey, keeper.speed);
+        walks.order(0, keeper.basex, keeper.basey);
     } else {
-        walks.order(0, ball.x, ball.y, keeper.speed);
+        walks.order(0, ball.x, ball.y);
     }
-    for (int i = 1; i < 11; ++i) walks.order(i, team[i].basex, team[i].basey, team[i].speed);
+    for (int i = 1; i < 11; ++i) walks.order(i, team[i].basex, team[i].basey);
     walks.walk(team);
     return offpitch(team);
 }

@@ -17,7 +17,7 @@ namespace walkways {
 
 void oneByOne(const Walks& w, Tmteam& team) {
     for (int i = 0; i < 11; ++i) {
-        if (w.ordered >> i & 1) toward(team[i], w.tx[i], w.ty[i], w.step[i]);
+        if (w.ordered >> i & 1) toward(team[i], w.tx[i], w.ty[i], team.speed[i]);
         settle(team[i]);
     }
 }
@@ -56,7 +56,7 @@ namespace {
             _mm256_cvtepi32_pd(_mm_load_si128(reinterpret_cast<const __m128i*>(w.tx.data() + i)));
         const __m256d ty =
             _mm256_cvtepi32_pd(_mm_load_si128(reinterpret_cast<const __m128i*>(w.ty.data() + i)));
-        const __m256d d = _mm256_load_pd(w.step.data() + i);
+        const __m256d d = _mm256_load_pd(team.speed.data() + i);
         const __m256d dx = _mm256_sub_pd(tx, fx), dy = _mm256_sub_pd(ty, fy);
         const __m256d len = _mm256_sqrt_pd(_mm256_add_pd(_mm256_mul_pd(dx, dx), _mm256_mul_pd(dy, dy)));
         // On the target itself the step goes along +x. The division does not

@@ -12,10 +12,9 @@
 namespace vm {
 
 struct Walks {
-    // Twelve lanes: eleven men and one that never walks. A lane without an
-    // order holds a zero step toward the origin.
+    // Twelve lanes: eleven men and one that never walks. Every man walks at
+    // his own speed, so an order is only a target.
     alignas(32) std::array<int, 12> tx, ty;
-    alignas(32) std::array<double, 12> step;
     unsigned ordered = 0;  // bit i: man i has an order
 
     // For a caller that writes every lane itself: nothing is cleared.
@@ -26,26 +25,22 @@ struct Walks {
     // with a string instruction whose start-up costs more than a whole walk.
     Walks() {
         typedef int v4i __attribute__((vector_size(16)));
-        typedef double v2d __attribute__((vector_size(16)));
 #pragma GCC unroll 3
         for (int i = 0; i < 12; i += 4) {
             *reinterpret_cast<v4i*>(&tx[i]) = v4i{};
             *reinterpret_cast<v4i*>(&ty[i]) = v4i{};
         }
-#pragma GCC unroll 6
-        for (int i = 0; i < 12; i += 2) *reinterpret_cast<v2d*>(&step[i]) = v2d{};
     }
 
-    // Man i walks `d` toward (x, y) this step.
-    void order(int i, int x, int y, double d) {
+    // Man i walks toward (x, y) this step.
+    void order(int i, int x, int y) {
         tx[i] = x;
         ty[i] = y;
-        step[i] = d;
         ordered |= 1u << i;
     }
 
-    // Every man with an order takes his step (as `toward` would: the full
-    // step, along +x when he stands on his target), and every whole-unit
+    // Every man with an order takes a step of his speed (as `toward` would:
+    // the full step, along +x when he stands on his target), and every whole-unit
     // position catches up with the exact one. Each man's arithmetic is the
     // same single operations in the same order however many men are done at
     // once, so every processor walks the men to the same bit.

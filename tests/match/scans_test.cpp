@@ -129,6 +129,7 @@ TEST(Scans, AWholeSideWalksAsEachManWouldAlone) {
             m.fy += (rng.Random(1000) - 500) / 991.0;
             settle(m);
         }
+        for (int i = 0; i < 11; ++i) side.speed[i] = 0.5 + rng.Random(20) / 10.0;
         Tmteam alone = side, onebyone = side;
         Walks walks;
         for (int i = 0; i < 11; ++i) {
@@ -139,9 +140,8 @@ TEST(Scans, AWholeSideWalksAsEachManWouldAlone) {
                 place(side[2], x, y);
                 alone[2] = onebyone[2] = side[2];
             }
-            const double d = 0.5 + rng.Random(20) / 10.0;
-            walks.order(i, x, y, d);
-            toward(alone[i], x, y, d);
+            walks.order(i, x, y);
+            toward(alone[i], x, y, side.speed[i]);
         }
         walkways::fourAtATime(walks, side);
         walkways::oneByOne(walks, onebyone);
@@ -180,8 +180,8 @@ TEST(Scans, TheWalkTellsWhoItLeftOffThePitchAsTheScanWould) {
             const double at = edges[edge] + (rng.Random(5) - 2) * 0.25;
             (edge < 2 ? m.fx : m.fy) = at;
             settle(m);
-            if (rng.Random(3) != 0)
-                walks.order(i, rng.Random(660) - 10, rng.Random(500) - 10, rng.Random(3) * 0.5);
+            m.speed = rng.Random(3) * 0.5;
+            if (rng.Random(3) != 0) walks.order(i, rng.Random(660) - 10, rng.Random(500) - 10);
         }
         Tmteam scanned = side;
         walkways::oneByOne(walks, scanned);
