@@ -156,10 +156,8 @@ unsigned inboxBaseline(const Tmteam& team, int left, int top, int right, int bot
 
 #if defined(VM_SCANS_X86)
 
-bool haveAvx2() {
-    static const bool avx2 = __builtin_cpu_supports("avx2");
-    return avx2;
-}
+// Asked once, as the program starts: every tick asks several times.
+const bool kAvx2 = (__builtin_cpu_init(), __builtin_cpu_supports("avx2"));
 
 namespace {
 
@@ -232,9 +230,7 @@ namespace {
 
 #else
 
-bool haveAvx2() {
-    return false;
-}
+const bool kAvx2 = false;
 std::array<int, 10> nearestmenAvx2(const Tmteam& own, const Tmteam& opp) {
     return nearestmenBaseline(own, opp);
 }
@@ -245,18 +241,6 @@ unsigned meetersAvx2(const Tmteam& a, const Tmteam& b) {
 #endif
 
 }  // namespace scans
-
-std::array<int, 10> nearestmen(const Tmteam& own, const Tmteam& opp) {
-    return scans::haveAvx2() ? scans::nearestmenAvx2(own, opp) : scans::nearestmenBaseline(own, opp);
-}
-
-unsigned meeters(const Tmteam& a, const Tmteam& b) {
-    return scans::haveAvx2() ? scans::meetersAvx2(a, b) : scans::meetersBaseline(a, b);
-}
-
-unsigned inbox(const Tmteam& team, int left, int top, int right, int bottom) {
-    return scans::inboxBaseline(team, left, top, right, bottom);
-}
 
 unsigned offpitch(const Tmteam& team) {
     return ~inbox(team, pitch::kMinX, pitch::kMinY, pitch::kMaxX, pitch::kMaxY) & 0x7ffu;

@@ -2,7 +2,7 @@
 // opponent (marking), which men of one side meet a man of the other (body
 // contests) and who has left the pitch. All work on whole-unit positions
 // only, so every way of computing them gives the same answer to the bit; the
-// fastest way the processor offers is chosen once, at the first scan.
+// fastest way the processor offers is chosen once, as the program starts.
 #pragma once
 
 #include <array>
@@ -10,21 +10,6 @@
 #include "match/tman.h"
 
 namespace vm {
-
-// For each opponent 1..10, the index of the own man (0..10) nearest to him;
-// the first of equally near men.
-std::array<int, 10> nearestmen(const Tmteam& own, const Tmteam& opp);
-
-// The men of `a` (bit i for man i) who meet any man of `b` (both
-// differences below 6).
-unsigned meeters(const Tmteam& a, const Tmteam& b);
-
-// The men (bit i for man i) whose whole-unit position lies strictly inside
-// left < x < right, top < y < bottom.
-unsigned inbox(const Tmteam& team, int left, int top, int right, int bottom);
-// The men whose whole-unit position is not strictly inside the lines where
-// men are kept.
-unsigned offpitch(const Tmteam& team);
 
 // The individual ways of scanning, open for tests that compare them.
 namespace scans {
@@ -34,10 +19,34 @@ unsigned meetersBaseline(const Tmteam& a, const Tmteam& b);
 unsigned inboxBaseline(const Tmteam& team, int left, int top, int right, int bottom);
 
 // The AVX2 ways: only where haveAvx2() says the processor has it.
-bool haveAvx2();
+extern const bool kAvx2;  // set as the program starts; false before
+inline bool haveAvx2() {
+    return kAvx2;
+}
 std::array<int, 10> nearestmenAvx2(const Tmteam& own, const Tmteam& opp);
 unsigned meetersAvx2(const Tmteam& a, const Tmteam& b);
 
 }  // namespace scans
+
+// For each opponent 1..10, the index of the own man (0..10) nearest to him;
+// the first of equally near men.
+inline std::array<int, 10> nearestmen(const Tmteam& own, const Tmteam& opp) {
+    return scans::haveAvx2() ? scans::nearestmenAvx2(own, opp) : scans::nearestmenBaseline(own, opp);
+}
+
+// The men of `a` (bit i for man i) who meet any man of `b` (both
+// differences below 6).
+inline unsigned meeters(const Tmteam& a, const Tmteam& b) {
+    return scans::haveAvx2() ? scans::meetersAvx2(a, b) : scans::meetersBaseline(a, b);
+}
+
+// The men (bit i for man i) whose whole-unit position lies strictly inside
+// left < x < right, top < y < bottom.
+inline unsigned inbox(const Tmteam& team, int left, int top, int right, int bottom) {
+    return scans::inboxBaseline(team, left, top, right, bottom);
+}
+// The men whose whole-unit position is not strictly inside the lines where
+// men are kept.
+unsigned offpitch(const Tmteam& team);
 
 }  // namespace vm

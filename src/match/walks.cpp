@@ -39,10 +39,12 @@ namespace {
     return static_cast<unsigned>(_mm256_movemask_pd(_mm256_and_pd(inx, iny)));
 }
 
+}  // namespace
+
 // Four men a time, straight from the side's columns. Lanes without an
 // order keep their position. Only plain AVX operations (no fused
 // multiply-add), so each lane rounds exactly as oneByOne does.
-[[gnu::target("avx2")]] unsigned walkAvx2(const Walks& w, Tmteam& team) {
+[[gnu::target("avx2")]] unsigned avx2(const Walks& w, Tmteam& team) {
     unsigned inside = 0;
     const __m256d zero = _mm256_setzero_pd();
     const __m256i bit64 = _mm256_set_epi64x(8, 4, 2, 1);
@@ -76,23 +78,19 @@ namespace {
     return ~inside & 0x7ffu;
 }
 
-}  // namespace
-
-#endif
+#else
 
 unsigned avx2(const Walks& w, Tmteam& team) {
-#if defined(VM_WALKS_X86)
-    return walkAvx2(w, team);
-#else
     oneByOne(w, team);
     return offpitch(team);
-#endif
 }
+
+#endif
 
 void fourAtATime(const Walks& w, Tmteam& team) {
 #if defined(VM_WALKS_X86)
     if (scans::haveAvx2()) {
-        (void)walkAvx2(w, team);
+        (void)avx2(w, team);
         return;
     }
 #endif
