@@ -54,10 +54,6 @@ Point Tatk::roleaim(int role, int bx, int by, int k, int ox, int obx, int oby) c
     return aimfor(ball.x, ball.y, role, bx, by, k, ox, obx, oby);
 }
 
-unsigned Tatk::atkmove(Tmteam& own, const Tmteam& opp) {
-    return moveside(*this, own, opp);
-}
-
 void Tatk::planBaseline(const Tmteam& own, const Tmteam& opp, Walks& walks) {
     const Point b{ball.x, ball.y};
     const auto oppkeeper = opp[0];

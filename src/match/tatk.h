@@ -7,10 +7,9 @@
 
 #include "match/geometry.h"
 #include "match/tman.h"
+#include "match/walks.h"
 
 namespace vm {
-
-struct Walks;
 
 class Tatk {
 public:
@@ -25,7 +24,7 @@ public:
 
     // Places and moves the side for one tick. Only the opponents' goalkeeper
     // is read. Returns the men then off the pitch (see offpitch).
-    unsigned atkmove(Tmteam& own, const Tmteam& opp);
+    unsigned atkmove(Tmteam& own, const Tmteam& opp) { return moveside(*this, own, opp); }
 
     // The orders of one tick, not yet carried out, with the flags and the
     // aim: the rules man by man for every processor, and the same as vector

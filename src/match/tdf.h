@@ -8,10 +8,9 @@
 #include "match/flight.h"
 #include "match/geometry.h"
 #include "match/tman.h"
+#include "match/walks.h"
 
 namespace vm {
-
-struct Walks;
 
 class Tdf {
 public:
@@ -27,7 +26,7 @@ public:
     std::array<bool, 11> free{};  // still available this tick (the keeper never is)
 
     // Moves the side for one tick; returns the men then off the pitch (see offpitch).
-    unsigned dfmove(Tmteam& own, const Tmteam& opp);
+    unsigned dfmove(Tmteam& own, const Tmteam& opp) { return moveside(*this, own, opp); }
 
     // The orders of one tick, not yet carried out, and the flags: the rules
     // man by man for every processor, and the same as vector steps for the

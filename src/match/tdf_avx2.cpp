@@ -8,6 +8,7 @@
 #include "match/lanes.h"
 #include "match/menbits.h"
 #include "match/tdf.h"
+#include "match/tdf_errands.h"
 #include "match/walks.h"
 
 namespace vm {

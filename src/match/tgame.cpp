@@ -79,7 +79,7 @@ void Tgame::gamestep(int counter) {
     ballcheck();
 }
 
-unsigned Tgame::teammove(int side) {
+[[gnu::always_inline]] inline unsigned Tgame::teammove(int side) {
     switch (mode[side]) {
         case 0: return regroup(side);
         case 1: {

@@ -61,7 +61,13 @@ public:
 
     // This tick's men (read only: the kick never moves a man) and ball (which
     // may be `ball` itself).
-    void setup(const Tmteam& side0, const Tmteam& side1, const ballstate& b);
+    void setup(const Tmteam& side0, const Tmteam& side1, const ballstate& b) {
+        men_[0] = &side0;
+        men_[1] = &side1;
+        if (&b != &ball) ball = b;
+        toucher = {};
+        event = touch::kNone;
+    }
     // One tick of the ball; the modes may change. The new ball is `ball`.
     void ballstep(std::array<int, 2>& modes);
 

@@ -15,14 +15,6 @@ Tkick::Tkick(Rng& rng) : rng_(rng) {
     commentary = "試合開始";
 }
 
-void Tkick::setup(const Tmteam& side0, const Tmteam& side1, const ballstate& b) {
-    men_[0] = &side0;
-    men_[1] = &side1;
-    if (&b != &ball) ball = b;
-    toucher = {};
-    event = touch::kNone;
-}
-
 void Tkick::setkicker(int side, int man) {
     kickside = side;
     kickerIndex_ = man;
