@@ -22,7 +22,7 @@ public:
     Tdf(const ballstate& b, Lookahead& lookahead, const Heading& heading)
         : ball(b), lookahead_(&lookahead), heading_(&heading) {}
 
-    const ballstate& ball;  // the match's ball, which must outlive the object
+    const ballstate& ball;        // the match's ball, which must outlive the object
     std::array<bool, 11> free{};  // still available this tick (the keeper never is)
 
     // Moves the side for one tick; returns the men then off the pitch (see offpitch).

@@ -123,9 +123,9 @@ private:
             default: return std::numeric_limits<int>::max();
         }
     }
-    void autosubnow(int side);    // the substitution itself, bench permitting
-    bool contests();              // the body contests of bodycheck, in order
-    unsigned teammove(int side);  // returns the men then off the pitch
+    void autosubnow(int side);           // the substitution itself, bench permitting
+    bool contests();                     // the body contests of bodycheck, in order
+    inline unsigned teammove(int side);  // returns the men then off the pitch
     void allToSpots();
     // A man's code in the goal lines and his shown number: his slot, or his
     // roster index when he came on as substitute.
