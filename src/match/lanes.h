@@ -22,7 +22,6 @@ namespace vm::lanes {
 
 #define VM_AVX2 [[gnu::target("avx2"), gnu::always_inline]] inline
 
-inline constexpr int kFar = Tmteam::kFar;  // the spare lanes' position
 inline constexpr unsigned kEleven = 0x7ffu;
 
 // A column of whole numbers as two vectors of eight lanes.

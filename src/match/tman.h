@@ -77,14 +77,14 @@ public:
     static constexpr int kMen = 11;
     static constexpr int kFar = -10000;  // the spare places' position
 
-    alignas(32) std::array<int, 16> x, y;          // whole-unit positions
-    alignas(32) std::array<int, 16> basex, basey;  // formation spots
-    alignas(32) std::array<int, 16> role, stun;
-    alignas(32) std::array<double, 12> fx, fy;  // exact positions
-    alignas(32) std::array<double, 12> speed;
+    alignas(32) std::array<int, 16> x{}, y{};          // whole-unit positions
+    alignas(32) std::array<int, 16> basex{}, basey{};  // formation spots
+    alignas(32) std::array<int, 16> role{}, stun{};
+    alignas(32) std::array<double, 12> fx{}, fy{};  // exact positions
+    alignas(32) std::array<double, 12> speed{};
     // The fields read man by man, when a man kicks or contests.
-    std::array<double, kMen> swerve;
-    std::array<int, kMen> power, control, passerr, shooterr, crosserr, dribbleerr;
+    std::array<double, kMen> swerve{};
+    std::array<int, kMen> power{}, control{}, passerr{}, shooterr{}, crosserr{}, dribbleerr{};
     std::array<std::string, kMen> name;
 
     // Eleven men with every field 0 (and no names).
@@ -187,23 +187,8 @@ const Tmanview<Const>& Tmanview<Const>::assign(const M& m) const {
 }
 
 inline Tmteam::Tmteam() {
-    x.fill(kFar);
-    y.fill(kFar);
-    basex.fill(kFar);
-    basey.fill(kFar);
-    fx.fill(kFar);
-    fy.fill(kFar);
-    role.fill(0);
-    stun.fill(0);
-    speed.fill(0);
-    swerve.fill(0);
-    power.fill(0);
-    control.fill(0);
-    passerr.fill(0);
-    shooterr.fill(0);
-    crosserr.fill(0);
-    dribbleerr.fill(0);
-    for (int i = 0; i < kMen; ++i) (*this)[i] = Tman{};
+    for (int i = kMen; i < 16; ++i) x[i] = y[i] = basex[i] = basey[i] = kFar;
+    fx[kMen] = fy[kMen] = kFar;
 }
 
 // The ball.
