@@ -228,9 +228,34 @@ namespace {
     return men & 0x7ffu;
 }
 
+// Straight from both sides' columns, eight men a vector: x lies strictly
+// within 4 of the ball's when x - (ball - 3), read unsigned, is at most 6 (a
+// man far away wraps round to a huge number), and so for y.
+[[gnu::target("avx2"), gnu::always_inline]] inline __m256i within6(const int* column, __m256i from) {
+    const __m256i d = _mm256_sub_epi32(_mm256_load_si256(reinterpret_cast<const __m256i*>(column)), from);
+    return _mm256_cmpeq_epi32(_mm256_min_epu32(d, _mm256_set1_epi32(6)), d);
+}
+
+[[gnu::target("avx2")]] unsigned nearballAvx2(const Tmteam& a, const Tmteam& b, int x, int y) {
+    const __m256i fromx = _mm256_set1_epi32(x - 3), fromy = _mm256_set1_epi32(y - 3);
+    unsigned men = 0;
+    for (int s = 0; s < 2; ++s) {
+        const Tmteam& team = s == 0 ? a : b;
+        for (int k = 0; k < 16; k += 8) {
+            const __m256i in =
+                _mm256_and_si256(within6(team.x.data() + k, fromx), within6(team.y.data() + k, fromy));
+            men |= static_cast<unsigned>(_mm256_movemask_ps(_mm256_castsi256_ps(in))) << (16 * s + k);
+        }
+    }
+    return men & 0x07ff07ffu;
+}
+
 #else
 
 const bool kAvx2 = false;
+unsigned nearballAvx2(const Tmteam& a, const Tmteam& b, int x, int y) {
+    return inbox(a, x - 4, y - 4, x + 4, y + 4) | inbox(b, x - 4, y - 4, x + 4, y + 4) << 16;
+}
 std::array<int, 10> nearestmenAvx2(const Tmteam& own, const Tmteam& opp) {
     return nearestmenBaseline(own, opp);
 }

@@ -25,6 +25,7 @@ inline bool haveAvx2() {
 }
 std::array<int, 10> nearestmenAvx2(const Tmteam& own, const Tmteam& opp);
 unsigned meetersAvx2(const Tmteam& a, const Tmteam& b);
+unsigned nearballAvx2(const Tmteam& a, const Tmteam& b, int x, int y);
 
 }  // namespace scans
 
@@ -45,6 +46,14 @@ inline unsigned meeters(const Tmteam& a, const Tmteam& b) {
 inline unsigned inbox(const Tmteam& team, int left, int top, int right, int bottom) {
     return scans::inboxBaseline(team, left, top, right, bottom);
 }
+// The men of both sides whose square meets the ball's at (x, y): whose
+// whole-unit position lies strictly within 4 of it both ways. Bit i is man i
+// of `a`, bit 16 + i man i of `b`.
+inline unsigned nearball(const Tmteam& a, const Tmteam& b, int x, int y) {
+    if (scans::haveAvx2()) return scans::nearballAvx2(a, b, x, y);
+    return inbox(a, x - 4, y - 4, x + 4, y + 4) | inbox(b, x - 4, y - 4, x + 4, y + 4) << 16;
+}
+
 // The men whose whole-unit position is not strictly inside the lines where
 // men are kept.
 unsigned offpitch(const Tmteam& team);

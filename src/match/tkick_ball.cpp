@@ -72,15 +72,10 @@ void Tkick::ballstep(std::array<int, 2>& modes) {
 void Tkick::touchcheck() {
     if (ball.z > kUntouchable) return;
     // The first man of side 0, then of side 1, whose square meets the ball's.
-    int side = -1, index = -1;
-    for (int s = 0; s < 2; ++s) {
-        if (const unsigned at = inbox(*men_[s], ball.x - 4, ball.y - 4, ball.x + 4, ball.y + 4)) {
-            side = s;
-            index = __builtin_ctz(at);
-            break;
-        }
-    }
-    if (side < 0) return;
+    const unsigned at = nearball(*men_[0], *men_[1], ball.x, ball.y);
+    if (at == 0) return;
+    const int first = __builtin_ctz(at);
+    const int side = first >> 4, index = first & 15;
     const auto m = (*men_[side])[index];
     if ((kicked && last == ManRef{side, index}) || m.stun > 0) {
         event = touch::kBlocked;

@@ -104,6 +104,35 @@ TEST(Scans, InboxAndOffpitchReadEachManStrictlyInside) {
     EXPECT_EQ(offpitch(t), (1u << 3) | (1u << 7));
 }
 
+TEST(Scans, TheMenAtTheBallAreThoseWithinFourEitherWay) {
+    // Men of both sides crowd round the ball at offsets from -6 to 6, so the
+    // squares that just meet (3 away) and just miss (4 away) are common.
+    Rng rng(25);
+    int touching = 0;
+    for (int round = 0; round < 400; ++round) {
+        const int bx = rng.Random(660) - 10, by = rng.Random(500) - 10;
+        std::array<Tmteam, 2> sides;
+        unsigned expected = 0;
+        for (int s = 0; s < 2; ++s) {
+            for (int i = 0; i < 11; ++i) {
+                const int dx = rng.Random(13) - 6, dy = rng.Random(13) - 6;
+                place(sides[s][i], bx + dx, by + dy);
+                if (std::abs(dx) < 4 && std::abs(dy) < 4) expected |= 1u << (16 * s + i);
+            }
+        }
+        touching += expected != 0;
+        if (scans::haveAvx2()) {
+            ASSERT_EQ(scans::nearballAvx2(sides[0], sides[1], bx, by), expected) << "round " << round;
+        }
+        ASSERT_EQ(nearball(sides[0], sides[1], bx, by), expected) << "round " << round;
+    }
+    EXPECT_GT(touching, 300);
+    // Far from everybody, nobody; the spare places never count.
+    EXPECT_EQ(nearball(test::sideAway(100, 100), test::sideAway(500, 400), 300, 240), 0u);
+    EXPECT_EQ(nearball(Tmteam{}, Tmteam{}, Tmteam::kFar, Tmteam::kFar), 0u);
+    EXPECT_EQ(nearball(Tmteam{}, Tmteam{}, 0, 0), 0x07ff07ffu);
+}
+
 TEST(Scans, EverySetOfMenBecomesItsFlags) {
     for (unsigned bits = 0; bits < 2048; ++bits) {
         std::array<bool, 11> flags;
