@@ -11,7 +11,40 @@
 #include "match/tdf.h"
 #include "match/walks.h"
 
+#if defined(__x86_64__)
+#include <immintrin.h>
+#endif
+
 namespace vm {
+
+namespace {
+
+// Every stunned man's count runs down by one; a negative count is left as it
+// is, and the spare places stay 0.
+void countdown(std::array<int, 16>& stun) {
+    for (int& s : stun) s -= s > 0;
+}
+
+#if defined(__x86_64__)
+// Both sides' counts, eight men to an instruction: a lane's "count > 0" is -1
+// where it holds, so adding it counts down.
+[[gnu::target("avx2")]] void countdownAvx2(std::array<Tmteam, 2>& men) {
+    for (Tmteam& team : men) {
+        for (int k = 0; k < 16; k += 8) {
+            auto* lanes = reinterpret_cast<__m256i*>(team.stun.data() + k);
+            const __m256i count = _mm256_load_si256(lanes);
+            _mm256_store_si256(lanes,
+                               _mm256_add_epi32(count, _mm256_cmpgt_epi32(count, _mm256_setzero_si256())));
+        }
+    }
+}
+#else
+void countdownAvx2(std::array<Tmteam, 2>& men) {
+    for (Tmteam& team : men) countdown(team.stun);
+}
+#endif
+
+}  // namespace
 
 Tgame::Tgame(World& world, int club0, int club1) : Tgame(world, club0, club1, vm::homeside(world)) {}
 
@@ -110,10 +143,10 @@ unsigned Tgame::regroup(int side) {
 
 bool Tgame::bodycheck() {
     const bool moved = contests();
-    // The whole column at once (the spare places stay 0); a negative count
-    // is left as it is.
-    for (Tmteam& team : men) {
-        for (int& stun : team.stun) stun -= stun > 0;
+    if (scans::haveAvx2()) {
+        countdownAvx2(men);
+    } else {
+        for (Tmteam& team : men) countdown(team.stun);
     }
     return moved;
 }

@@ -275,5 +275,26 @@ TEST_F(RulesFixture, TheLoserOfABodyContestIsStunnedUnlessHeIsTheKeeper) {
     EXPECT_GT(game.men[1][0].fx, 102);
 }
 
+TEST_F(RulesFixture, EveryStunRunsDownByOneATickAndNoFurther) {
+    // Nobody meets anybody: side 0 at the left, side 1 at the right. Counts
+    // of every kind on both sides, a different one for each man.
+    const std::array<int, 11> counts = {45, 1, 0, -1, 2, 0, 30, -7, 1, 3, 0};
+    for (int s = 0; s < 2; ++s) {
+        for (int i = 0; i < 11; ++i) {
+            game.men[s][i] = man(40 + 20 * i + 300 * s, 100 + 10 * i);
+            game.men[s][i].stun = counts[(i + 5 * s) % 11];
+        }
+    }
+    EXPECT_FALSE(game.bodycheck());
+    for (int s = 0; s < 2; ++s) {
+        for (int i = 0; i < 11; ++i) {
+            const int before = counts[(i + 5 * s) % 11];
+            EXPECT_EQ(game.men[s][i].stun, before > 0 ? before - 1 : before) << "side " << s << " man " << i;
+        }
+        // The spare places stay unstunned.
+        for (int i = Tmteam::kMen; i < 16; ++i) EXPECT_EQ(game.men[s].stun[i], 0);
+    }
+}
+
 }  // namespace
 }  // namespace vm
