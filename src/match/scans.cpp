@@ -185,11 +185,17 @@ namespace {
     hi = _mm256_slli_epi16(hi, 2);
     const Manlanes mine(own, 2);
     __m256i bestlo = _mm256_set1_epi32(0x7fffffff), besthi = bestlo;
+    // The man's index counts up in a register: written as eleven constants,
+    // each would take three instructions to build.
+    const __m256i one = _mm256_set1_epi32(1);
+    __m256i index = _mm256_setzero_si256();
     for (int i = 0; i < 11; ++i) {
-        const __m256i me = _mm256_set1_epi32(mine.man[i]), index = _mm256_set1_epi32(i);
+        const __m256i me = _mm256_set1_epi32(mine.man[i]);
         const __m256i dlo = _mm256_sub_epi16(lo, me), dhi = _mm256_sub_epi16(hi, me);
         bestlo = _mm256_min_epi32(bestlo, _mm256_or_si256(_mm256_madd_epi16(dlo, dlo), index));
         besthi = _mm256_min_epi32(besthi, _mm256_or_si256(_mm256_madd_epi16(dhi, dhi), index));
+        index = _mm256_add_epi32(index, one);
+        asm("" : "+x"(index));  // keeps the compiler from folding the count back into constants
     }
     // Opponents 1..10 moved down to lanes 0..9 in registers: a read of
     // memory that spans two fresh vector stores would wait for both to settle.
