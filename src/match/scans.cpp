@@ -173,39 +173,62 @@ namespace {
 
 }  // namespace
 
-// Per own man one subtraction, multiply-add, or and minimum for each of the
-// two vectors of opponents. Both sides' positions are taken four times over
-// first, so the multiply-add gives 16 x the squared distance directly (the
-// men stay within 16 bits so; the far lanes overflow, but their answers are
-// never read).
+// Opponents 1..8 fill one vector of packed pairs, one lane each; per own man
+// one subtraction, multiply-add, or and minimum give each of them a key. The
+// last two opponents, 9 and 10, are paired with four own men at a time in a
+// second vector, so their keys take a quarter of the steps. Both sides'
+// positions are taken four times over first, so the multiply-add gives 16 x
+// the squared distance directly (the men stay within 16 bits so).
 [[gnu::target("avx2")]] std::array<int, 10> nearestmenAvx2(const Tmteam& own, const Tmteam& opp) {
-    __m256i lo, hi;
-    packmen8(opp, lo, hi);
-    lo = _mm256_slli_epi16(lo, 2);
-    hi = _mm256_slli_epi16(hi, 2);
+    // Opponents 1..8 as packed (x, y) pairs, times four.
+    const __m256i xs = _mm256_loadu_si256(reinterpret_cast<const __m256i*>(opp.x.data() + 1));
+    const __m256i ys = _mm256_loadu_si256(reinterpret_cast<const __m256i*>(opp.y.data() + 1));
+    const __m256i eight = _mm256_slli_epi16(
+        _mm256_packs_epi32(_mm256_unpacklo_epi32(xs, ys), _mm256_unpackhi_epi32(xs, ys)), 2);
+    // Opponents 9 and 10, the pair four times over.
+    const __m256i last = _mm256_slli_epi16(
+        _mm256_broadcastq_epi64(_mm_cvtsi64_si128(static_cast<long long>(
+            static_cast<unsigned>(packxy(opp.x[9], opp.y[9])) |
+            static_cast<unsigned long long>(static_cast<unsigned>(packxy(opp.x[10], opp.y[10]))) << 32))),
+        2);
     const Manlanes mine(own, 2);
-    __m256i bestlo = _mm256_set1_epi32(0x7fffffff), besthi = bestlo;
+
+    __m256i best = _mm256_set1_epi32(0x7fffffff);
     // The man's index counts up in a register: written as eleven constants,
     // each would take three instructions to build.
     const __m256i one = _mm256_set1_epi32(1);
     __m256i index = _mm256_setzero_si256();
     for (int i = 0; i < 11; ++i) {
-        const __m256i me = _mm256_set1_epi32(mine.man[i]);
-        const __m256i dlo = _mm256_sub_epi16(lo, me), dhi = _mm256_sub_epi16(hi, me);
-        bestlo = _mm256_min_epi32(bestlo, _mm256_or_si256(_mm256_madd_epi16(dlo, dlo), index));
-        besthi = _mm256_min_epi32(besthi, _mm256_or_si256(_mm256_madd_epi16(dhi, dhi), index));
+        const __m256i d = _mm256_sub_epi16(eight, _mm256_set1_epi32(mine.man[i]));
+        best = _mm256_min_epi32(best, _mm256_or_si256(_mm256_madd_epi16(d, d), index));
         index = _mm256_add_epi32(index, one);
         asm("" : "+x"(index));  // keeps the compiler from folding the count back into constants
     }
-    // Opponents 1..10 moved down to lanes 0..9 in registers: a read of
-    // memory that spans two fresh vector stores would wait for both to settle.
-    const __m256i down = _mm256_setr_epi32(1, 2, 3, 4, 5, 6, 7, 0), fifteen = _mm256_set1_epi32(15);
-    const __m256i hidown = _mm256_permutevar8x32_epi32(besthi, down);
-    const __m256i first = _mm256_blend_epi32(_mm256_permutevar8x32_epi32(bestlo, down), hidown, 0x80);
+
+    // Own men 4g..4g+3, each twice, against opponents 9 and 10. The fourth
+    // man of the last four is the spare place: at -10000, times four, his
+    // 16-bit coordinates wrap round to 25536, some 6000 units from any man
+    // on or near the pitch, so he is never the nearest.
+    const __m256i twice = _mm256_setr_epi32(0, 0, 1, 1, 2, 2, 3, 3);
+    __m256i bestlast = _mm256_set1_epi32(0x7fffffff);
+    __m256i fours = twice;
+    for (int g = 0; g < 3; ++g) {
+        const __m256i four =
+            _mm256_castsi128_si256(_mm_load_si128(reinterpret_cast<const __m128i*>(mine.man + 4 * g)));
+        const __m256i d = _mm256_sub_epi16(last, _mm256_permutevar8x32_epi32(four, twice));
+        bestlast = _mm256_min_epi32(bestlast, _mm256_or_si256(_mm256_madd_epi16(d, d), fours));
+        fours = _mm256_add_epi32(fours, _mm256_set1_epi32(4));
+    }
+    // The four own men's answers for each opponent folded into lanes 0 and 1.
+    bestlast = _mm256_min_epi32(bestlast, _mm256_shuffle_epi32(bestlast, _MM_SHUFFLE(1, 0, 3, 2)));
+    const __m128i lastpair =
+        _mm_min_epi32(_mm256_castsi256_si128(bestlast), _mm256_extracti128_si256(bestlast, 1));
+
+    const __m256i fifteen = _mm256_set1_epi32(15);
     std::array<int, 10> result;
-    _mm256_storeu_si256(reinterpret_cast<__m256i*>(result.data()), _mm256_and_si256(first, fifteen));
+    _mm256_storeu_si256(reinterpret_cast<__m256i*>(result.data()), _mm256_and_si256(best, fifteen));
     _mm_storel_epi64(reinterpret_cast<__m128i*>(result.data() + 8),
-                     _mm256_castsi256_si128(_mm256_and_si256(hidown, fifteen)));
+                     _mm_and_si128(lastpair, _mm256_castsi256_si128(fifteen)));
     return result;
 }
 
