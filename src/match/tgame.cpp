@@ -142,7 +142,10 @@ unsigned Tgame::regroup(int side) {
 }
 
 bool Tgame::bodycheck() {
-    const bool moved = contests();
+    // Most ticks nobody meets anybody: one scan over all the pairs finds the
+    // men of side 0 who meet somebody, and only they contest.
+    const unsigned meeting = meeters(men[0], men[1]);
+    const bool moved = meeting != 0 && contests(meeting);
     if (scans::haveAvx2()) {
         countdownAvx2(men);
     } else {
@@ -151,12 +154,9 @@ bool Tgame::bodycheck() {
     return moved;
 }
 
-bool Tgame::contests() {
-    // Most ticks nobody meets anybody: one scan over all the pairs finds the
-    // men of side 0 who meet somebody, and only they contest. A man pushed in
-    // a contest meets the next ones from where he landed; when a man of side
-    // 1 is pushed the men still to come are asked again.
-    unsigned meeting = meeters(men[0], men[1]);
+bool Tgame::contests(unsigned meeting) {
+    // A man pushed in a contest meets the next ones from where he landed;
+    // when a man of side 1 is pushed the men still to come are asked again.
     bool moved = false;
     while (meeting != 0) {
         const int i = __builtin_ctz(meeting);

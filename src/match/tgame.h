@@ -124,7 +124,7 @@ private:
         }
     }
     void autosubnow(int side);           // the substitution itself, bench permitting
-    bool contests();                     // the body contests of bodycheck, in order
+    bool contests(unsigned meeting);     // the body contests of the men of side 0 `meeting`, in order
     inline unsigned teammove(int side);  // returns the men then off the pitch
     void allToSpots();
     // A man's code in the goal lines and his shown number: his slot, or his
