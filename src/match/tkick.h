@@ -106,6 +106,8 @@ private:
     int kickerIndex_ = -1;
     Heading heading_;
 
+    // The touch check itself, worked out in place in the ball's tick.
+    inline void touchnow();
     const Tmteam& own() const { return *men_[kickside]; }
     const Tmteam& opp() const { return *men_[1 - kickside]; }
     // The opposing goalkeeper's formation spot: the goal being attacked.

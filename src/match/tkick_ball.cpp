@@ -29,9 +29,42 @@ void Tkick::say(const char* what) {
     commentary += what;
 }
 
+[[gnu::always_inline]] inline void Tkick::touchnow() {
+    if (ball.z > kUntouchable) return;
+    // The first man of side 0, then of side 1, whose square meets the ball's.
+    const unsigned at = nearball(*men_[0], *men_[1], ball.x, ball.y);
+    if (at == 0) return;
+    const int first = __builtin_ctz(at);
+    const int side = first >> 4, index = first & 15;
+    const auto m = (*men_[side])[index];
+    if ((kicked && last == ManRef{side, index}) || m.stun > 0) {
+        event = touch::kBlocked;
+        return;
+    }
+    setkicker(side, index);
+    toucher = {side, index};
+    if (index != 0) {
+        if (ball.z > 10) return;  // the ball passes over his head
+        event = kickerror() ? touch::controlled(side) : touch::deflected(side);
+    } else if (mode[side] == 1 && std::abs(ball.x - m.basex) < 80 && std::abs(ball.y - m.basey) < 110) {
+        // A defending keeper in his area: he goes up for it, twice slowing it.
+        kickerror();
+        kickerror();
+        ball.z = 0;
+        event = kickerror() ? touch::caught(side) : touch::parried(side);
+    } else {
+        if (ball.z > 10) return;
+        event = kickerror() ? touch::controlled(side) : touch::kNone;
+    }
+}
+
+void Tkick::touchcheck() {
+    touchnow();
+}
+
 void Tkick::ballstep(std::array<int, 2>& modes) {
     mode = modes;
-    touchcheck();
+    touchnow();
     if (event == touch::kNone) {
         possession();
     } else if (event == touch::caught(0) || event == touch::caught(1)) {
@@ -67,35 +100,6 @@ void Tkick::ballstep(std::array<int, 2>& modes) {
     }
     flight();
     modes = mode;
-}
-
-void Tkick::touchcheck() {
-    if (ball.z > kUntouchable) return;
-    // The first man of side 0, then of side 1, whose square meets the ball's.
-    const unsigned at = nearball(*men_[0], *men_[1], ball.x, ball.y);
-    if (at == 0) return;
-    const int first = __builtin_ctz(at);
-    const int side = first >> 4, index = first & 15;
-    const auto m = (*men_[side])[index];
-    if ((kicked && last == ManRef{side, index}) || m.stun > 0) {
-        event = touch::kBlocked;
-        return;
-    }
-    setkicker(side, index);
-    toucher = {side, index};
-    if (index != 0) {
-        if (ball.z > 10) return;  // the ball passes over his head
-        event = kickerror() ? touch::controlled(side) : touch::deflected(side);
-    } else if (mode[side] == 1 && std::abs(ball.x - m.basex) < 80 && std::abs(ball.y - m.basey) < 110) {
-        // A defending keeper in his area: he goes up for it, twice slowing it.
-        kickerror();
-        kickerror();
-        ball.z = 0;
-        event = kickerror() ? touch::caught(side) : touch::parried(side);
-    } else {
-        if (ball.z > 10) return;
-        event = kickerror() ? touch::controlled(side) : touch::kNone;
-    }
 }
 
 bool Tkick::kickerror() {
