@@ -2,26 +2,11 @@
 // relative to the ball and the two goals.
 #include "match/tatk.h"
 
-#include <cstdint>
 #include <cstdlib>
-#include <cstring>
 
 #include "match/walks.h"
 
 namespace vm {
-
-Tatk::Tatk(Point ballpos) {
-    ball.x = ballpos.x;
-    ball.y = ballpos.y;
-    ball.fx = ballpos.x;
-    ball.fy = ballpos.y;
-    // The first eight flags in one write and the last three apart, as the
-    // fast way reads them: a read of the eight that also overlapped the
-    // write of the last three would wait for both writes to settle.
-    constexpr std::uint64_t kEightTrue = 0x0101010101010101ull;
-    std::memcpy(free.data(), &kEightTrue, 8);
-    free[8] = free[9] = free[10] = true;
-}
 
 namespace {
 

@@ -4,6 +4,8 @@
 #pragma once
 
 #include <array>
+#include <cstdint>
+#include <cstring>
 
 #include "match/geometry.h"
 #include "match/tman.h"
@@ -13,8 +15,19 @@ namespace vm {
 
 class Tatk {
 public:
-    // From the ball's whole-unit position.
-    explicit Tatk(Point ballpos);
+    // From the ball's whole-unit position. Made every tick, so made in place.
+    explicit Tatk(Point ballpos) {
+        ball.x = ballpos.x;
+        ball.y = ballpos.y;
+        ball.fx = ballpos.x;
+        ball.fy = ballpos.y;
+        // The first eight flags in one write and the last three apart, as the
+        // fast way reads them: a read of the eight that also overlapped the
+        // write of the last three would wait for both writes to settle.
+        constexpr std::uint64_t kEightTrue = 0x0101010101010101ull;
+        std::memcpy(free.data(), &kEightTrue, 8);
+        free[8] = free[9] = free[10] = true;
+    }
 
     ballstate ball;  // only the position is set
     Point aim{};     // the target of the man being placed
