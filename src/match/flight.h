@@ -4,6 +4,8 @@
 #pragma once
 
 #include <cmath>
+#include <cstddef>
+#include <cstring>
 
 #include "match/geometry.h"
 #include "match/tman.h"
@@ -20,6 +22,21 @@ struct Heading {
     bool operator==(const Heading&) const = default;
 };
 
+// The ball's whole-unit position catches up with its exact one. Both
+// coordinates go in one write where the processor allows: the rules read them
+// as a pair, and a read that spans two fresh writes waits for both to settle.
+inline void settleball(ballstate& b) {
+#if defined(__SSE2__)
+    static_assert(offsetof(ballstate, y) == offsetof(ballstate, x) + sizeof(int));
+    // Rounded as roundPitch rounds: halves to even.
+    const __m128i xy = _mm_cvtpd_epi32(_mm_setr_pd(b.fx, b.fy));
+    std::memcpy(reinterpret_cast<unsigned char*>(&b) + offsetof(ballstate, x), &xy, 2 * sizeof(int));
+#else
+    b.x = roundPitch(b.fx);
+    b.y = roundPitch(b.fy);
+#endif
+}
+
 // One tick of flight: the ball moves by its speed along its angle; in the air
 // it rises by vz, which gravity lowers; on the ground it loses pace; then the
 // spin turns the angle.
@@ -32,8 +49,7 @@ inline void advance(ballstate& b, Heading& h) {
     }
     b.fx += h.c * b.speed;
     b.fy += h.s * b.speed;
-    b.x = roundPitch(b.fx);
-    b.y = roundPitch(b.fy);
+    settleball(b);
     b.z += b.vz;
     if (b.z > 0) {
         b.vz -= kGravity;

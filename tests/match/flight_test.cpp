@@ -35,6 +35,32 @@ TEST(Flight, TheForecastKeptTickByTickIsTheOneFlownAfresh) {
     }
 }
 
+TEST(Flight, TheWholeUnitBallRoundsHalvesToEvenBothWays) {
+    // Straight along x or y, half a unit at a time, so every other step ends
+    // exactly on a half; the other coordinate stays on its half too.
+    for (const double angle : {0.0, kPi / 2, kPi, -kPi / 2}) {
+        ballstate b;
+        b.fx = 100.5;
+        b.fy = 201.5;
+        b.speed = 0.5;
+        b.angle = angle;
+        Heading h;
+        for (int t = 0; t < 20; ++t) {
+            b.speed = 0.5;  // no friction: every step is exactly half a unit
+            advance(b, h);
+            ASSERT_EQ(b.x, roundPitch(b.fx)) << "angle " << angle << " tick " << t;
+            ASSERT_EQ(b.y, roundPitch(b.fy)) << "angle " << angle << " tick " << t;
+        }
+    }
+    ballstate b;
+    b.fx = 10.5;
+    b.fy = 11.5;
+    Heading h;
+    advance(b, h);  // a still ball: only the rounding
+    EXPECT_EQ(b.x, 10);
+    EXPECT_EQ(b.y, 12);
+}
+
 TEST(Flight, GravityFrictionAndSwerve) {
     ballstate b;
     b.speed = 2;
