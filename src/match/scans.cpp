@@ -7,6 +7,7 @@
 #include "match/scans.h"
 
 #include "match/geometry.h"
+#include "match/nearest_avx2.h"
 
 #if defined(__x86_64__)
 #include <immintrin.h>
@@ -36,15 +37,12 @@ void packmen(const Tmteam& team, __m128i out[3]) {
 
 // The same lanes kept in memory, one packed man per whole number, so that
 // a scan can broadcast each man from them in turn.
-// `shift` multiplies every coordinate by a power of two first.
 struct Manlanes {
     alignas(16) int man[12];
-    explicit Manlanes(const Tmteam& team, int shift = 0) {
+    explicit Manlanes(const Tmteam& team) {
         __m128i v[3];
         packmen(team, v);
-        for (int k = 0; k < 3; ++k)
-            _mm_store_si128(reinterpret_cast<__m128i*>(man) + k,
-                            _mm_sll_epi16(v[k], _mm_cvtsi32_si128(shift)));
+        for (int k = 0; k < 3; ++k) _mm_store_si128(reinterpret_cast<__m128i*>(man) + k, v[k]);
     }
 };
 
@@ -173,63 +171,8 @@ namespace {
 
 }  // namespace
 
-// Opponents 1..8 fill one vector of packed pairs, one lane each; per own man
-// one subtraction, multiply-add, or and minimum give each of them a key. The
-// last two opponents, 9 and 10, are paired with four own men at a time in a
-// second vector, so their keys take a quarter of the steps. Both sides'
-// positions are taken four times over first, so the multiply-add gives 16 x
-// the squared distance directly (the men stay within 16 bits so).
 [[gnu::target("avx2")]] std::array<int, 10> nearestmenAvx2(const Tmteam& own, const Tmteam& opp) {
-    // Opponents 1..8 as packed (x, y) pairs, times four.
-    const __m256i xs = _mm256_loadu_si256(reinterpret_cast<const __m256i*>(opp.x.data() + 1));
-    const __m256i ys = _mm256_loadu_si256(reinterpret_cast<const __m256i*>(opp.y.data() + 1));
-    const __m256i eight = _mm256_slli_epi16(
-        _mm256_packs_epi32(_mm256_unpacklo_epi32(xs, ys), _mm256_unpackhi_epi32(xs, ys)), 2);
-    // Opponents 9 and 10, the pair four times over.
-    const __m256i last = _mm256_slli_epi16(
-        _mm256_broadcastq_epi64(_mm_cvtsi64_si128(static_cast<long long>(
-            static_cast<unsigned>(packxy(opp.x[9], opp.y[9])) |
-            static_cast<unsigned long long>(static_cast<unsigned>(packxy(opp.x[10], opp.y[10]))) << 32))),
-        2);
-    const Manlanes mine(own, 2);
-
-    __m256i best = _mm256_set1_epi32(0x7fffffff);
-    // The man's index counts up in a register: written as eleven constants,
-    // each would take three instructions to build.
-    const __m256i one = _mm256_set1_epi32(1);
-    __m256i index = _mm256_setzero_si256();
-    for (int i = 0; i < 11; ++i) {
-        const __m256i d = _mm256_sub_epi16(eight, _mm256_set1_epi32(mine.man[i]));
-        best = _mm256_min_epi32(best, _mm256_or_si256(_mm256_madd_epi16(d, d), index));
-        index = _mm256_add_epi32(index, one);
-        asm("" : "+x"(index));  // keeps the compiler from folding the count back into constants
-    }
-
-    // Own men 4g..4g+3, each twice, against opponents 9 and 10. The fourth
-    // man of the last four is the spare place: at -10000, times four, his
-    // 16-bit coordinates wrap round to 25536, some 6000 units from any man
-    // on or near the pitch, so he is never the nearest.
-    const __m256i twice = _mm256_setr_epi32(0, 0, 1, 1, 2, 2, 3, 3);
-    __m256i bestlast = _mm256_set1_epi32(0x7fffffff);
-    __m256i fours = twice;
-    for (int g = 0; g < 3; ++g) {
-        const __m256i four =
-            _mm256_castsi128_si256(_mm_load_si128(reinterpret_cast<const __m128i*>(mine.man + 4 * g)));
-        const __m256i d = _mm256_sub_epi16(last, _mm256_permutevar8x32_epi32(four, twice));
-        bestlast = _mm256_min_epi32(bestlast, _mm256_or_si256(_mm256_madd_epi16(d, d), fours));
-        fours = _mm256_add_epi32(fours, _mm256_set1_epi32(4));
-    }
-    // The four own men's answers for each opponent folded into lanes 0 and 1.
-    bestlast = _mm256_min_epi32(bestlast, _mm256_shuffle_epi32(bestlast, _MM_SHUFFLE(1, 0, 3, 2)));
-    const __m128i lastpair =
-        _mm_min_epi32(_mm256_castsi256_si128(bestlast), _mm256_extracti128_si256(bestlast, 1));
-
-    const __m256i fifteen = _mm256_set1_epi32(15);
-    std::array<int, 10> result;
-    _mm256_storeu_si256(reinterpret_cast<__m256i*>(result.data()), _mm256_and_si256(best, fifteen));
-    _mm_storel_epi64(reinterpret_cast<__m128i*>(result.data() + 8),
-                     _mm_and_si128(lastpair, _mm256_castsi256_si128(fifteen)));
-    return result;
+    return nearestmenInPlace(own, opp);
 }
 
 // Per man of b one subtraction, absolute value, saturating subtraction and

@@ -63,7 +63,8 @@ void Tdf::planBaseline(const Tmteam& own, const Tmteam& opp, Walks& walks) {
     }
     // 3. The goalkeeper reads the ball's flight. 4. Marking: each opponent
     // draws his nearest man, if that man is available.
-    avail = errands(own, opp, avail, winner, walks);
+    avail = errands(own, opp, avail, winner, walks,
+                    [](const Tmteam& a, const Tmteam& b) { return nearestmen(a, b); });
 
     // 5. Shape: the rest shift with the ball.
     const int shiftx = (b.x - g.x) / 4;

@@ -50,8 +50,11 @@ private:
     Point keeperaim(int keeperx, Point g, Point b) const;
     // The errands both ways give man by man: the ball winner (if any) goes
     // for the ball, the goalkeeper reads its flight and each opponent draws
-    // his nearest man if that man is still in `avail`. Returns the men left.
-    unsigned errands(const Tmteam& own, const Tmteam& opp, unsigned avail, int winner, Walks& walks) const;
+    // his nearest man if that man is still in `avail`, the nearest men found
+    // by `nearest` (as nearestmen). Returns the men left.
+    template <class Nearest>
+    unsigned errands(const Tmteam& own, const Tmteam& opp, unsigned avail, int winner, Walks& walks,
+                     Nearest nearest) const;
 };
 
 }  // namespace vm

@@ -7,6 +7,7 @@
 
 #include "match/lanes.h"
 #include "match/menbits.h"
+#include "match/nearest_avx2.h"
 #include "match/tdf.h"
 #include "match/tdf_errands.h"
 #include "match/walks.h"
@@ -14,6 +15,17 @@
 namespace vm {
 
 #if defined(__x86_64__)
+
+namespace {
+
+// The marking's nearest men worked out in place, with AVX2.
+struct NearestInPlace {
+    [[gnu::target("avx2")]] std::array<int, 10> operator()(const Tmteam& own, const Tmteam& opp) const {
+        return scans::nearestmenInPlace(own, opp);
+    }
+};
+
+}  // namespace
 
 [[gnu::target("avx2")]] void Tdf::planAvx2(const Tmteam& own, const Tmteam& opp, Walks& walks) {
     using namespace lanes;
@@ -64,7 +76,7 @@ namespace vm {
     writeorders(tx, ty, active, walks);
 
     // The ball winner is the nearest available man, the first of equally near.
-    avail = errands(own, opp, avail, nearestto(s, avail, b.x, b.y), walks);
+    avail = errands(own, opp, avail, nearestto(s, avail, b.x, b.y), walks, NearestInPlace{});
     spreadbits(avail, free);
 }
 

@@ -33,8 +33,9 @@ namespace vm {
     return pointfifth(g, b);  // a fifth of the way to the ball
 }
 
+template <class Nearest>
 [[gnu::always_inline]] inline unsigned Tdf::errands(const Tmteam& own, const Tmteam& opp, unsigned avail,
-                                                    int winner, Walks& walks) const {
+                                                    int winner, Walks& walks, Nearest nearestmen) const {
     const Point b{ball.x, ball.y};
     if (winner >= 0) {
         walks.order(winner, b.x, b.y);
