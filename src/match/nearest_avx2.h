@@ -22,7 +22,7 @@
 
 namespace vm::scans {
 
-// A side's men 0..7 or 8..15 (from column index k) as packed pairs, times four.
+// Eight men of a side from man k on, as packed (x, y) pairs times four.
 [[gnu::target("avx2"), gnu::always_inline]] inline __m256i packedfour(const Tmteam& team, int k) {
     const __m256i xs = _mm256_loadu_si256(reinterpret_cast<const __m256i*>(team.x.data() + k));
     const __m256i ys = _mm256_loadu_si256(reinterpret_cast<const __m256i*>(team.y.data() + k));

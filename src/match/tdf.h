@@ -51,10 +51,10 @@ private:
     // The errands both ways give man by man: the ball winner (if any) goes
     // for the ball, the goalkeeper reads its flight and each opponent draws
     // his nearest man if that man is still in `avail`, the nearest men found
-    // by `nearest` (as nearestmen). Returns the men left.
+    // by `findnearest` (as nearestmen finds them). Returns the men left.
     template <class Nearest>
     unsigned errands(const Tmteam& own, const Tmteam& opp, unsigned avail, int winner, Walks& walks,
-                     Nearest nearest) const;
+                     Nearest findnearest) const;
 };
 
 }  // namespace vm

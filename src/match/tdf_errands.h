@@ -35,7 +35,7 @@ namespace vm {
 
 template <class Nearest>
 [[gnu::always_inline]] inline unsigned Tdf::errands(const Tmteam& own, const Tmteam& opp, unsigned avail,
-                                                    int winner, Walks& walks, Nearest nearestmen) const {
+                                                    int winner, Walks& walks, Nearest findnearest) const {
     const Point b{ball.x, ball.y};
     if (winner >= 0) {
         walks.order(winner, b.x, b.y);
@@ -49,7 +49,7 @@ template <class Nearest>
     }
 
     if (avail == 0) return avail;
-    const std::array<int, 10> nearest = nearestmen(own, opp);
+    const std::array<int, 10> nearest = findnearest(own, opp);
     for (int j = 0; j < 10; ++j) {
         const int n = nearest[j];
         if (avail >> n & 1) {

@@ -57,6 +57,22 @@ std::string linesImage(const std::vector<std::string>& lines) {
     return bytes;
 }
 
+namespace {
+
+// Writes all of `bytes` to the open file; 0, or the error that stopped it.
+int writeAll(int fd, std::string_view bytes) {
+    std::size_t done = 0;
+    while (done < bytes.size()) {
+        const ssize_t n = ::write(fd, bytes.data() + done, bytes.size() - done);
+        if (n < 0 && errno == EINTR) continue;
+        if (n <= 0) return n < 0 ? errno : EIO;
+        done += static_cast<std::size_t>(n);
+    }
+    return 0;
+}
+
+}  // namespace
+
 void writeLines(const fs::path& file, const std::vector<std::string>& lines) {
     // Straight to the file, one write: every match writes two of these and
     // every match day twenty more, and a stream's set-up costs more than
@@ -64,18 +80,9 @@ void writeLines(const fs::path& file, const std::vector<std::string>& lines) {
     const std::string bytes = linesImage(lines);
     const int fd = ::open(file.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
     if (fd < 0) throw DataError(file.generic_string() + " に書き込めません: " + std::strerror(errno));
-    std::size_t done = 0;
-    bool ok = true;
-    while (ok && done < bytes.size()) {
-        const ssize_t n = ::write(fd, bytes.data() + done, bytes.size() - done);
-        if (n < 0 && errno == EINTR) continue;
-        ok = n > 0;
-        if (ok) done += static_cast<std::size_t>(n);
-    }
-    const int err = ok ? 0 : errno;
-    ok = (::close(fd) == 0) && ok;
-    if (!ok)
-        throw DataError(file.generic_string() + " に書き込めません: " + std::strerror(err ? err : errno));
+    int err = writeAll(fd, bytes);
+    if (::close(fd) != 0 && err == 0) err = errno;
+    if (err != 0) throw DataError(file.generic_string() + " に書き込めません: " + std::strerror(err));
 }
 
 void writeLinesAtomic(const fs::path& file, const std::vector<std::string>& lines) {
@@ -96,18 +103,10 @@ void writeBytesAtomic(const fs::path& file, std::string_view bytes) {
     ::unlink(tmp.c_str());
     const int fd = ::open(tmp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0644);
     if (fd < 0) throw DataError(file.generic_string() + " に書き込めません: " + std::strerror(errno));
-    std::size_t done = 0;
-    bool ok = true;
-    while (ok && done < bytes.size()) {
-        const ssize_t n = ::write(fd, bytes.data() + done, bytes.size() - done);
-        if (n < 0 && errno == EINTR) continue;
-        ok = n > 0;
-        if (ok) done += static_cast<std::size_t>(n);
-    }
-    const int err = ok ? 0 : errno;
-    ok = ok && ::fsync(fd) == 0;
-    ok = (::close(fd) == 0) && ok;
-    if (ok && ::rename(tmp.c_str(), file.c_str()) == 0) return;
+    int err = writeAll(fd, bytes);
+    if (err == 0 && ::fsync(fd) != 0) err = errno;
+    if (::close(fd) != 0 && err == 0) err = errno;
+    if (err == 0 && ::rename(tmp.c_str(), file.c_str()) == 0) return;
     const std::string why = std::strerror(err ? err : errno);
     ::unlink(tmp.c_str());
     throw DataError(file.generic_string() + " に書き込めません: " + why);
