@@ -152,6 +152,10 @@ unsigned inboxBaseline(const Tmteam& team, int left, int top, int right, int bot
 #endif
 }
 
+unsigned nearballBaseline(const Tmteam& a, const Tmteam& b, int x, int y) {
+    return inboxBaseline(a, x - 4, y - 4, x + 4, y + 4) | inboxBaseline(b, x - 4, y - 4, x + 4, y + 4) << 16;
+}
+
 #if defined(VM_SCANS_X86)
 
 // Asked once, as the program starts: every tick asks several times.
@@ -226,7 +230,7 @@ namespace {
 
 const bool kAvx2 = false;
 unsigned nearballAvx2(const Tmteam& a, const Tmteam& b, int x, int y) {
-    return inbox(a, x - 4, y - 4, x + 4, y + 4) | inbox(b, x - 4, y - 4, x + 4, y + 4) << 16;
+    return nearballBaseline(a, b, x, y);
 }
 std::array<int, 10> nearestmenAvx2(const Tmteam& own, const Tmteam& opp) {
     return nearestmenBaseline(own, opp);

@@ -17,6 +17,7 @@ namespace scans {
 std::array<int, 10> nearestmenBaseline(const Tmteam& own, const Tmteam& opp);
 unsigned meetersBaseline(const Tmteam& a, const Tmteam& b);
 unsigned inboxBaseline(const Tmteam& team, int left, int top, int right, int bottom);
+unsigned nearballBaseline(const Tmteam& a, const Tmteam& b, int x, int y);
 
 // The AVX2 ways: only where haveAvx2() says the processor has it.
 extern const bool kAvx2;  // set as the program starts; false before
@@ -50,8 +51,7 @@ inline unsigned inbox(const Tmteam& team, int left, int top, int right, int bott
 // whole-unit position lies strictly within 4 of it both ways. Bit i is man i
 // of `a`, bit 16 + i man i of `b`.
 inline unsigned nearball(const Tmteam& a, const Tmteam& b, int x, int y) {
-    if (scans::haveAvx2()) return scans::nearballAvx2(a, b, x, y);
-    return inbox(a, x - 4, y - 4, x + 4, y + 4) | inbox(b, x - 4, y - 4, x + 4, y + 4) << 16;
+    return scans::haveAvx2() ? scans::nearballAvx2(a, b, x, y) : scans::nearballBaseline(a, b, x, y);
 }
 
 // The men whose whole-unit position is not strictly inside the lines where

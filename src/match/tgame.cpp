@@ -21,8 +21,10 @@ namespace {
 
 // Every stunned man's count runs down by one; a negative count is left as it
 // is, and the spare places stay 0.
-void countdown(std::array<int, 16>& stun) {
-    for (int& s : stun) s -= s > 0;
+void countdown(std::array<Tmteam, 2>& men) {
+    for (Tmteam& team : men) {
+        for (int& s : team.stun) s -= s > 0;
+    }
 }
 
 #if defined(__x86_64__)
@@ -40,7 +42,7 @@ void countdown(std::array<int, 16>& stun) {
 }
 #else
 void countdownAvx2(std::array<Tmteam, 2>& men) {
-    for (Tmteam& team : men) countdown(team.stun);
+    countdown(men);
 }
 #endif
 
@@ -149,7 +151,7 @@ bool Tgame::bodycheck() {
     if (scans::haveAvx2()) {
         countdownAvx2(men);
     } else {
-        for (Tmteam& team : men) countdown(team.stun);
+        countdown(men);
     }
     return moved;
 }

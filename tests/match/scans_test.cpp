@@ -121,6 +121,7 @@ TEST(Scans, TheMenAtTheBallAreThoseWithinFourEitherWay) {
             }
         }
         touching += expected != 0;
+        ASSERT_EQ(scans::nearballBaseline(sides[0], sides[1], bx, by), expected) << "round " << round;
         if (scans::haveAvx2()) {
             ASSERT_EQ(scans::nearballAvx2(sides[0], sides[1], bx, by), expected) << "round " << round;
         }
