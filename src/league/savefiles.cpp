@@ -6,6 +6,7 @@
 #include <cstdlib>
 #include <ctime>
 
+#include "league/tleague.h"
 #include "league/world.h"
 #include "players/tteam.h"
 #include "util/cp932.h"
@@ -20,7 +21,6 @@ namespace {
 // Names as long as a division keeps them (a longer club name could not be
 // stored in the next season's division, and a player's name goes into the
 // scorer lists).
-constexpr std::size_t kMaxNameBytes = 256;
 // Sane bounds for the figures of a stored club.
 constexpr int kMaxMoney = 1000000000;
 constexpr int kMaxDoctor = 1000;
@@ -53,7 +53,7 @@ void requireClub(bool ok, const std::string& what) {
 
 void checkPlayers(const Tteam& club) {
     for (const PlayerList* list : {&club.roster, &club.youth, &club.injured})
-        for (const auto& p : *list) requireClub(p->name.size() <= kMaxNameBytes, "選手名が長すぎます");
+        for (const auto& p : *list) requireClub(p->name.size() <= kMaxStoredNameBytes, "選手名が長すぎます");
 }
 
 }  // namespace
@@ -116,7 +116,7 @@ std::unique_ptr<Tteam> readClub(World& w, InStream& s, int clubno) {
     auto club = Tteam::blank(w, clubno);
     if (const auto& old = w.teams.at(static_cast<std::size_t>(clubno))) club->popularity = old->popularity;
     club->teamload(s);
-    requireClub(club->name.size() <= kMaxNameBytes, "チーム名が長すぎます");
+    requireClub(club->name.size() <= kMaxStoredNameBytes, "チーム名が長すぎます");
     requireClub(club->roster.size() >= kMinRoster, club->name + " の選手が11人に足りません");
     requireClub(std::abs(static_cast<long long>(club->money)) <= kMaxMoney,
                 club->name + " の所持金が不正です");

@@ -21,7 +21,6 @@ namespace {
 constexpr int kMaxCount = 999;    // wins, draws, losses
 constexpr int kMaxGoals = 99999;  // goals for and against
 constexpr int kMaxPoints = 3 * kMaxCount;
-constexpr std::size_t kMaxNameBytes = 256;
 constexpr std::size_t kMaxRankingLines = 10000;
 
 std::string counterText(int v, bool padded) {
@@ -187,7 +186,7 @@ void Tleague::leagueload(InStream& s) {
     std::array<std::string, kLeagueClubs> newNames;
     for (auto& n : newNames) {
         n = readString(s);
-        require(n.size() <= kMaxNameBytes, "チーム名");
+        require(n.size() <= kMaxStoredNameBytes, "チーム名");
     }
 
     std::array<std::array<int, 9>, kLeagueClubs> newTable{};

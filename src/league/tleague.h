@@ -3,6 +3,7 @@
 #pragma once
 
 #include <array>
+#include <cstddef>
 #include <memory>
 #include <string>
 #include <vector>
@@ -27,6 +28,9 @@ struct Pairing {
 inline constexpr int kLeagueClubs = 10;
 inline constexpr int kRounds = 27;
 inline constexpr int kPairings = 5;
+// The longest club or player name (in bytes, as the game keeps it) that a
+// stored division or club holds; longer ones are refused when read.
+inline constexpr std::size_t kMaxStoredNameBytes = 256;
 
 class Tleague {
 public:

@@ -11,6 +11,11 @@
 namespace vm {
 namespace {
 
+// Whether a CP932 byte opens a double-byte character.
+bool cp932Lead(unsigned char c) {
+    return (c >= 0x81 && c <= 0x9F) || (c >= 0xE0 && c <= 0xFC);
+}
+
 std::optional<std::int64_t> parseInt(std::string_view s) {
     std::int64_t v = 0;
     const char* b = s.data();
@@ -25,17 +30,6 @@ std::optional<int> parseSmallInt(std::string_view s) {
     auto v = parseInt(s);
     if (!v || *v < INT32_MIN || *v > INT32_MAX) return std::nullopt;
     return static_cast<int>(*v);
-}
-
-// Text order of the sorts: case-insensitive over the CP932 bytes, as the tables
-// were always ordered (kana before kanji, kanji in JIS order).
-std::string textSortKey(const std::string& s) {
-    bool ascii = true;
-    for (unsigned char c : s) ascii = ascii && c < 0x80;
-    std::string bytes = ascii ? s : tryToCp932(s).value_or(s);
-    for (auto& c : bytes)
-        if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 32);
-    return bytes;
 }
 
 int positionLetter(char c) {
@@ -128,7 +122,7 @@ void sortByKeys(Grid& g, std::vector<std::string> keys, bool ascending) {
         std::stable_sort(entries.begin(), entries.end(),
                          [](const Entry& a, const Entry& b) { return a.num < b.num; });
     } else {
-        for (auto& e : entries) e.key = textSortKey(e.key);
+        for (auto& e : entries) e.key = gridTextKey(e.key);
         std::stable_sort(entries.begin(), entries.end(), [](const Entry& a, const Entry& b) {
             return a.key < b.key;  // char_traits compares bytes as unsigned
         });
@@ -145,6 +139,25 @@ std::vector<std::string> columnKeys(const Grid& g, int col) {
 }
 
 }  // namespace
+
+// Text order of the sorts: case-insensitive over the CP932 bytes, as the tables
+// were always ordered (kana before kanji, kanji in JIS order). Only letters
+// that are characters of their own fold: the second byte of a double-byte
+// character can look like a small letter (ツ is 0x83 0x63), and folding it
+// would sort ツ as イ (0x83 0x43).
+std::string gridTextKey(std::string_view text) {
+    bool ascii = true;
+    for (unsigned char c : text) ascii = ascii && c < 0x80;
+    std::string bytes = ascii ? std::string(text) : tryToCp932(text).value_or(std::string(text));
+    for (std::size_t i = 0; i < bytes.size(); ++i) {
+        const auto c = static_cast<unsigned char>(bytes[i]);
+        if (cp932Lead(c))
+            ++i;  // the trail byte belongs to this character
+        else if (c >= 'a' && c <= 'z')
+            bytes[i] = static_cast<char>(c - 32);
+    }
+    return bytes;
+}
 
 void Grid::resize(int cols, int rows) {
     cols_ = cols;

@@ -28,7 +28,9 @@ public:
     const std::string& cell(int col, int row) const { return rows_.at(row).cells.at(col); }
     void* object(int row) const { return rows_.at(row).object; }
     template <class T>
-    T* objectAs(int row) const { return static_cast<T*>(object(row)); }
+    T* objectAs(int row) const {
+        return static_cast<T*>(object(row));
+    }
     void setObject(int row, void* o) { rows_.at(row).object = o; }
 
     // Splits a comma-separated text into the cells of a row (missing cells stay empty,
@@ -56,6 +58,10 @@ std::string posText(int at);
 std::string legText(int leg);
 
 void gridsort(Grid& g, int col, bool ascending);
+// What the text sort compares: the CP932 bytes with the letters that are
+// characters of their own folded to capitals. Byte order of these keys is the
+// game's text order (kana before kanji, kanji in JIS order).
+std::string gridTextKey(std::string_view text);
 // Sorts by whether the column's value exceeds the threshold (those last when ascending),
 // keeping the previous order inside each group.
 void gridsortover(Grid& g, int threshold, int col, bool ascending);

@@ -115,6 +115,19 @@ TEST(GridSort, TextIgnoresCaseAndKeepsEqualTextsInOrder) {
     EXPECT_EQ(labels(g), "adbc");
 }
 
+TEST(GridSort, KanaAndKanjiKeepTheirOwnOrder) {
+    // ツ is 0x83 0x63 in code page 932 and イ 0x83 0x43: the second byte looks
+    // like a small letter but must not be folded, or ツ would sort as イ.
+    Grid g = keyed({{"ツバサ", "a"}, {"イチロー", "b"}, {"佐藤", "c"}, {"アキラ", "d"}, {"abc", "e"}});
+    gridsort(g, 0, true);
+    EXPECT_EQ(labels(g), "edbac") << "letters, then kana in their order, then kanji";
+    g = keyed({{"イチロー", "a"}, {"ツバサ", "b"}, {"イチロー", "c"}});
+    gridsort(g, 0, false);
+    EXPECT_EQ(labels(g), "bac") << "equal names keep their order descending too";
+    EXPECT_LT(gridTextKey("イ"), gridTextKey("ツ"));
+    EXPECT_EQ(gridTextKey("Abc"), gridTextKey("aBC"));
+}
+
 TEST(GridSort, LargeKeysDoNotOverflow) {
     Grid g = keyed({{"2147483647", "a"}, {"-2147483648", "b"}, {"0", "c"}});
     gridsort(g, 0, true);
