@@ -14,7 +14,12 @@ MatchDayFlow::MatchDayFlow(World& world) : world_(world) {
     nextstep_ = world.leagues[0] && world.leagues[1] ? 1 : 0;
 }
 
+void MatchDayFlow::reshown() {
+    if (!world_.leagues[0]) nextstep_ = 0;
+}
+
 MatchDayFlow::Step MatchDayFlow::click() {
+    if (running_) return Step::none;
     ++nextstep_;
     switch (nextstep_) {
         case 1: return Step::trade;
@@ -59,6 +64,11 @@ void MatchDayFlow::toautomatch(bool skip, const Pacing& pacing) {
     prematch(world_, 2);
     if (!skip) return;  // the live view plays the fixtures in step with the user's match
 
+    running_ = true;
+    struct Done {
+        bool& running;
+        ~Done() { running = false; }
+    } done{running_};
     int fill = 0;
     for (int d = 1; d <= 2; ++d) {
         for (int j = 0; j < kHeadlessSteps; ++j) {

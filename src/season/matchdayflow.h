@@ -32,6 +32,15 @@ public:
     int nextstep() const { return nextstep_; }
     // Saving and the versus export are allowed only before a match day starts.
     bool cansave() const { return nextstep_ < 2; }
+    // Whether the headless run of a match day is under way: the window keeps
+    // answering meanwhile, but nothing may leave it half done.
+    bool running() const { return running_; }
+    // Going back to the title screen or ending the game: not during the run.
+    bool canleave() const { return !running_; }
+    // The main screen is shown again over the same flow (after an emblem or a
+    // coach changed): between seasons the next click opens the transfer
+    // window again; during a season the counter keeps its value.
+    void reshown();
     // A click on "ＮＥＸＴ": the step counter advances and names what is due.
     Step click();
 
@@ -55,6 +64,7 @@ private:
     int nextstep_ = 0;
     bool skip_ = false;
     bool prepared_ = false;
+    bool running_ = false;
 };
 
 }  // namespace vm

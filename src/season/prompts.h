@@ -1,8 +1,9 @@
-// What the game asks of the player: messages, questions and typed answers.
+// What the game asks of the player: messages, questions, typed answers and files.
 // The screens answer through message boxes; tests answer from a script. No
 // dialog is ever opened below the screens: flow steps ask through this.
 #pragma once
 
+#include <filesystem>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -25,6 +26,19 @@ public:
     // nullopt when the player cancels.
     virtual std::optional<std::string> input(std::string_view caption, std::string_view prompt,
                                              std::string_view initial) = 0;
+    // A file to read, chosen in a dialog that starts in `folder` (empty: the
+    // player's home) and offers `filters` ("ビットマップ (*.bmp)", several
+    // separated by ";;"); nullopt when the player cancels.
+    virtual std::optional<std::filesystem::path> openFile(std::string_view caption,
+                                                          const std::filesystem::path& folder,
+                                                          std::string_view filters) = 0;
+    // A file to write, chosen the same way; a name typed without an extension
+    // gets `extension` (no dot). Overwriting is not asked here: the caller
+    // asks in its own words.
+    virtual std::optional<std::filesystem::path> saveFile(std::string_view caption,
+                                                          const std::filesystem::path& folder,
+                                                          std::string_view filters,
+                                                          std::string_view extension) = 0;
 };
 
 }  // namespace vm

@@ -74,6 +74,47 @@ TEST_F(NewsTest, WatchingLeavesEveryFixtureToTheLiveView) {
     EXPECT_TRUE(main.tonext());
 }
 
+TEST_F(NewsTest, DuringTheHeadlessRunNothingMayLeaveOrStepAhead) {
+    season(0);
+    MatchDayFlow main(*world);
+    main.click();
+    int checked = 0;
+    Pacing pacing{[&] {
+                      // What the window answers while it processes its events mid-run.
+                      if (checked++ % 4000) return;
+                      EXPECT_TRUE(main.running());
+                      EXPECT_FALSE(main.canleave());
+                      EXPECT_FALSE(main.cansave());
+                      EXPECT_EQ(main.click(), MatchDayFlow::Step::none);
+                      EXPECT_EQ(main.nextstep(), 2);
+                  },
+                  {},
+                  {}};
+    EXPECT_TRUE(main.canleave());
+    main.toautomatch(true, pacing);
+    EXPECT_GT(checked, 0);
+    EXPECT_FALSE(main.running());
+    EXPECT_TRUE(main.canleave());
+    EXPECT_EQ(main.click(), MatchDayFlow::Step::next);
+}
+
+TEST_F(NewsTest, AReshownScreenKeepsItsStepDuringASeasonAndStartsAgainBetweenSeasons) {
+    MatchDayFlow between(*world);
+    between.click();
+    EXPECT_FALSE(between.totrade(false));
+    between.click();  // the question is up again
+    between.reshown();
+    EXPECT_EQ(between.nextstep(), 0);
+
+    season(4);
+    MatchDayFlow during(*world);
+    during.click();
+    during.toautomatch(false);
+    during.reshown();
+    EXPECT_EQ(during.nextstep(), 2) << "the match day already prepared is not prepared again";
+    EXPECT_EQ(during.click(), MatchDayFlow::Step::next);
+}
+
 TEST_F(NewsTest, ThePlainCoachPromotesExactlyWhomTheComputerRuleWould) {
     Tteam& club = world->team(0);
     club.youth.clear();

@@ -1,0 +1,63 @@
+// Prompts for tests: every message, error and question is recorded, and every
+// question is answered from a script the test wrote beforehand. A question
+// the script does not expect fails the test.
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <deque>
+#include <filesystem>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "season/prompts.h"
+
+namespace vm::test {
+
+class ScriptedPrompts : public Prompts {
+public:
+    std::vector<std::string> messages;
+    std::vector<std::string> errors;
+    std::vector<std::string> questions;  // yes/no, OK/cancel and input prompts, in order
+
+    // Answers for the next questions, taken in order.
+    std::deque<bool> yesno;
+    std::deque<bool> okcancel;
+    std::deque<std::optional<std::string>> inputs;
+    std::deque<std::optional<std::filesystem::path>> files;
+
+    void message(std::string_view text) override { messages.emplace_back(text); }
+    void error(std::string_view text) override { errors.emplace_back(text); }
+    bool askYesNo(std::string_view text) override { return next(yesno, text, false); }
+    bool askOkCancel(std::string_view text) override { return next(okcancel, text, false); }
+    std::optional<std::string> input(std::string_view, std::string_view prompt, std::string_view) override {
+        return next(inputs, prompt, std::optional<std::string>{});
+    }
+    std::optional<std::filesystem::path> openFile(std::string_view caption, const std::filesystem::path&,
+                                                  std::string_view) override {
+        return next(files, caption, std::optional<std::filesystem::path>{});
+    }
+    std::optional<std::filesystem::path> saveFile(std::string_view caption, const std::filesystem::path&,
+                                                  std::string_view, std::string_view) override {
+        return next(files, caption, std::optional<std::filesystem::path>{});
+    }
+
+    // True when every scripted answer was used.
+    bool done() const { return yesno.empty() && okcancel.empty() && inputs.empty() && files.empty(); }
+
+private:
+    template <class T>
+    T next(std::deque<T>& answers, std::string_view text, T fallback) {
+        questions.emplace_back(text);
+        if (answers.empty()) {
+            ADD_FAILURE() << "unexpected question: " << text;
+            return fallback;
+        }
+        T answer = std::move(answers.front());
+        answers.pop_front();
+        return answer;
+    }
+};
+
+}  // namespace vm::test
