@@ -8,9 +8,9 @@
 #include <filesystem>
 
 #include "league/world.h"
+#include "screens/clock.h"
 #include "screens/messageboxprompts.h"
-#include "screens/session.h"
-#include "screens/ttitle.h"
+#include "screens/screenhost.h"
 
 namespace {
 
@@ -46,7 +46,8 @@ int main(int argc, char** argv) {
 
     vm::World world(std::filesystem::current_path(), vm::SeedSource::fromClock());
     vm::MessageBoxPrompts prompts;
-    vm::Session session{world, prompts};
-    if (!vm::Ttitle::open(session)) return 1;
+    vm::SystemClock clock;
+    vm::ScreenHost host(world, prompts, clock);
+    if (!host.openTitle()) return 1;
     return QApplication::exec();
 }

@@ -1,6 +1,8 @@
 #include "screens/messageboxprompts.h"
 
 #include <QApplication>
+#include <QDir>
+#include <QFileDialog>
 #include <QInputDialog>
 #include <QMessageBox>
 
@@ -15,6 +17,23 @@ QMessageBox::StandardButton ask(std::string_view text, QMessageBox::StandardButt
                                 QMessageBox::StandardButton defaultButton) {
     return QMessageBox::question(QApplication::activeWindow(), QApplication::applicationName(), qstr(text),
                                  buttons, defaultButton);
+}
+
+// A file dialog of the game's own kind (the same on every desktop, and one a
+// test can drive), starting in `folder` or the player's home.
+std::optional<std::filesystem::path> chooseFile(QFileDialog::AcceptMode mode, std::string_view caption,
+                                                const std::filesystem::path& folder, std::string_view filters,
+                                                std::string_view extension) {
+    const QString start = folder.empty() ? QDir::homePath() : QString::fromStdString(folder.string());
+    QFileDialog dialog(QApplication::activeWindow(), qstr(caption), start, qstr(filters));
+    dialog.setOption(QFileDialog::DontUseNativeDialog);
+    dialog.setAcceptMode(mode);
+    dialog.setFileMode(mode == QFileDialog::AcceptOpen ? QFileDialog::ExistingFile : QFileDialog::AnyFile);
+    // The caller asks before overwriting, in the game's own words.
+    dialog.setOption(QFileDialog::DontConfirmOverwrite);
+    if (!extension.empty()) dialog.setDefaultSuffix(qstr(extension));
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
+    return std::filesystem::path(dialog.selectedFiles().constFirst().toStdString());
 }
 
 }  // namespace
@@ -44,6 +63,19 @@ std::optional<std::string> MessageBoxPrompts::input(std::string_view caption, st
                                                  QLineEdit::Normal, qstr(initial), &ok);
     if (!ok) return std::nullopt;
     return answer.toStdString();
+}
+
+std::optional<std::filesystem::path> MessageBoxPrompts::openFile(std::string_view caption,
+                                                                 const std::filesystem::path& folder,
+                                                                 std::string_view filters) {
+    return chooseFile(QFileDialog::AcceptOpen, caption, folder, filters, {});
+}
+
+std::optional<std::filesystem::path> MessageBoxPrompts::saveFile(std::string_view caption,
+                                                                 const std::filesystem::path& folder,
+                                                                 std::string_view filters,
+                                                                 std::string_view extension) {
+    return chooseFile(QFileDialog::AcceptSave, caption, folder, filters, extension);
 }
 
 }  // namespace vm

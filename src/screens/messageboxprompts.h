@@ -1,4 +1,5 @@
-// The player's answers through modal message boxes over the active window.
+// The player's answers through modal message boxes and file dialogs over the
+// active window.
 #pragma once
 
 #include "season/prompts.h"
@@ -13,6 +14,13 @@ public:
     bool askOkCancel(std::string_view text) override;
     std::optional<std::string> input(std::string_view caption, std::string_view prompt,
                                      std::string_view initial) override;
+    std::optional<std::filesystem::path> openFile(std::string_view caption,
+                                                  const std::filesystem::path& folder,
+                                                  std::string_view filters) override;
+    std::optional<std::filesystem::path> saveFile(std::string_view caption,
+                                                  const std::filesystem::path& folder,
+                                                  std::string_view filters,
+                                                  std::string_view extension) override;
 };
 
 }  // namespace vm

@@ -1,5 +1,6 @@
-// What every screen works with: the world it shows and changes, and the way
-// to ask the player. Both outlive every screen; a screen keeps only this.
+// What every screen works with: the world it shows and changes, the way to
+// ask the player, the clock it runs on and the host that opens the next
+// screen. All of them outlive every screen; a screen keeps only this.
 #pragma once
 
 #include "league/world.h"
@@ -7,9 +8,14 @@
 
 namespace vm {
 
+class Clock;
+class ScreenHost;
+
 struct Session {
     World& world;
     Prompts& prompts;
+    Clock& clock;
+    ScreenHost& host;
 };
 
 }  // namespace vm

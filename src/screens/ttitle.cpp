@@ -6,8 +6,11 @@
 
 #include <stdexcept>
 
+#include "league/newgame.h"
 #include "screens/panelbutton.h"
 #include "screens/pictures.h"
+#include "screens/screenhost.h"
+#include "util/errors.h"
 
 namespace vm {
 
@@ -42,11 +45,11 @@ Ttitle::Ttitle(const Session& session) : QWidget(nullptr), session_(session) {
     Pvs->setObjectName("Pvs");
     Pend->setObjectName("Pend");
 
-    // The main screen and the save screen do not exist yet: until they do, the
-    // ways into a game stay closed rather than lead nowhere.
-    Pnew->setEnabled(false);
+    // The save screen does not exist yet: until it does, loading and versus
+    // matches stay closed rather than lead nowhere.
     Pload->setEnabled(false);
     Pvs->setEnabled(false);
+    connect(Pnew, &PanelButton::clicked, this, &Ttitle::PnewClick);
     connect(Pend, &PanelButton::clicked, this, &Ttitle::PendClick);
 
     picture_ = loadSkin(session_.world, "title.jpg");
@@ -59,9 +62,21 @@ void Ttitle::paintEvent(QPaintEvent*) {
     p.drawImage(rect(), picture_);
 }
 
-// Closing the last window ends the program.
-void Ttitle::PendClick() {
+// A new game on the world built at start-up, then the main screen. A missing
+// data file is named and the title screen stays.
+void Ttitle::PnewClick() {
+    try {
+        newgame(session_.world);
+    } catch (const DataError& e) {
+        session_.prompts.error(e.what());
+        return;
+    }
+    session_.host.openMain();
     close();
+}
+
+void Ttitle::PendClick() {
+    session_.host.quit();
 }
 
 }  // namespace vm

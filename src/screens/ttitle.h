@@ -27,6 +27,7 @@ private:
     // Loads the picture and runs the world's start-up; throws DataError.
     explicit Ttitle(const Session& session);
 
+    void PnewClick();
     void PendClick();
 
     Session session_;

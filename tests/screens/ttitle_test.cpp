@@ -13,27 +13,16 @@
 #include <filesystem>
 #include <fstream>
 
+#include "screen_fixture.h"
 #include "screens/panelbutton.h"
-#include "scriptedprompts.h"
-#include "support/scratch.h"
 
 namespace vm {
 namespace {
 namespace fs = std::filesystem;
 
-class TitleScreen : public ::testing::Test {
+class TitleScreen : public test::ScreenTest {
 protected:
-    test::Scratch scratch;
-    std::unique_ptr<World> world = scratch.world(7, false);
-    test::RecordingPrompts prompts;
-    Session session{*world, prompts};
-
-    void TearDown() override {
-        // Screens left open by a failed check must not leak into the next test.
-        QList<QPointer<QWidget>> open;
-        for (QWidget* w : QApplication::topLevelWidgets()) open.append(w);
-        for (const QPointer<QWidget>& w : open) delete w.data();
-    }
+    Session session = host->session();
 
     PanelButton* button(Ttitle* title, const char* name) {
         auto* b = title->findChild<PanelButton*>(name);

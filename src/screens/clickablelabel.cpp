@@ -1,0 +1,16 @@
+#include "screens/clickablelabel.h"
+
+#include <QMouseEvent>
+
+namespace vm {
+
+ClickableLabel::ClickableLabel(QWidget* parent) : QLabel(parent) {
+    setCursor(Qt::PointingHandCursor);
+}
+
+void ClickableLabel::mousePressEvent(QMouseEvent* event) {
+    if (event->button() == Qt::LeftButton) emit clicked();
+    QLabel::mousePressEvent(event);
+}
+
+}  // namespace vm

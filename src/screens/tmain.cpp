@@ -1,0 +1,289 @@
+// The main screen's layout and what it shows: the club panel, a club's
+// roster and coaches, the division's table and fixtures.
+#include "screens/tmain.h"
+
+#include <QAction>
+#include <QCloseEvent>
+#include <QMenu>
+#include <QMenuBar>
+#include <QRadioButton>
+#include <QShortcut>
+#include <QVBoxLayout>
+
+#include "league/tleague.h"
+#include "screens/backdrop.h"
+#include "screens/clickablelabel.h"
+#include "screens/gridview.h"
+#include "screens/panelbutton.h"
+#include "screens/pictures.h"
+#include "screens/progresscells.h"
+#include "season/clubedits.h"
+
+namespace vm {
+namespace {
+
+constexpr QSize kBoard{660, 461};
+constexpr int kEmblemStep = 22;
+constexpr int kMemberHeight = 257;
+
+QString qstr(const std::string& s) {
+    return QString::fromStdString(s);
+}
+
+// A caption on a dark plate, readable over the wooden wall.
+QLabel* plate(const QString& text, QRect geometry, QWidget* parent) {
+    auto* label = new QLabel(text, parent);
+    label->setGeometry(geometry);
+    label->setStyleSheet(
+        "QLabel { color: #fffbf0; background: rgba(40, 24, 10, 170); border-radius: 3px; padding: 0 4px; }");
+    return label;
+}
+
+QPixmap emblemPixmap(const Tteam& club, int side) {
+    return QPixmap::fromImage(toImage(club.emblem).scaled(side, side));
+}
+
+}  // namespace
+
+Tmain::Tmain(const Session& session) : QMainWindow(nullptr), session_(session), flow_(session.world) {
+    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowMinimizeButtonHint);
+    auto* board = new Backdrop(loadSkin(session_.world, "main.jpg"), this);
+    board->setFixedSize(kBoard);
+    setCentralWidget(board);
+    buildClubPanel(board);
+    buildClubView(board);
+    buildControls(board);
+    buildMenus();
+    setFixedSize(sizeHint());
+    if (flow_.nextstep() == 1) Pnext->setText("ＮＥＸＴ");
+}
+
+void Tmain::buildClubPanel(QWidget* board) {
+    plate("Div1", {12, 16, 110, 20}, board);
+    plate("Div2", {12, 90, 110, 20}, board);
+    for (int i = 0; i < 20; ++i) {
+        const int division = i / 10, counter = i % 10;
+        auto* image = new ClickableLabel(board);
+        image->setObjectName(QString("img%1%2").arg(division + 1).arg(counter));
+        image->setGeometry(12 + (counter % 5) * kEmblemStep, 40 + division * 74 + (counter / 5) * kEmblemStep,
+                           16, 16);
+        image->setScaledContents(true);
+        connect(image, &ClickableLabel::clicked, this, [this, i] { img11Click(clubOfImage_[i]); });
+        clubImages_[i] = image;
+    }
+}
+
+void Tmain::buildClubView(QWidget* board) {
+    lbselect = plate("選択チーム", {12, 166, 90, 20}, board);
+    lbselect->setObjectName("lbselect");
+    imgselectteam = new ClickableLabel(board);
+    imgselectteam->setObjectName("imgselectteam");
+    imgselectteam->setGeometry(12, 190, 28, 28);
+    imgselectteam->setToolTip("クリックでエンブレムを読み込みます");
+    connect(imgselectteam, &ClickableLabel::clicked, this, &Tmain::imgselectteamClick);
+    lbselectteam = new ClickableLabel(board);
+    lbselectteam->setObjectName("lbselectteam");
+    lbselectteam->setGeometry(46, 192, 188, 24);
+    lbselectteam->setStyleSheet("QLabel { color: white; font-size: 16px; font-weight: bold; }");
+    connect(lbselectteam, &ClickableLabel::clicked, this, &Tmain::lbselectteamClick);
+    lbmoney = new QLabel(board);
+    lbmoney->setObjectName("lbmoney");
+    lbmoney->setGeometry(12, 224, 222, 20);
+    lbmoney->setStyleSheet("QLabel { color: #fff4c0; font-size: 14px; font-weight: bold; }");
+
+    coachlist = new GridView(board);
+    coachlist->setObjectName("coachlist");
+    coachlist->setGeometry(12, 250, 192, 124);
+    coachlist->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    coachlist->setCellPainter([this](CellPaint& c) { drawMemberCell(c); });
+
+    menberlist = new GridView(board);
+    menberlist->setObjectName("menberlist");
+    menberlist->move(246, 16);
+    menberlist->setContextMenuPolicy(Qt::CustomContextMenu);
+    menberlist->setCellPainter([this](CellPaint& c) { drawMemberCell(c); });
+    connect(menberlist, &GridView::headingPressed, this, &Tmain::menberlistHeadingPressed);
+    connect(menberlist, &QWidget::customContextMenuRequested, this, &Tmain::menberlistContextMenu);
+
+    popcoach = new QMenu(this);
+    for (int slot = 1; slot <= 3; ++slot) {
+        QAction* entry = popcoach->addAction(QString("コーチ%1").arg(QChar(0xFF10 + slot)));
+        entry->setObjectName(QString("popcoach%1").arg(slot));
+        connect(entry, &QAction::triggered, this, [this, slot] { popcoachClick(slot); });
+    }
+}
+
+void Tmain::buildControls(QWidget* board) {
+    bargrid = new ProgressCells(board);
+    bargrid->setObjectName("bargrid");
+    bargrid->move(246, 282);
+    bargrid->hide();
+
+    watchPanel = new QWidget(board);
+    watchPanel->setGeometry(526, 364, 120, 46);
+    watchPanel->setStyleSheet(
+        "QWidget { background: #fffbf0; border-radius: 3px; } QRadioButton { padding-left: 4px; }");
+    auto* options = new QVBoxLayout(watchPanel);
+    options->setContentsMargins(2, 2, 2, 2);
+    options->setSpacing(0);
+    rbwatch = new QRadioButton("試合観戦", watchPanel);
+    rbwatch->setObjectName("rbwatch");
+    rbskip = new QRadioButton("試合を飛ばす", watchPanel);
+    rbskip->setObjectName("rbskip");
+    options->addWidget(rbwatch);
+    options->addWidget(rbskip);
+    rbwatch->setChecked(true);
+
+    Pnews = new PanelButton("クラブ公式サイト", {12, 416}, board);
+    Pnews->setObjectName("Pnews");
+    Pnews->setFixedWidth(150);
+    Ptact = new PanelButton("戦術", {246, 416}, board);
+    Ptact->setObjectName("Ptact");
+    Pleague = new PanelButton("順位・日程", {346, 416}, board);
+    Pleague->setObjectName("Pleague");
+    connect(Pleague, &PanelButton::clicked, this, &Tmain::PleagueClick);
+    Pnext = new PanelButton("移籍", {556, 416}, board);
+    Pnext->setObjectName("Pnext");
+    connect(Pnext, &PanelButton::clicked, this, &Tmain::PnextClick);
+
+    // Enter moves the season on, as a click on "ＮＥＸＴ" does.
+    for (const int key : {Qt::Key_Return, Qt::Key_Enter}) {
+        auto* press = new QShortcut(QKeySequence(key), this);
+        connect(press, &QShortcut::activated, this, [this] {
+            if (Pnext->isVisible() && Pnext->isEnabled()) Pnext->animateClick();
+        });
+    }
+}
+
+void Tmain::buildMenus() {
+    QAction* save = menuBar()->addAction("セーブ");
+    save->setObjectName("menusave");
+    connect(save, &QAction::triggered, this, &Tmain::menusaveClick);
+    QMenu* end = menuBar()->addMenu("ゲーム終了");
+    QAction* tomenu = end->addAction("タイトル画面へ");
+    tomenu->setObjectName("tomenu");
+    connect(tomenu, &QAction::triggered, this, &Tmain::tomenuClick);
+    end->addSeparator();
+    QAction* quit = end->addAction("終了");
+    quit->setObjectName("gameclose");
+    connect(quit, &QAction::triggered, this, &Tmain::gamecloseClick);
+    QAction* vs = menuBar()->addAction("vsdata書出");
+    vs->setObjectName("vssave");
+    connect(vs, &QAction::triggered, this, &Tmain::vssaveClick);
+    QAction* version = menuBar()->addAction("バージョン");
+    version->setObjectName("version");
+    connect(version, &QAction::triggered, this, &Tmain::versionClick);
+}
+
+void Tmain::showEvent(QShowEvent* event) {
+    QMainWindow::showEvent(event);
+    if (!event->spontaneous()) FormShow();
+}
+
+void Tmain::closeEvent(QCloseEvent* event) {
+    // The headless run must finish: a half-played match day cannot be kept.
+    if (!flow_.canleave()) {
+        event->ignore();
+        session_.prompts.message(kNotNowText);
+        return;
+    }
+    QMainWindow::closeEvent(event);
+}
+
+void Tmain::FormShow() {
+    World& world = session_.world;
+    coachlist->clearChoice();
+    setWindowTitle(QString("%1年目").arg(world.kanri.year));
+    teamofdiv();
+    if (world.leagues[0]) {
+        PleagueClick();
+        return;
+    }
+    flow_.reshown();
+    Pnext->setText("移籍");
+    watchPanel->hide();
+    Pleague->hide();
+    img11Click(clubOfImage_[(world.kanri.mydiv - 1) * 10]);
+}
+
+void Tmain::teamofdiv() {
+    std::array<int, 2> counter{-1, -1};
+    for (int club = 0; club < kClubCount; ++club) {
+        const int d = session_.world.divof(club);
+        const int image = (d - 1) * 10 + ++counter[d - 1];
+        clubOfImage_[image] = club;
+        clubImages_[image]->setPixmap(emblemPixmap(session_.world.team(club), 16));
+        clubImages_[image]->setToolTip(qstr(session_.world.team(club).name));
+    }
+}
+
+void Tmain::img11Click(int club) {
+    World& world = session_.world;
+    const Tteam& team = world.team(club);
+    lbselectteam->show();
+    imgselectteam->show();
+    lbselect->show();
+    clubShown_ = true;
+    coachMenuAllowed_ = club == 0 && betweenseasons(world);
+
+    Grid roster;
+    team.rostergrid(roster, {0});
+    posname(roster, 2);
+    legname(roster, 10);
+    const bool scrolls = roster.rowCount() > 12;
+    menberlist->setGrid(std::move(roster));
+    menberlist->setColumnWidths(20, {{0, 90}, {2, 30}, {11, 30}});
+    menberlist->resize(scrolls ? 400 : 390, kMemberHeight);
+    Grid coaches;
+    team.coachgrid(coaches);
+    coachlist->setGrid(std::move(coaches));
+    coachlist->setColumnWidths(20, {{0, 50}});
+    coachlist->resize(192, 102);
+
+    shownclub_ = club;
+    imgselectteam->setPixmap(emblemPixmap(team, 28));
+    lbselectteam->setText(qstr(team.name));
+    lbselectteam->setCursor(betweenseasons(world) ? Qt::PointingHandCursor : Qt::ArrowCursor);
+    lbmoney->setText(club == 0 ? QString("所持金：%1").arg(team.money) : QString());
+}
+
+void Tmain::PleagueClick() {
+    World& world = session_.world;
+    if (!world.leagues[0]) return;
+    const Tleague& league = *world.leagues[world.kanri.mydiv - 1];
+    imgselectteam->hide();
+    lbmoney->clear();
+    coachMenuAllowed_ = false;
+    clubShown_ = false;
+
+    Grid fixtures;
+    league.matchgrid(fixtures);
+    coachlist->setGrid(std::move(fixtures));
+    coachlist->setColumnWidths(20, {{1, 80}, {2, 20}, {3, 80}});
+    coachlist->resize(222, 122);
+    Grid table;
+    league.rankgrid(table, false);
+    menberlist->setGrid(std::move(table));
+    menberlist->setColumnWidths(30, {{0, 80}});
+    menberlist->resize(300, kMemberHeight);
+
+    lbselectteam->setText(QString("%1節").arg(world.leagues[0]->round + 1));
+    lbselectteam->setCursor(Qt::ArrowCursor);
+    lbselect->hide();
+}
+
+void Tmain::menberlistHeadingPressed(int column) {
+    menberlist->table().edit([&](Grid& g) { sort_.press(g, column); });
+}
+
+void Tmain::drawMemberCell(CellPaint& cell) const {
+    if (clubShown_ && cell.number(15, 100) <= 10) starterMark(cell);
+    const Grid& g = cell.grid;
+    if (g.rowCount() > 4 && g.colCount() > cell.col && g.cell(0, 1) == "コーチ1" &&
+        cell.text() == g.cell(cell.col, 4))
+        cell.pen = colours::best;
+    conditionColour(cell, 14);
+    drawText(cell);
+}
+
+}  // namespace vm
