@@ -51,6 +51,28 @@ TEST(FormationFileTest, OtherFilesAreRefusedWhole) {
     }
 }
 
+TEST(FormationFileTest, AMissingOrOversizedFileIsRefusedBeforeItIsRead) {
+    test::Scratch scratch;
+    try {
+        formationfileload(scratch.path("data/none.frm"));
+        ADD_FAILURE() << "a missing file was read";
+    } catch (const DataError& e) {
+        EXPECT_NE(std::string(e.what()).find("none.frm"), std::string::npos) << e.what();
+    }
+    // A good line with a mountain of blank lines behind it is no formation file.
+    const auto big = scratch.path("data/big.frm");
+    writeBytesAtomic(big, formationline(sample()) + std::string(5000, '\n'));
+    EXPECT_THROW(formationfileload(big), FormatError);
+}
+
+TEST(FormationFileTest, SavingReplacesAnOlderFileWhole) {
+    test::Scratch scratch;
+    const auto file = scratch.path("data/mine.frm");
+    writeBytesAtomic(file, std::string(300, '9'));
+    formationfilesave(file, sample());
+    EXPECT_EQ(readBytes(file), formationline(sample()) + "\r\n");
+}
+
 TEST(FormationFileTest, MarkersAreKeptOnThePitchWhenWritten) {
     MarkerCorners c = sample();
     c[0] = {-4, 900};
