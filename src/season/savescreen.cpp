@@ -1,0 +1,195 @@
+// The save screen's list, its chosen file, and saving, loading and exporting.
+// The versus sides and the versus start are in savescreen_versus.cpp.
+#include "season/savescreen.h"
+
+#include <algorithm>
+#include <filesystem>
+#include <optional>
+#include <stdexcept>
+
+#include "league/savefiles.h"
+#include "league/savegame.h"
+#include "league/world.h"
+#include "season/prompts.h"
+
+namespace vm {
+namespace fs = std::filesystem;
+
+std::string overwriteQuestion(std::string_view name) {
+    return "ファイル名" + std::string(name) + "は既に存在しています。上書きしますか";
+}
+
+SaveScreen::SaveScreen(World& world, Prompts& prompts, SaveMode mode)
+    : world_(world), prompts_(prompts), mode_(mode) {
+    list();
+}
+
+SaveScreen::~SaveScreen() = default;
+
+bool SaveScreen::savesGames() const {
+    return mode_ == SaveMode::save || mode_ == SaveMode::load;
+}
+
+// Names go into their cells one by one: a file name may hold a comma.
+void SaveScreen::list() {
+    selected_ = 0;
+    std::vector<FileEntry> files = dataload(world_, savesGames() ? "savedata" : "vs");
+    const int rows = static_cast<int>(files.size()) + 1;
+    switch (mode_) {
+        case SaveMode::save:
+        case SaveMode::load:
+            // Newest first; games saved in the same second keep their name order.
+            std::stable_sort(files.begin(), files.end(),
+                             [](const FileEntry& a, const FileEntry& b) { return a.mtime > b.mtime; });
+            grid_ = Grid(2, rows);
+            grid_.setRow(0, kSaveListHeading);
+            for (int r = 1; r < rows; ++r) {
+                grid_.cell(0, r) = files[r - 1].name;
+                grid_.cell(1, r) = files[r - 1].timetext;
+            }
+            break;
+        case SaveMode::vsexport:
+            grid_ = Grid(1, rows);
+            grid_.cell(0, 0) = kExportListHeading;
+            for (int r = 1; r < rows; ++r) grid_.cell(0, r) = files[r - 1].name;
+            break;
+        case SaveMode::versus:
+            grid_ = Grid(3, rows);
+            grid_.setRow(0, kVersusListHeading);
+            for (int r = 1; r < rows; ++r) grid_.cell(1, r) = files[r - 1].name;
+            break;
+    }
+}
+
+bool SaveScreen::closesAtOnce() const {
+    return (mode_ == SaveMode::load || mode_ == SaveMode::versus) && grid_.rowCount() == 1;
+}
+
+std::string SaveScreen::confirmCaption() const {
+    switch (mode_) {
+        case SaveMode::load: return "Load";
+        case SaveMode::versus: return "対戦";
+        default: return "保存";
+    }
+}
+
+bool SaveScreen::newFileShown() const {
+    return mode_ == SaveMode::save || mode_ == SaveMode::vsexport;
+}
+
+std::string SaveScreen::chosenName() const {
+    return chosenNameShown() && selected_ > 0 ? grid_.cell(0, selected_) : std::string();
+}
+
+int SaveScreen::findRow(std::string_view name) const {
+    for (int r = 1; r < grid_.rowCount(); ++r)
+        if (grid_.cell(0, r) == name) return r;
+    return 0;
+}
+
+void SaveScreen::press(int col, int row) {
+    if (row < 1 || row >= grid_.rowCount()) return;
+    if (mode_ != SaveMode::versus) {
+        selected_ = row;
+        return;
+    }
+    if (col == 0) chooseSide(0, row);
+    if (col == 2) chooseSide(1, row);
+}
+
+SaveOutcome SaveScreen::doubleClick(int row) {
+    if (mode_ == SaveMode::versus || row < 1 || row >= grid_.rowCount()) return {};
+    selected_ = row;
+    return confirm();
+}
+
+SaveOutcome SaveScreen::confirm() {
+    if (mode_ == SaveMode::versus) return startVersus();
+    if (selected_ == 0) {
+        prompts_.message(mode_ == SaveMode::load ? kChooseLoadText : kChooseFileText);
+        return {};
+    }
+    switch (mode_) {
+        case SaveMode::save: return saveGame();
+        case SaveMode::load: return loadGame();
+        default: return exportClub();
+    }
+}
+
+SaveOutcome SaveScreen::newFile() {
+    if (!newFileShown()) return {};
+    const std::optional<std::string> name = prompts_.input(kNewFileCaption, kNewFilePrompt, "");
+    if (!name || name->empty()) return {};
+    if (const std::string why = fileNameProblem(*name); !why.empty()) {
+        prompts_.message(why);
+        return {};
+    }
+    // Names are matched exactly, as the file system of this game tells them
+    // apart. A file the list does not show under that name may still be there
+    // (saved since the list was made, or a folder that ignores case): it is
+    // not overwritten without the same question.
+    int row = findRow(*name);
+    std::error_code ec;
+    const bool onDisk = fs::exists(world_.path("data/" + folder() + "/" + *name + ".dat"), ec);
+    if ((row > 0 || onDisk) && !prompts_.askYesNo(overwriteQuestion(*name))) return {};
+    if (row == 0) {
+        row = grid_.rowCount();
+        grid_.resize(grid_.colCount(), row + 1);
+        grid_.cell(0, row) = *name;
+    }
+    selected_ = row;
+    return confirm();
+}
+
+std::string SaveScreen::folder() const {
+    return savesGames() ? "savedata" : "vs";
+}
+
+SaveOutcome SaveScreen::saveGame() {
+    try {
+        save(world_, savePath(world_, grid_.cell(0, selected_)));
+        return SaveOutcome(SaveNext::close);
+    } catch (const std::runtime_error& e) {
+        writeFailed(e);
+        return {};
+    }
+}
+
+SaveOutcome SaveScreen::loadGame() {
+    try {
+        load(world_, savePath(world_, grid_.cell(0, selected_)));
+    } catch (const std::runtime_error& e) {
+        prompts_.error(unreadableText(e));
+        return {};
+    }
+    SaveOutcome out(SaveNext::openMain);
+    out.duringSeason = world_.leagues[0] != nullptr;
+    return out;
+}
+
+SaveOutcome SaveScreen::exportClub() {
+    const std::string name = grid_.cell(0, selected_);
+    // A cancelled or emptied answer leaves the comment at "なし".
+    const std::optional<std::string> typed = prompts_.input(kCommentCaption, kCommentPrompt, kNoComment);
+    const std::string comment = typed && !typed->empty() ? *typed : std::string(kNoComment);
+    try {
+        vssave(world_, vsPath(world_, name), comment);
+        return SaveOutcome(SaveNext::close);
+    } catch (const NameRefused& e) {
+        // The comment holds a character a versus file cannot keep.
+        prompts_.message(e.what());
+        list();
+    } catch (const std::runtime_error& e) {
+        writeFailed(e);
+    }
+    return {};
+}
+
+// The old file is still whole (every write is complete or none). The list is
+// read again, so a new name whose file was never written is not shown.
+void SaveScreen::writeFailed(const std::exception& e) {
+    prompts_.error(std::string(kWriteFailedText) + "\n" + e.what());
+    list();
+}
+
+}  // namespace vm
