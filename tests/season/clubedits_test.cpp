@@ -27,13 +27,17 @@ protected:
 };
 
 TEST_F(ClubEditTest, AnyClubTakesANewNameBetweenSeasons) {
+    const std::string old = world->team(17).name;
     EXPECT_TRUE(rename(0, "ヴェルモーラ東京"));
     EXPECT_EQ(world->team(0).name, "ヴェルモーラ東京");
     EXPECT_TRUE(rename(17, "FC_Nord-2"));
     EXPECT_EQ(world->team(17).name, "FC_Nord-2");
     EXPECT_TRUE(rename(3, "全角　スペース"));  // the full-width space is a character of the name
     EXPECT_TRUE(prompts.messages.empty());
-    EXPECT_EQ(prompts.questions, std::vector<std::string>(3, "チーム名を入力してください"));
+    ASSERT_EQ(prompts.typing.size(), 3u);
+    EXPECT_EQ(prompts.typing[1].caption, "チーム名変更");
+    EXPECT_EQ(prompts.typing[1].prompt, "チーム名を入力してください");
+    EXPECT_EQ(prompts.typing[1].initial, old) << "the box starts with the club's name";
 }
 
 TEST_F(ClubEditTest, NamesThatWouldBreakTheTablesAreRefusedAndTheOldNameStays) {
@@ -57,7 +61,7 @@ TEST_F(ClubEditTest, DuringASeasonNamesAndCoachesStayAsTheyAre) {
     EXPECT_FALSE(renameclub(*world, prompts, 0));
     EXPECT_FALSE(appointcoach(*world, prompts, 15, 1));
     EXPECT_EQ(world->team(0).name, before);
-    EXPECT_TRUE(prompts.questions.empty()) << "nothing is even asked";
+    EXPECT_TRUE(prompts.silent()) << "nothing is even asked";
 }
 
 TEST_F(ClubEditTest, AnEmblemKeepsTheTopLeftOfALargerPicture) {

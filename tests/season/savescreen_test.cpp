@@ -11,7 +11,7 @@
 
 #include "league/savefiles.h"
 #include "save/save_support.h"
-#include "support/answeringprompts.h"
+#include "support/scripted_prompts.h"
 #include "util/errors.h"
 
 namespace vm {
@@ -22,7 +22,7 @@ class SaveScreenTest : public ::testing::Test {
 protected:
     test::Scratch scratch;
     std::unique_ptr<World> game = test::newGame(scratch, 5);
-    test::AnsweringPrompts ask;
+    test::ScriptedPrompts ask;
 
     fs::path saved(const std::string& name) const { return game->path("data/savedata/" + name + ".dat"); }
 
@@ -136,8 +136,8 @@ TEST_F(SaveScreenTest, ANewNameEqualToAListedFileAsksBeforeOverwriting) {
     game->team(0).money += 500;
     SaveScreen screen(*game, ask, SaveMode::save);
 
-    ask.typed = {"Cup", "Cup"};
-    ask.yesNo = {false, true};
+    ask.inputs = {"Cup", "Cup"};
+    ask.yesno = {false, true};
     EXPECT_EQ(screen.newFile().next, SaveNext::stay);
     EXPECT_EQ(readBytes(saved("Cup")), before) << "No keeps the file";
     EXPECT_EQ(screen.grid().rowCount(), 2) << "and adds no row";
@@ -147,10 +147,10 @@ TEST_F(SaveScreenTest, ANewNameEqualToAListedFileAsksBeforeOverwriting) {
               std::vector<std::string>(2, "ファイル名Cupは既に存在しています。上書きしますか"));
     EXPECT_NE(readBytes(saved("Cup")), before) << "Yes saves over it";
     EXPECT_EQ(readBytes(saved("Cup")), saveImage(*game));
-    ASSERT_EQ(ask.inputs.size(), 2u);
-    EXPECT_EQ(ask.inputs[0].caption, "新規ファイル名");
-    EXPECT_EQ(ask.inputs[0].prompt, "ファイル名を入力してください");
-    EXPECT_EQ(ask.inputs[0].initial, "");
+    ASSERT_EQ(ask.typing.size(), 2u);
+    EXPECT_EQ(ask.typing[0].caption, "新規ファイル名");
+    EXPECT_EQ(ask.typing[0].prompt, "ファイル名を入力してください");
+    EXPECT_EQ(ask.typing[0].initial, "");
 }
 
 TEST_F(SaveScreenTest, ANameDifferingOnlyInCaseIsANewFile) {
@@ -159,7 +159,7 @@ TEST_F(SaveScreenTest, ANameDifferingOnlyInCaseIsANewFile) {
     game->team(0).money += 500;
     SaveScreen screen(*game, ask, SaveMode::save);
 
-    ask.typed = {"cup"};
+    ask.inputs = {"cup"};
     EXPECT_EQ(screen.newFile().next, SaveNext::close);
     EXPECT_TRUE(ask.questions.empty());
     EXPECT_EQ(screen.grid().rowCount(), 3);
@@ -174,8 +174,8 @@ TEST_F(SaveScreenTest, AFileSavedSinceTheListWasMadeIsNotOverwrittenWithoutAskin
     const std::string before = readBytes(saved("late"));
     game->team(0).money += 500;
 
-    ask.typed = {"late"};
-    ask.yesNo = {false};
+    ask.inputs = {"late"};
+    ask.yesno = {false};
     EXPECT_EQ(screen.newFile().next, SaveNext::stay);
     EXPECT_EQ(ask.questions.size(), 1u);
     EXPECT_EQ(readBytes(saved("late")), before);
@@ -186,7 +186,7 @@ TEST_F(SaveScreenTest, UnsafeNamesAreRefusedAndNothingIsWritten) {
     const auto data = folder("data");
     SaveScreen screen(*game, ask, SaveMode::save);
 
-    ask.typed = {"../escape", "a/b", "tab\there", std::nullopt, ""};
+    ask.inputs = {"../escape", "a/b", "tab\there", std::nullopt, ""};
     for (int i = 0; i < 5; ++i) EXPECT_EQ(screen.newFile().next, SaveNext::stay);
     EXPECT_EQ(ask.messages, std::vector<std::string>(3, "使用できない文字を含んでいます"))
         << "cancelling or an empty name says nothing";
@@ -198,24 +198,24 @@ TEST_F(SaveScreenTest, UnsafeNamesAreRefusedAndNothingIsWritten) {
 TEST_F(SaveScreenTest, AnExportAsksForACommentAndCancellingKeepsNone) {
     auto title = scratch.world(8);
     SaveScreen screen(*game, ask, SaveMode::vsexport);
-    ask.typed = {"rival", std::nullopt};
+    ask.inputs = {"rival", std::nullopt};
     EXPECT_EQ(screen.newFile().next, SaveNext::close);
-    ASSERT_EQ(ask.inputs.size(), 2u);
-    EXPECT_EQ(ask.inputs[1].caption, "コメント追加");
-    EXPECT_EQ(ask.inputs[1].prompt, "コメントを入力できます");
-    EXPECT_EQ(ask.inputs[1].initial, "なし");
+    ASSERT_EQ(ask.typing.size(), 2u);
+    EXPECT_EQ(ask.typing[1].caption, "コメント追加");
+    EXPECT_EQ(ask.typing[1].prompt, "コメントを入力できます");
+    EXPECT_EQ(ask.typing[1].initial, "なし");
     EXPECT_EQ(vsload(*title, vsPath(*game, "rival"), 1), "なし");
 
     // Over the listed file: no overwrite question, only the comment.
     SaveScreen again(*game, ask, SaveMode::vsexport);
-    ask.typed = {"よろしくお願いします"};
+    ask.inputs = {"よろしくお願いします"};
     EXPECT_EQ(again.doubleClick(1).next, SaveNext::close);
     EXPECT_TRUE(ask.questions.empty());
     EXPECT_EQ(vsload(*title, vsPath(*game, "rival"), 1), "よろしくお願いします");
 
     // A comment a versus file cannot hold is refused and the file stays as it was.
     SaveScreen refused(*game, ask, SaveMode::vsexport);
-    ask.typed = {"絵文字😀"};
+    ask.inputs = {"絵文字😀"};
     EXPECT_EQ(refused.doubleClick(1).next, SaveNext::stay);
     EXPECT_EQ(ask.messages, std::vector<std::string>{"使用できない文字を含んでいます"});
     EXPECT_EQ(vsload(*title, vsPath(*game, "rival"), 1), "よろしくお願いします");
@@ -232,7 +232,7 @@ TEST_F(SaveScreenTest, AFailedWriteSaysSoKeepsTheOldFileAndListsOnlyWhatIsThere)
 
     screen.press(0, 1);
     EXPECT_EQ(screen.confirm().next, SaveNext::stay);
-    ask.typed = {"fresh"};
+    ask.inputs = {"fresh"};
     EXPECT_EQ(screen.newFile().next, SaveNext::stay);
 
     ASSERT_EQ(ask.errors.size(), 2u);

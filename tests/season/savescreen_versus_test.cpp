@@ -10,7 +10,7 @@
 #include "match/tgame.h"
 #include "save/save_support.h"
 #include "season/savescreen.h"
-#include "support/answeringprompts.h"
+#include "support/scripted_prompts.h"
 
 namespace vm {
 namespace {
@@ -22,7 +22,7 @@ protected:
     std::unique_ptr<World> sora = exported(9, "青空", "よろしく");
     std::unique_ptr<World> umi = exported(11, "海風", "負けません");
     std::unique_ptr<World> title = scratch.world(3);  // the world of the title screen
-    test::AnsweringPrompts ask;
+    test::ScriptedPrompts ask;
     // The list is in name order: 海風 (row 1), 青空 (row 2).
     static constexpr int kUmi = 1, kSora = 2;
 

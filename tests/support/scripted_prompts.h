@@ -19,7 +19,12 @@ class ScriptedPrompts : public Prompts {
 public:
     std::vector<std::string> messages;
     std::vector<std::string> errors;
-    std::vector<std::string> questions;  // yes/no, OK/cancel and input prompts, in order
+    std::vector<std::string> questions;  // yes/no and OK/cancel questions, in order
+    struct Asked {
+        std::string caption, prompt, initial;
+    };
+    std::vector<Asked> typing;         // every line the player was asked to type
+    std::vector<std::string> dialogs;  // the captions of the file dialogs
 
     // Answers for the next questions, taken in order.
     std::deque<bool> yesno;
@@ -29,27 +34,40 @@ public:
 
     void message(std::string_view text) override { messages.emplace_back(text); }
     void error(std::string_view text) override { errors.emplace_back(text); }
-    bool askYesNo(std::string_view text) override { return next(yesno, text, false); }
-    bool askOkCancel(std::string_view text) override { return next(okcancel, text, false); }
-    std::optional<std::string> input(std::string_view, std::string_view prompt, std::string_view) override {
+    bool askYesNo(std::string_view text) override {
+        questions.emplace_back(text);
+        return next(yesno, text, false);
+    }
+    bool askOkCancel(std::string_view text) override {
+        questions.emplace_back(text);
+        return next(okcancel, text, false);
+    }
+    std::optional<std::string> input(std::string_view caption, std::string_view prompt,
+                                     std::string_view initial) override {
+        typing.push_back({std::string(caption), std::string(prompt), std::string(initial)});
         return next(inputs, prompt, std::optional<std::string>{});
     }
     std::optional<std::filesystem::path> openFile(std::string_view caption, const std::filesystem::path&,
                                                   std::string_view) override {
+        dialogs.emplace_back(caption);
         return next(files, caption, std::optional<std::filesystem::path>{});
     }
     std::optional<std::filesystem::path> saveFile(std::string_view caption, const std::filesystem::path&,
                                                   std::string_view, std::string_view) override {
+        dialogs.emplace_back(caption);
         return next(files, caption, std::optional<std::filesystem::path>{});
     }
 
     // True when every scripted answer was used.
     bool done() const { return yesno.empty() && okcancel.empty() && inputs.empty() && files.empty(); }
+    // True when the player was neither told nor asked anything.
+    bool silent() const {
+        return messages.empty() && errors.empty() && questions.empty() && typing.empty() && dialogs.empty();
+    }
 
 private:
     template <class T>
     T next(std::deque<T>& answers, std::string_view text, T fallback) {
-        questions.emplace_back(text);
         if (answers.empty()) {
             ADD_FAILURE() << "unexpected question: " << text;
             return fallback;
