@@ -8,7 +8,7 @@ namespace vm {
 namespace {
 
 constexpr int kRowHeight = 20;
-constexpr int kTextPixels = 12;
+constexpr int kTextPixels = 11;
 const QColor kFixedCell{236, 233, 216};
 
 // Hands every cell to the view's painter.

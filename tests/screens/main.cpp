@@ -1,13 +1,16 @@
 // The screen tests' entry: one application object under the offscreen
-// platform, so the tests never need a display.
+// platform, so the tests never need a display, with the game's own font.
 #include <QApplication>
 
 #include <gtest/gtest.h>
+
+#include "screens/appearance.h"
 
 int main(int argc, char** argv) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
     QApplication::setApplicationName("Vellmora 2");
+    vm::useGameFont();
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }

@@ -22,8 +22,12 @@
 #include "screens/panelbutton.h"
 #include "screens/progresscells.h"
 #include "screens/ttitle.h"
+#include "screenshot.h"
+#include "season/career.h"
 #include "season/clubedits.h"
 #include "season/names.h"
+#include "season/newsprogramme.h"
+#include "season/simplecoach.h"
 #include "util/bitmap.h"
 #include "util/textfile.h"
 
@@ -93,6 +97,7 @@ TEST_F(MainScreen, ANewGameFromTheTitleOpensTheMainScreenBetweenSeasons) {
     EXPECT_EQ(members->columnWidth(0), 90);
     EXPECT_EQ(column(members, 2).first(), "GK");
     EXPECT_EQ(child<GridView>(main, "coachlist")->grid().cell(0, 4), "指導力");
+    test::screenshot(main, "main-between-seasons");
 }
 
 TEST_F(MainScreen, DecliningTheTransferQuestionAsksAgainOnTheNextClick) {
@@ -216,6 +221,25 @@ TEST_F(MainScreen, TheTableAndFixturesOfTheUsersDivision) {
     Grid expected;
     league.matchgrid(expected);
     EXPECT_EQ(fixtures->grid().rowText(1), expected.rowText(1));
+}
+
+TEST_F(MainScreen, AfterFiveMatchDaysTheTableShowsWhatWasPlayed) {
+    world->startup();
+    newgame(*world);
+    SimpleCoach coach;
+    playseason(*world, coach);  // a whole first season, to the next one's start
+    playtransferwindow(*world, coach);
+    playnews(*world, kAfterTransfers, coach);
+    for (int day = 0; day < 5; ++day) playday(*world, coach);
+    Tmain* main = host->openMain();
+    const Grid& table = child<GridView>(main, "menberlist")->grid();
+    ASSERT_EQ(table.rowCount(), 11);
+    for (int r = 1; r < table.rowCount(); ++r)
+        EXPECT_EQ(std::stoi(table.cell(1, r)) + std::stoi(table.cell(2, r)) + std::stoi(table.cell(3, r)), 5)
+            << table.rowText(r);
+    EXPECT_EQ(child<QLabel>(main, "lbselectteam")->text(), "6節");
+    EXPECT_EQ(main->windowTitle(), "2年目");
+    test::screenshot(main, "main-table-and-fixtures");
 }
 
 TEST_F(MainScreen, AClubsNameChangesByClickingItBetweenSeasonsOnly) {
