@@ -13,14 +13,23 @@ namespace {
 
 constexpr int kPoolSize = 32;
 
-const char* const kMarketHeading = "Team,Player,Age,AT,Spe,Str,Ctl,Sho,Dri,Pas,Cro,Leg,Value,Gol,Asi";
-
 // A market row built cell by cell, so that a name holding a comma stays in
 // its own cell and cannot shift the owner and index columns.
 void fillrow(Grid& g, int row, const std::string& owner, const Tplayer& p, int ownerno, int index) {
     std::vector<std::string> cells;
     cells.reserve(kMarketCols);
     cells.push_back(owner);
+    for (auto& c : playercells(p)) cells.push_back(std::move(c));
+    cells.push_back(pad(ownerno, 2));
+    cells.push_back(pad(index, 3));
+    g.rows().at(row).cells = std::move(cells);
+}
+
+}  // namespace
+
+std::vector<std::string> playercells(const Tplayer& p) {
+    std::vector<std::string> cells;
+    cells.reserve(15);
     cells.push_back(p.name);
     cells.push_back(std::to_string(p.age));
     cells.push_back(std::to_string(p.at));
@@ -30,12 +39,8 @@ void fillrow(Grid& g, int row, const std::string& owner, const Tplayer& p, int o
     cells.push_back(std::to_string(p.goals));
     cells.push_back(std::to_string(p.assists));
     cells.push_back(std::to_string(p.condition()));
-    cells.push_back(pad(ownerno, 2));
-    cells.push_back(pad(index, 3));
-    g.rows().at(row).cells = std::move(cells);
+    return cells;
 }
-
-}  // namespace
 
 Ttrade::Ttrade(World& world) : world_(&world) {
     week = 1;

@@ -55,6 +55,14 @@ enum MarketCol {
     kMarketCols = 18,
 };
 
+// The headings of the market's columns 0..14 (the owner and index columns have none).
+inline constexpr const char* kMarketHeading =
+    "Team,Player,Age,AT,Spe,Str,Ctl,Sho,Dri,Pas,Cro,Leg,Value,Gol,Asi";
+
+// The 15 cells of a player row, name to condition, each in its own cell so
+// that a name holding a comma cannot shift the cells after it.
+std::vector<std::string> playercells(const Tplayer& p);
+
 class Ttrade {
 public:
     // Opens a window: 32 new free agents, a fresh trade log copied from

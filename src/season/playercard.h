@@ -1,0 +1,91 @@
+// The player card's contents: everything the card window draws for one
+// player, the offer button of the transfer screen's cards and the decision
+// card on which the user answers offers for his own players.
+#pragma once
+
+#include <array>
+#include <string>
+#include <vector>
+
+#include "players/tplayer.h"
+#include "util/bitmap.h"
+#include "util/grid.h"
+
+namespace vm {
+
+class World;
+class Ttrade;
+
+inline constexpr std::array<const char*, 7> kAttributeNames = {"Speed",  "Strength", "ballContorol", "Shoot",
+                                                               "Drible", "Pass",     "Cross"};
+inline constexpr std::array<const char*, 9> kIdentityNames = {"Team",     "Name",  "Age",  "Value", "Atktype",
+                                                              "Position", "Games", "Goal", "Asist"};
+// The rows of the identity table.
+enum IdentityRow {
+    kCardTeam,
+    kCardName,
+    kCardAge,
+    kCardValue,
+    kCardAtktype,
+    kCardPlace,
+    kCardGames,
+    kCardGoals,
+    kCardAssists,
+};
+inline constexpr const char* kCareerHeading = "Year,Team,Trade,Game,Gol,Asi";
+// Drawn instead of an emblem for a player of no club.
+inline constexpr const char* kNoClubMark = "無";
+inline constexpr const char* kBenchText = "ベンチ";
+inline constexpr const char* kOutOfSquadText = "ベンチ外";
+
+struct PlayerCard {
+    int owner = 0;           // club number, 99 for a free agent
+    int index = 0;           // roster index, or pool index for a free agent
+    std::string key;         // the offer key "TT,PPP"
+    bool freeagent = false;  // true: "無" in place of the emblem
+    Bitmap emblem;           // the owner's emblem; empty for a free agent
+    Attrs ability{};         // the red bars
+    Attrs last{};            // last season's values: the blue strips
+    int condition = 0;       // above 0 magenta, below 0 teal, else cream
+    int leg = -1;            // -1: the right foot shape is red, 1: the left
+    // The identity table's values in the order of kIdentityNames: owner name
+    // (or "無所属"), name, age, value, position type with "ER"/"ADOW" for
+    // OVER/SHADOW, place in the line-up ("01".."11", "ベンチ", "ベンチ外",
+    // empty for a free agent), games, goals, assists.
+    std::array<std::string, 9> identity;
+    // Heading kCareerHeading, one row per season or move, latest year first,
+    // club numbers shown as club names.
+    Grid career;
+    bool careerVisible = false;
+};
+
+// The card of roster player `index` of club `owner`, or of free agent
+// `index` when the owner is 99 (only while a transfer window is open).
+// Throws std::invalid_argument when there is no such player.
+PlayerCard pload(const World& world, int owner, int index);
+
+inline constexpr const char* kMakeOfferText = "オファーをする";
+inline constexpr const char* kDropOfferText = "オファーをやめる";
+
+// The offer button's caption for the card's player.
+std::string offerready(const Ttrade& trade, const std::string& key);
+// The offer button pressed: withdraws the offer when the user has made one,
+// else makes it with the lowest priority (a fourth replaces the third).
+// Throws TradeStateError once the week's offers are closed.
+void pressoffer(Ttrade& trade, const std::string& key);
+
+// A card turned into the answer to one record of the offer book. The user
+// answers with Ttrade::acceptoffer(record) ("移籍承諾") or
+// Ttrade::refuseoffer(record) ("移籍拒否", which doubles the asking price).
+struct DecisionCard {
+    int record = 0;
+    bool refusable = false;            // "移籍拒否" is offered
+    std::vector<std::string> message;  // the lines of the message box
+};
+inline constexpr const char* kAcceptText = "移籍承諾";
+inline constexpr const char* kRefuseText = "移籍拒否";
+
+// Nobody holds a player worth nothing, so his card offers no refusal.
+DecisionCard tradeinfo(const World& world, const PlayerCard& card, int record);
+
+}  // namespace vm
