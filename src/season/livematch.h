@@ -62,6 +62,9 @@ public:
     // the other fixtures); then the substitutions (the user's formation from
     // `board`, the corners of markers 02..11, while the tactics board is
     // open; otherwise the coach's automatic rule) and the replay line.
+    // The frame whose tick ends the match books it at once and gives only
+    // the final whistle (played is false). A booking file that cannot be
+    // written throws DataError; finishHeadless() then books what is left.
     Frame idle(Millis now, const MarkerCorners* board = nullptr);
     // The whistle the match was holding for has sounded.
     void soundEnded();
