@@ -12,8 +12,10 @@
 
 #include "league/savefiles.h"
 #include "league/versus.h"
+#include "match/tgame.h"
 #include "players/formationfile.h"
 #include "save/save_support.h"
+#include "season/livereplay.h"
 #include "util/bitmap.h"
 #include "util/errors.h"
 
@@ -111,6 +113,23 @@ std::map<std::string, std::map<std::string, std::string>> makeSeeds(const test::
     for (int i = 0; i < 10; ++i) game->team(0).posconvert(corners[i], i + 1, true);
     seeds["formation"]["newgame.frm"] = formationline(corners) + "\r\n";
     seeds["formation"]["unix.frm"] = formationline(corners) + "\n";
+    Replay replay;
+    replay.pictures = {mine.emblem, game->team(1).emblem};
+    replay.step = 12;
+    {
+        // Both sides on the club's own spots, the second mirrored at kick-off.
+        Tmteam side;
+        for (int i = 0; i < 11; ++i) {
+            side[i].basex = side[i].x = mine.position[i].x;
+            side[i].basey = side[i].y = mine.position[i].y;
+        }
+        Rng rng;
+        const Tgame kickoff(rng, side, side);
+        replay.frames = {vtrline(kickoff), "g", "g", vtrline(kickoff)};
+    }
+    seeds["replay"]["kickoff.dat"] = replayimage(replay);
+    replay.frames.clear();
+    seeds["replay"]["empty.dat"] = replayimage(replay);
 
     // Between seasons, with the rosters cut to a few more than the eleven a
     // club needs, to keep the seeds small.
@@ -163,6 +182,7 @@ const std::map<std::string, std::function<void(std::string_view)>>& readers() {
         {"versus", [](std::string_view b) { readVersus(*emptyWorld(), b, 0); }},
         {"emblem", [](std::string_view b) { decodeBmp(b); }},
         {"formation", [](std::string_view b) { formationparse(b); }},
+        {"replay", [](std::string_view b) { readreplay(b); }},
     };
     return all;
 }
