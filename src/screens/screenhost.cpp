@@ -2,7 +2,11 @@
 
 #include <QCoreApplication>
 
+#include <memory>
+#include <stdexcept>
+
 #include "screens/tmain.h"
+#include "screens/tsave.h"
 #include "screens/ttitle.h"
 
 namespace vm {
@@ -24,7 +28,8 @@ Screen* ScreenHost::adopt(Screen* screen) {
 }
 
 Ttitle* ScreenHost::openTitle() {
-    return adopt(Ttitle::open(session()));
+    title_ = adopt(Ttitle::open(session()));
+    return title_;
 }
 
 Tmain* ScreenHost::openMain() {
@@ -32,6 +37,22 @@ Tmain* ScreenHost::openMain() {
     main_ = adopt(new Tmain(session()));
     main_->show();
     return main_;
+}
+
+Tsave* ScreenHost::openSave(SaveMode mode) {
+    const bool overMain = mode == SaveMode::save || mode == SaveMode::vsexport;
+    QWidget* opener = overMain ? static_cast<QWidget*>(main_.data()) : title_.data();
+    std::unique_ptr<Tsave> screen;
+    try {
+        screen = std::make_unique<Tsave>(session(), mode, opener);
+    } catch (const std::runtime_error& e) {
+        prompts_.error(e.what());
+        return nullptr;
+    }
+    if (screen->closesAtOnce()) return nullptr;
+    Tsave* shown = adopt(screen.release());
+    shown->show();
+    return shown;
 }
 
 void ScreenHost::quit() {

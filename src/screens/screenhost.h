@@ -15,7 +15,9 @@ namespace vm {
 
 class Clock;
 class Tmain;
+class Tsave;
 class Ttitle;
+enum class SaveMode : int;
 
 class ScreenHost : public QObject {
     Q_OBJECT
@@ -31,6 +33,12 @@ public:
     Ttitle* openTitle();
     // A new main screen; one still open is released.
     Tmain* openMain();
+    // The save screen for `mode` over the screen that opens it: the main
+    // screen when saving or exporting, the title screen when loading or
+    // choosing a versus match. Null when it has nothing to offer (loading or a
+    // versus match with no file: it closes at once and says nothing) or when
+    // its picture cannot be read (the player is told).
+    Tsave* openSave(SaveMode mode);
 
     // Ends the game: every screen closes and the event loop returns.
     void quit();
@@ -48,6 +56,7 @@ private:
     Clock& clock_;
     QList<QPointer<QWidget>> screens_;
     QPointer<Tmain> main_;
+    QPointer<Ttitle> title_;
 };
 
 }  // namespace vm

@@ -13,6 +13,7 @@
 #include "screens/screenhost.h"
 #include "screens/tmain.h"
 #include "season/clubedits.h"
+#include "season/savescreen.h"
 
 namespace vm {
 
@@ -60,12 +61,22 @@ void Tmain::tonext() {
     flow_.tonext();
 }
 
+// Saving and the export open the save screen over this one, which waits
+// beneath it unchanged; once a match day is under way they are refused.
 void Tmain::menusaveClick() {
-    if (!flow_.cansave()) session_.prompts.message(kNotNowText);
+    if (!flow_.cansave()) {
+        session_.prompts.message(kNotNowText);
+        return;
+    }
+    session_.host.openSave(SaveMode::save);
 }
 
 void Tmain::vssaveClick() {
-    if (!flow_.cansave()) session_.prompts.message(kNotNowText);
+    if (!flow_.cansave()) {
+        session_.prompts.message(kNotNowText);
+        return;
+    }
+    session_.host.openSave(SaveMode::vsexport);
 }
 
 void Tmain::tomenuClick() {

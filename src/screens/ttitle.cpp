@@ -10,6 +10,7 @@
 #include "screens/panelbutton.h"
 #include "screens/pictures.h"
 #include "screens/screenhost.h"
+#include "season/savescreen.h"
 #include "util/errors.h"
 
 namespace vm {
@@ -45,11 +46,11 @@ Ttitle::Ttitle(const Session& session) : QWidget(nullptr), session_(session) {
     Pvs->setObjectName("Pvs");
     Pend->setObjectName("Pend");
 
-    // The save screen does not exist yet: until it does, loading and versus
-    // matches stay closed rather than lead nowhere.
-    Pload->setEnabled(false);
+    // A versus match ends in the live match, which does not exist yet: until
+    // it does, versus matches stay closed rather than lead nowhere.
     Pvs->setEnabled(false);
     connect(Pnew, &PanelButton::clicked, this, &Ttitle::PnewClick);
+    connect(Pload, &PanelButton::clicked, this, &Ttitle::PloadClick);
     connect(Pend, &PanelButton::clicked, this, &Ttitle::PendClick);
 
     picture_ = loadSkin(session_.world, "title.jpg");
@@ -73,6 +74,12 @@ void Ttitle::PnewClick() {
     }
     session_.host.openMain();
     close();
+}
+
+// The save screen in load mode over this one; with no saved game it does not
+// open and the title stays as it was.
+void Ttitle::PloadClick() {
+    session_.host.openSave(SaveMode::load);
 }
 
 void Ttitle::PendClick() {

@@ -28,6 +28,7 @@ private:
     explicit Ttitle(const Session& session);
 
     void PnewClick();
+    void PloadClick();
     void PendClick();
 
     Session session_;
