@@ -3,6 +3,7 @@
 #include <QCoreApplication>
 
 #include "screens/tmain.h"
+#include "screens/ttactics.h"
 #include "screens/ttitle.h"
 
 namespace vm {
@@ -32,6 +33,13 @@ Tmain* ScreenHost::openMain() {
     main_ = adopt(new Tmain(session()));
     main_->show();
     return main_;
+}
+
+Ttactics* ScreenHost::openTactics(Tmain* over) {
+    if (tactics_) tactics_->close();
+    tactics_ = adopt(Ttactics::open(session(), over));
+    if (tactics_) tactics_->show();
+    return tactics_;
 }
 
 void ScreenHost::quit() {

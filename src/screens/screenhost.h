@@ -15,6 +15,7 @@ namespace vm {
 
 class Clock;
 class Tmain;
+class Ttactics;
 class Ttitle;
 
 class ScreenHost : public QObject {
@@ -31,6 +32,12 @@ public:
     Ttitle* openTitle();
     // A new main screen; one still open is released.
     Tmain* openMain();
+    // A new tactics screen for club 0; one still open is released. With
+    // `over`, a borderless window over that main screen, which stays open and
+    // takes the tactics screen with it when it goes; without, a window in
+    // place of the caller, which closes itself once this is not null. Null
+    // when the pitch picture cannot be read (the player has been told).
+    Ttactics* openTactics(Tmain* over = nullptr);
 
     // Ends the game: every screen closes and the event loop returns.
     void quit();
@@ -48,6 +55,7 @@ private:
     Clock& clock_;
     QList<QPointer<QWidget>> screens_;
     QPointer<Tmain> main_;
+    QPointer<Ttactics> tactics_;
 };
 
 }  // namespace vm

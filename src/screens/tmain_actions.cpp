@@ -60,6 +60,16 @@ void Tmain::tonext() {
     flow_.tonext();
 }
 
+void Tmain::PtactClick() {
+    // Once a match day is under way the tactics board lies over this screen,
+    // which keeps the match day's state; before, it takes this screen's place.
+    if (flow_.nextstep() > 1) {
+        session_.host.openTactics(this);
+        return;
+    }
+    if (session_.host.openTactics()) close();
+}
+
 void Tmain::menusaveClick() {
     if (!flow_.cansave()) session_.prompts.message(kNotNowText);
 }
