@@ -38,6 +38,13 @@ public:
     // Opened over the main screen (without a frame).
     bool borderless() const { return borderless_; }
 
+signals:
+    // The screen has closed; the line-up may have changed.
+    void closed();
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
 private:
     Ttactics(const Session& session, Tmain* over);
 

@@ -1,6 +1,7 @@
 // What the tactics screen's buttons do: store the line-up and leave, the
 // coach's choice, the moving preview and the formation files. Each hands the
 // work to the board and draws it again.
+#include <QCloseEvent>
 #include <QTimer>
 
 #include <filesystem>
@@ -36,6 +37,12 @@ void Ttactics::PbackClick() {
     // Over the main screen, that screen is still there beneath.
     if (!borderless_) backToOpener();
     close();
+}
+
+void Ttactics::closeEvent(QCloseEvent* event) {
+    previewTimer->stop();
+    QWidget::closeEvent(event);
+    emit closed();
 }
 
 void Ttactics::PmoveClick() {

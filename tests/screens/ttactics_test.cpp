@@ -345,6 +345,8 @@ TEST_F(TacticsScreen, AfterTheFirstNextTheBoardLiesOverTheMainScreen) {
     QTest::mouseClick(child<PanelButton>(main, "Pnext"),
                       Qt::LeftButton);  // watching: prepared, nothing played
     ASSERT_EQ(main->flow().nextstep(), 2);
+    QTest::mouseClick(child<QWidget>(main, "img20"), Qt::LeftButton);  // the player's own club
+    ASSERT_EQ(main->shownclub(), 0);
     QPointer<Ttactics> tactics = pressTactics(main);
     ASSERT_TRUE(tactics);
     EXPECT_TRUE(tactics->borderless());
@@ -363,6 +365,8 @@ TEST_F(TacticsScreen, AfterTheFirstNextTheBoardLiesOverTheMainScreen) {
     EXPECT_EQ(host->screens().first(), main) << "the same main screen, on the same step";
     EXPECT_EQ(main->flow().nextstep(), 2);
     EXPECT_EQ(world->team(0).getplayer(8).name, newcomer);
+    EXPECT_EQ(child<GridView>(main, "menberlist")->grid().cell(0, 9), newcomer)
+        << "the roster beneath is drawn in its new order";
 
     tactics = pressTactics(main);
     ASSERT_TRUE(tactics);
