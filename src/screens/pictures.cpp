@@ -23,6 +23,14 @@ QImage loadSkin(const World& world, std::string_view file) {
     const std::string bytes = readBytes(world.path(relative));  // DataError names the file
     try {
         if (relative.ends_with(".bmp")) return toImage(decodeBmp(bytes));
+        if (relative.ends_with(".png")) {
+            // The small drawn pieces (the ball) keep their transparency as PNG.
+            QImage image;
+            if (!image.loadFromData(reinterpret_cast<const uchar*>(bytes.data()),
+                                    static_cast<int>(bytes.size()), "PNG"))
+                throw FormatError("画像が壊れています: PNG として読めません");
+            return image;
+        }
         return toImage(decodeJpeg(bytes));
     } catch (const FormatError& e) {
         throw DataError(world.path(relative).generic_string() + " を読み込めません（" + e.what() + "）");

@@ -7,6 +7,7 @@
 
 #include "screens/tmain.h"
 #include "screens/tsave.h"
+#include "screens/ttactics.h"
 #include "screens/ttitle.h"
 
 namespace vm {
@@ -53,6 +54,13 @@ Tsave* ScreenHost::openSave(SaveMode mode) {
     Tsave* shown = adopt(screen.release());
     shown->show();
     return shown;
+}
+
+Ttactics* ScreenHost::openTactics(Tmain* over) {
+    if (tactics_) tactics_->close();
+    tactics_ = adopt(Ttactics::open(session(), over));
+    if (tactics_) tactics_->show();
+    return tactics_;
 }
 
 void ScreenHost::quit() {

@@ -16,6 +16,7 @@ namespace vm {
 class Clock;
 class Tmain;
 class Tsave;
+class Ttactics;
 class Ttitle;
 enum class SaveMode : int;
 
@@ -39,6 +40,12 @@ public:
     // versus match with no file: it closes at once and says nothing) or when
     // its picture cannot be read (the player is told).
     Tsave* openSave(SaveMode mode);
+    // A new tactics screen for club 0; one still open is released. With
+    // `over`, a borderless window over that main screen, which stays open and
+    // takes the tactics screen with it when it goes; without, a window in
+    // place of the caller, which closes itself once this is not null. Null
+    // when the pitch picture cannot be read (the player has been told).
+    Ttactics* openTactics(Tmain* over = nullptr);
 
     // Ends the game: every screen closes and the event loop returns.
     void quit();
@@ -57,6 +64,7 @@ private:
     QList<QPointer<QWidget>> screens_;
     QPointer<Tmain> main_;
     QPointer<Ttitle> title_;
+    QPointer<Ttactics> tactics_;
 };
 
 }  // namespace vm

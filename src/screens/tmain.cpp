@@ -139,6 +139,7 @@ void Tmain::buildControls(QWidget* board) {
     Pnews->setFixedWidth(150);
     Ptact = new PanelButton("戦術", {246, 416}, board);
     Ptact->setObjectName("Ptact");
+    connect(Ptact, &PanelButton::clicked, this, &Tmain::PtactClick);
     Pleague = new PanelButton("順位・日程", {346, 416}, board);
     Pleague->setObjectName("Pleague");
     connect(Pleague, &PanelButton::clicked, this, &Tmain::PleagueClick);

@@ -55,6 +55,7 @@ private:
     void img11Click(int club);
     // "順位・日程": the user's division's table and fixtures.
     void PleagueClick();
+    void PtactClick();
     void PnextClick();
     void totrade();
     void toautomatch();

@@ -12,6 +12,7 @@
 #include "screens/progresscells.h"
 #include "screens/screenhost.h"
 #include "screens/tmain.h"
+#include "screens/ttactics.h"
 #include "season/clubedits.h"
 #include "season/savescreen.h"
 
@@ -59,6 +60,20 @@ void Tmain::toautomatch() {
 
 void Tmain::tonext() {
     flow_.tonext();
+}
+
+void Tmain::PtactClick() {
+    // Once a match day is under way the tactics board lies over this screen,
+    // which keeps the match day's state; before, it takes this screen's place.
+    if (flow_.nextstep() > 1) {
+        // A club's roster shown here is drawn again in the order the board left.
+        if (Ttactics* tactics = session_.host.openTactics(this))
+            connect(tactics, &Ttactics::closed, this, [this] {
+                if (clubShown_) img11Click(shownclub_);
+            });
+        return;
+    }
+    if (session_.host.openTactics()) close();
 }
 
 // Saving and the export open the save screen over this one, which waits

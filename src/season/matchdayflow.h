@@ -37,6 +37,10 @@ public:
     bool running() const { return running_; }
     // Going back to the title screen or ending the game: not during the run.
     bool canleave() const { return !running_; }
+    // Club 0's line-up may be stored (the tactics screen's "OK", its preview
+    // and the coach's choice): not while the headless run plays its match,
+    // which books goals and form by the places the men had at kick-off.
+    bool canchangelineup() const { return !running_; }
     // The main screen is shown again over the same flow (after an emblem or a
     // coach changed): between seasons the next click opens the transfer
     // window again; during a season the counter keeps its value.

@@ -85,16 +85,19 @@ TEST_F(NewsTest, DuringTheHeadlessRunNothingMayLeaveOrStepAhead) {
                       EXPECT_TRUE(main.running());
                       EXPECT_FALSE(main.canleave());
                       EXPECT_FALSE(main.cansave());
+                      EXPECT_FALSE(main.canchangelineup());
                       EXPECT_EQ(main.click(), MatchDayFlow::Step::none);
                       EXPECT_EQ(main.nextstep(), 2);
                   },
                   {},
                   {}};
     EXPECT_TRUE(main.canleave());
+    EXPECT_TRUE(main.canchangelineup());
     main.toautomatch(true, pacing);
     EXPECT_GT(checked, 0);
     EXPECT_FALSE(main.running());
     EXPECT_TRUE(main.canleave());
+    EXPECT_TRUE(main.canchangelineup());
     EXPECT_EQ(main.click(), MatchDayFlow::Step::next);
 }
 

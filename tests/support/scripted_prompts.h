@@ -25,6 +25,11 @@ public:
     };
     std::vector<Asked> typing;         // every line the player was asked to type
     std::vector<std::string> dialogs;  // the captions of the file dialogs
+    struct FileDialog {
+        std::filesystem::path folder;
+        std::string filters, extension;  // no extension for an open dialog
+    };
+    std::vector<FileDialog> fileDialogs;  // where each file dialog started and what it offered
 
     // Answers for the next questions, taken in order.
     std::deque<bool> yesno;
@@ -47,14 +52,19 @@ public:
         typing.push_back({std::string(caption), std::string(prompt), std::string(initial)});
         return next(inputs, prompt, std::optional<std::string>{});
     }
-    std::optional<std::filesystem::path> openFile(std::string_view caption, const std::filesystem::path&,
-                                                  std::string_view) override {
+    std::optional<std::filesystem::path> openFile(std::string_view caption,
+                                                  const std::filesystem::path& folder,
+                                                  std::string_view filters) override {
         dialogs.emplace_back(caption);
+        fileDialogs.push_back({folder, std::string(filters), {}});
         return next(files, caption, std::optional<std::filesystem::path>{});
     }
-    std::optional<std::filesystem::path> saveFile(std::string_view caption, const std::filesystem::path&,
-                                                  std::string_view, std::string_view) override {
+    std::optional<std::filesystem::path> saveFile(std::string_view caption,
+                                                  const std::filesystem::path& folder,
+                                                  std::string_view filters,
+                                                  std::string_view extension) override {
         dialogs.emplace_back(caption);
+        fileDialogs.push_back({folder, std::string(filters), std::string(extension)});
         return next(files, caption, std::optional<std::filesystem::path>{});
     }
 
