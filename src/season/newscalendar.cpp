@@ -14,6 +14,8 @@ namespace vm {
 namespace {
 
 constexpr int kStarters = 11;
+// The injury table's heading, on the programme and on the website alike.
+constexpr const char* kInjuryHeading = "Name,Age,AT,Spe,Str,Ctl,Sht,Dri,Pas,Cro,Leg,状態";
 
 }  // namespace
 
@@ -73,6 +75,7 @@ void NewsProgramme::injuryinfo(NewsPage& pg) {
     Grid& g = pg.table;
     if (website_) {
         club0.injurygrid(g);
+        g.setRow(0, kInjuryHeading);
         posname(g, 2);
         legname(g, 10);
         pg.tableVisible = g.rowCount() > 1;
@@ -95,7 +98,7 @@ void NewsProgramme::injuryinfo(NewsPage& pg) {
             g.setObject(rows + k, nullptr);
             g.cell(12, rows + k) = "復帰";
         }
-        g.setRow(0, ",Name,Age,AT,Spe,Str,Ctl,Sht,Dri,Pas,Cro,Leg,状態");
+        g.setRow(0, "," + std::string(kInjuryHeading));
         gridcoldel(g, 14);  // assists: the condition figure moves into column 14
         posname(g, 3);
         legname(g, 11);
