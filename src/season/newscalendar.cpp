@@ -61,6 +61,7 @@ void NewsProgramme::matchreview(NewsPage& pg) {
     legname(g, 11);
     pg.fixedCols = 1;
     pg.conditionCol = 14;
+    pg.layout = {300, 335, 260, 20, 20, {{1, 85}, {3, 30}, {14, 0}, {15, 0}}};
     for (int k = 0; k < kStarters && k <= opponent.playerhigh(); ++k) {
         Point spot;
         opponent.posconvert(spot, k, true);
@@ -80,6 +81,8 @@ void NewsProgramme::injuryinfo(NewsPage& pg) {
         legname(g, 10);
         pg.tableVisible = g.rowCount() > 1;
         pg.conditionCol = 14;
+        pg.layout = {120, 400, 260,
+                     20,  20,  {{0, 100}, {2, 30}, {11, 80}, {12, 0}, {13, 0}, {14, 0}, {15, 0}}};
     } else {
         // The week's draw and recoveries, club 19 first.
         int back = 0;
@@ -104,6 +107,7 @@ void NewsProgramme::injuryinfo(NewsPage& pg) {
         legname(g, 11);
         pg.fixedCols = 1;
         pg.conditionCol = 14;
+        pg.layout = {120, 430, 260, 20, 20, {{1, 100}, {3, 30}, {12, 80}, {13, 0}, {14, 0}, {15, 0}}};
     }
     pg.title = pg.tableVisible ? "怪我人情報" : "怪我人はいません";
 }
