@@ -3,6 +3,7 @@
 #include <QCoreApplication>
 
 #include "screens/tmain.h"
+#include "screens/tnews.h"
 #include "screens/ttitle.h"
 
 namespace vm {
@@ -32,6 +33,10 @@ Tmain* ScreenHost::openMain() {
     main_ = adopt(new Tmain(session()));
     main_->show();
     return main_;
+}
+
+Tnews* ScreenHost::openNews(int start) {
+    return adopt(Tnews::open(session(), start));
 }
 
 void ScreenHost::quit() {

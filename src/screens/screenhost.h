@@ -15,6 +15,7 @@ namespace vm {
 
 class Clock;
 class Tmain;
+class Tnews;
 class Ttitle;
 
 class ScreenHost : public QObject {
@@ -31,6 +32,9 @@ public:
     Ttitle* openTitle();
     // A new main screen; one still open is released.
     Tmain* openMain();
+    // The news programme from `start` (NewsStart), or the club website. Null
+    // when its pictures cannot be read: the player has been told which one.
+    Tnews* openNews(int start);
 
     // Ends the game: every screen closes and the event loop returns.
     void quit();

@@ -13,6 +13,7 @@
 #include "screens/screenhost.h"
 #include "screens/tmain.h"
 #include "season/clubedits.h"
+#include "season/newsprogramme.h"
 
 namespace vm {
 
@@ -57,7 +58,17 @@ void Tmain::toautomatch() {
 }
 
 void Tmain::tonext() {
-    flow_.tonext();
+    // A watched match day goes to the live match screen, which does not exist
+    // yet; watching cannot be chosen until it does.
+    if (flow_.tonext()) return;
+    if (session_.host.openNews(kAfterMatchDay))
+        close();
+    else
+        flow_.handoverfailed();
+}
+
+void Tmain::PnewsClick() {
+    if (session_.host.openNews(kWebsite)) close();
 }
 
 void Tmain::menusaveClick() {
