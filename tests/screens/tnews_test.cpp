@@ -261,6 +261,31 @@ TEST_F(NewsScreen, AfterAVersusMatchTheProgrammeEndsOnTheTitleScreen) {
     EXPECT_NE(qobject_cast<Ttitle*>(host->screens().first()), nullptr);
 }
 
+TEST_F(NewsScreen, AMissingPictureKeepsTheMainScreenAndTheNextClickTriesAgain) {
+    season(10);
+    const auto picture = world->path("data/skin/caster2.bmp");
+    std::filesystem::rename(picture, tmp("caster2.bmp"));
+    Tmain* main = host->openMain();
+    auto* next = child<PanelButton>(main, "Pnext");
+    QTest::mouseClick(next, Qt::LeftButton);
+    QTest::mouseClick(next, Qt::LeftButton);
+    settle();
+    ASSERT_EQ(prompts.errors.size(), 1u);
+    EXPECT_NE(prompts.errors[0].find("caster2.bmp"), std::string::npos) << prompts.errors[0];
+    EXPECT_EQ(news(), nullptr);
+    ASSERT_EQ(mainScreen(), main) << "the main screen stays";
+    EXPECT_EQ(world->leagues[0]->round, 10);
+
+    // The picture is back: the played match day goes on to its news.
+    std::filesystem::rename(tmp("caster2.bmp"), picture);
+    QTest::mouseClick(next, Qt::LeftButton);
+    settle();
+    ASSERT_NE(news(), nullptr);
+    turn(news());
+    EXPECT_EQ(title(news()), "DIV1の第11節の結果");
+    EXPECT_EQ(prompts.errors.size(), 1u) << "the match day's result files were all there";
+}
+
 TEST_F(NewsScreen, APageThatFailsIsReportedAndTheProgrammeStaysOnItsPage) {
     season(8);
     allResults();
@@ -283,7 +308,7 @@ TEST_F(NewsScreen, APageThatFailsIsReportedAndTheProgrammeStaysOnItsPage) {
     EXPECT_EQ(goalBox(screen, 3, 1)->toPlainText().split('\n').size(), 2);
 }
 
-TEST_F(NewsScreen, SpaceEnterAndTheRightArrowTurnThePageAndSpacePressesAFocusedPanel) {
+TEST_F(NewsScreen, SpaceEnterAndTheRightArrowTurnThePageWhichCannotBeLeftHalfWay) {
     season(2);
     allResults();
     Tnews* screen = host->openNews(kAfterMatchDay);
