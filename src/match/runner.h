@@ -45,7 +45,8 @@ void goalfile(World& world, int division, int fixture);
 void matchend(World& world, int division, int fixture);
 
 // Keeps one player's line in a scorer or assist list: the line of his count
-// before this goal gives way to the new one, and the list stays sorted.
+// before this goal gives way to the new one, and the list stays in the text
+// order of the game's tables (CP932, letters folded), ascending.
 void addscorer(World& world, int club, int count, std::vector<std::string>& list, const std::string& name);
 
 // The result-file text of one goal line of a club: "MM分　" and the scorer

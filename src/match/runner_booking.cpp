@@ -10,6 +10,7 @@
 #include "match/runner.h"
 #include "util/arith.h"
 #include "util/errors.h"
+#include "util/grid.h"
 #include "util/textfile.h"
 
 namespace vm {
@@ -95,7 +96,14 @@ void addscorer(World& world, int club, int count, std::vector<std::string>& list
     const auto old = std::find(list.begin(), list.end(), pad(count - 1, 2) + tail);
     if (old != list.end()) list.erase(old);
     list.push_back(pad(count, 2) + tail);
-    std::sort(list.begin(), list.end());
+    // The game's text order, as every table sorts its texts; entries with
+    // the same key keep their places, so the order never depends on chance.
+    std::vector<std::pair<std::string, std::string>> keyed;
+    keyed.reserve(list.size());
+    for (std::string& entry : list) keyed.emplace_back(gridTextKey(entry), std::move(entry));
+    std::stable_sort(keyed.begin(), keyed.end(),
+                     [](const auto& a, const auto& b) { return a.first < b.first; });
+    for (std::size_t i = 0; i < keyed.size(); ++i) list[i] = std::move(keyed[i].second);
 }
 
 void matchend(World& world, int division, int fixture) {

@@ -6,6 +6,7 @@
 #include <stdexcept>
 
 #include "screens/tmain.h"
+#include "screens/tnews.h"
 #include "screens/tsave.h"
 #include "screens/ttactics.h"
 #include "screens/ttitle.h"
@@ -61,6 +62,10 @@ Ttactics* ScreenHost::openTactics(Tmain* over) {
     tactics_ = adopt(Ttactics::open(session(), over));
     if (tactics_) tactics_->show();
     return tactics_;
+}
+
+Tnews* ScreenHost::openNews(int start) {
+    return adopt(Tnews::open(session(), start));
 }
 
 void ScreenHost::quit() {

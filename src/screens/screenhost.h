@@ -17,6 +17,7 @@ class Clock;
 class Tmain;
 class Tsave;
 class Ttactics;
+class Tnews;
 class Ttitle;
 enum class SaveMode : int;
 
@@ -46,6 +47,9 @@ public:
     // place of the caller, which closes itself once this is not null. Null
     // when the pitch picture cannot be read (the player has been told).
     Ttactics* openTactics(Tmain* over = nullptr);
+    // The news programme from `start` (NewsStart), or the club website. Null
+    // when its pictures cannot be read: the player has been told which one.
+    Tnews* openNews(int start);
 
     // Ends the game: every screen closes and the event loop returns.
     void quit();

@@ -132,11 +132,15 @@ void Tmain::buildControls(QWidget* board) {
     rbskip->setObjectName("rbskip");
     options->addWidget(rbwatch);
     options->addWidget(rbskip);
-    rbwatch->setChecked(true);
+    // The live match screen does not exist yet: until it does, every match
+    // day is skipped and watching stays closed rather than lead nowhere.
+    rbwatch->setEnabled(false);
+    rbskip->setChecked(true);
 
     Pnews = new PanelButton("クラブ公式サイト", {12, 416}, board);
     Pnews->setObjectName("Pnews");
     Pnews->setFixedWidth(150);
+    connect(Pnews, &PanelButton::clicked, this, &Tmain::PnewsClick);
     Ptact = new PanelButton("戦術", {246, 416}, board);
     Ptact->setObjectName("Ptact");
     connect(Ptact, &PanelButton::clicked, this, &Tmain::PtactClick);

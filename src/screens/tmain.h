@@ -60,6 +60,8 @@ private:
     void totrade();
     void toautomatch();
     void tonext();
+    // "クラブ公式サイト": the news screen as the club website.
+    void PnewsClick();
 
     void menusaveClick();
     void vssaveClick();

@@ -14,6 +14,7 @@
 #include "screens/tmain.h"
 #include "screens/ttactics.h"
 #include "season/clubedits.h"
+#include "season/newsprogramme.h"
 #include "season/savescreen.h"
 
 namespace vm {
@@ -59,7 +60,17 @@ void Tmain::toautomatch() {
 }
 
 void Tmain::tonext() {
-    flow_.tonext();
+    // A watched match day goes to the live match screen, which does not exist
+    // yet; watching cannot be chosen until it does.
+    if (flow_.tonext()) return;
+    if (session_.host.openNews(kAfterMatchDay))
+        close();
+    else
+        flow_.handoverfailed();
+}
+
+void Tmain::PnewsClick() {
+    if (session_.host.openNews(kWebsite)) close();
 }
 
 void Tmain::PtactClick() {

@@ -88,4 +88,8 @@ bool MatchDayFlow::tonext() {
     return !skip_;
 }
 
+void MatchDayFlow::handoverfailed() {
+    if (nextstep_ == 3) nextstep_ = 2;
+}
+
 }  // namespace vm

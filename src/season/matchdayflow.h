@@ -60,6 +60,10 @@ public:
     // Step 3: true when the match is watched (the live view opens), false when
     // the news follows at once.
     bool tonext();
+    // The screen that follows step 3 could not open (a picture of the
+    // installation is missing): the match day stays played as it is, and the
+    // next click hands over again.
+    void handoverfailed();
 
     bool skipping() const { return skip_; }
 

@@ -14,6 +14,8 @@ namespace vm {
 namespace {
 
 constexpr int kStarters = 11;
+// The injury table's heading, on the programme and on the website alike.
+constexpr const char* kInjuryHeading = "Name,Age,AT,Spe,Str,Ctl,Sht,Dri,Pas,Cro,Leg,状態";
 
 }  // namespace
 
@@ -59,6 +61,7 @@ void NewsProgramme::matchreview(NewsPage& pg) {
     legname(g, 11);
     pg.fixedCols = 1;
     pg.conditionCol = 14;
+    pg.layout = {300, 335, 260, 20, 20, {{1, 85}, {3, 30}, {14, 0}, {15, 0}}};
     for (int k = 0; k < kStarters && k <= opponent.playerhigh(); ++k) {
         Point spot;
         opponent.posconvert(spot, k, true);
@@ -73,10 +76,13 @@ void NewsProgramme::injuryinfo(NewsPage& pg) {
     Grid& g = pg.table;
     if (website_) {
         club0.injurygrid(g);
+        g.setRow(0, kInjuryHeading);
         posname(g, 2);
         legname(g, 10);
         pg.tableVisible = g.rowCount() > 1;
         pg.conditionCol = 14;
+        pg.layout = {120, 400, 260,
+                     20,  20,  {{0, 100}, {2, 30}, {11, 80}, {12, 0}, {13, 0}, {14, 0}, {15, 0}}};
     } else {
         // The week's draw and recoveries, club 19 first.
         int back = 0;
@@ -95,12 +101,13 @@ void NewsProgramme::injuryinfo(NewsPage& pg) {
             g.setObject(rows + k, nullptr);
             g.cell(12, rows + k) = "復帰";
         }
-        g.setRow(0, ",Name,Age,AT,Spe,Str,Ctl,Sht,Dri,Pas,Cro,Leg,状態");
+        g.setRow(0, "," + std::string(kInjuryHeading));
         gridcoldel(g, 14);  // assists: the condition figure moves into column 14
         posname(g, 3);
         legname(g, 11);
         pg.fixedCols = 1;
         pg.conditionCol = 14;
+        pg.layout = {120, 430, 260, 20, 20, {{1, 100}, {3, 30}, {12, 80}, {13, 0}, {14, 0}, {15, 0}}};
     }
     pg.title = pg.tableVisible ? "怪我人情報" : "怪我人はいません";
 }

@@ -5,6 +5,7 @@
 
 #include <array>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "league/tleague.h"
@@ -33,6 +34,19 @@ enum class PageKind {
     end,          // the end of the programme
 };
 
+// Where a page's table stands and how wide its columns are, in screen pixels.
+// A row's height includes its grid line, so rows of 51 step like the goal
+// boxes beside the results. Columns that only keep the page's own references
+// (a condition figure, an index) are listed with width 0: out of sight.
+struct TableLayout {
+    int left = 0;
+    int width = 0;
+    int height = 0;
+    int rowHeight = 20;
+    int columnWidth = 20;                      // every column not listed below
+    std::vector<std::pair<int, int>> columns;  // (column, width)
+};
+
 struct NewsPage {
     PageKind kind = PageKind::opening;
     int number = 0;    // the page counter the page was shown for (-1 on the website)
@@ -42,6 +56,7 @@ struct NewsPage {
 
     bool tableVisible = false;
     Grid table;
+    TableLayout layout;
     int fixedCols = 0;      // a fixed first column (shirt numbers)
     int conditionCol = -1;  // the column whose figure colours the row, or -1
 

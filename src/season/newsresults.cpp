@@ -77,6 +77,8 @@ void NewsProgramme::resultoutput(NewsPage& pg, int d) {
     pg.title = "DIV" + std::to_string(d) + "の第" + std::to_string(league.round + 1) + "節の結果";
     pg.message = {pg.title + "です"};
     league.matchgrid(pg.table);
+    // Between the two columns of goal boxes, a fixture to a row.
+    pg.layout = {200, 240, 280, 51, 40, {{0, 18}, {1, 80}, {3, 80}, {4, 18}}};
     league.rankmake();
     pg.goalsVisible = true;
     std::array<std::array<int, 2>, kPairings> scored{};
@@ -107,6 +109,7 @@ void NewsProgramme::rankoutput(NewsPage& pg, int d) {
     pg.title = div + "順位表";
     pg.message = {div + "の順位はこうなりました"};
     league.rankgrid(pg.table, false);
+    pg.layout = {170, 300, 240, 20, 30, {{0, 80}, {8, 0}, {9, 0}}};  // without the rank and the row
     if (d == world_.kanri.mydiv)
         pg.message.push_back(world_.team(0).name + "は" +
                              std::to_string(league.table[0][Tleague::cRank] + 1) + "位です");
@@ -126,6 +129,7 @@ void NewsProgramme::ranking(NewsPage& pg, int d, bool goals) {
     pg.division = d;
     garankmake(goals ? league.scorerlist : league.assistlist, pg.table,
                goals ? "順位,得点,チーム,選手" : "順位,アシ,チーム,選手");
+    pg.layout = {200, 235, 280, 20, 30, {{2, 80}, {3, 80}, {4, 0}}};  // without the club number
     pg.message = {div + (goals ? "の得点ランキングです" : "のアシストランキングです")};
     pg.title = div + (goals ? "得点ランク" : "アシストランク");
     if (lastMatchDay() && !website_) {

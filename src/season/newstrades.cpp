@@ -15,6 +15,11 @@ namespace {
 constexpr int kTradeCols = 7;
 constexpr int kHistoryCols = 10;
 
+// The trade report without the clubs' numbers.
+TableLayout tradeLayout() {
+    return {150, 340, 280, 20, 80, {{2, 50}, {3, 30}, {5, 0}, {6, 0}}};
+}
+
 }  // namespace
 
 void NewsProgramme::traderesult(NewsPage& pg) {
@@ -30,6 +35,7 @@ void NewsProgramme::traderesult(NewsPage& pg) {
     // The price (column 2) is the main key, the settlement round (column 3) orders equal prices.
     gridsort(g, 3, false);
     gridsort(g, 2, false);
+    pg.layout = tradeLayout();
     trades_ = g;
     std::error_code ec;
     std::filesystem::remove(world_.path(kTradeLog), ec);
@@ -40,6 +46,7 @@ void NewsProgramme::trademyresult(NewsPage& pg) {
     pg.message = {world_.team(0).name + "が関わっでいる移籍・引退です"};
     Grid& g = pg.table;
     g = trades_;
+    pg.layout = tradeLayout();
     if (g.rowCount() > 1) {
         gridsort(g, 5, true);
         gridsort(g, 6, true);
@@ -68,6 +75,7 @@ void NewsProgramme::vsresult(NewsPage& pg) {
     if (g.rowCount() > 2) g.resize(g.colCount(), 2);
     g.cell(0, 1).clear();
     g.cell(4, 1).clear();
+    pg.layout = {200, 240, 100, 51, 40, {{0, 18}, {1, 78}, {2, 45}, {3, 78}, {4, 18}}};
     pg.goalsVisible = true;
     for (int s = 0; s < 2; ++s) pg.goals[0][s] = readLines(world_.path("data/tmp/20" + std::to_string(s)));
     g.cell(2, 1) = std::to_string(pg.goals[0][0].size()) + " - " + std::to_string(pg.goals[0][1].size());
@@ -83,6 +91,7 @@ void NewsProgramme::historyview(NewsPage& pg) {
         return;
     }
     Grid& g = pg.table;
+    pg.layout = {160, 330, 280, 20, 30, {}};
     g = Grid(kHistoryCols, static_cast<int>(lines.size()));
     for (int r = 0; r < g.rowCount(); ++r) g.setRow(r, lines[r]);
 }

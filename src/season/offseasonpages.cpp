@@ -107,6 +107,7 @@ void NewsProgramme::replacementRoster(NewsPage& pg) const {
     legname(pg.table, 10);
     pg.conditionCol = 13;
     pg.tableVisible = true;
+    pg.layout = {300, 330, 280, 20, 17, {{0, 80}, {2, 30}, {13, 0}, {14, 0}}};
 }
 
 const NewsPage& NewsProgramme::pickVersus(const std::string& name) {
@@ -139,6 +140,7 @@ void NewsProgramme::hiredoctor(NewsPage& pg) {
     int rows = static_cast<int>(list.doctors.size());
     while (rows > 1 && list.doctors[rows - 1].fee > money) --rows;
     Grid& g = pg.table;
+    pg.layout = {170, 300, 280, 20, 50, {{2, 200}}};
     g = Grid(3, rows + 1);
     g.setRow(0, list.heading);
     for (int r = 1; r <= rows; ++r) {
@@ -165,6 +167,7 @@ void NewsProgramme::youthtotop(NewsPage& pg, bool computerClubs) {
     pg.message = {"ユースからの昇格選手です", "20歳の選手を昇格させなかった場合はチームを離れます"};
     const Tteam& club0 = world_.team(0);
     club0.youthgrid(pg.table);
+    pg.layout = {163, 314, 280, 20, 20, {{0, 100}, {2, 30}, {11, 0}, {12, 0}}};  // without index and sum
     pg.tableVisible = !club0.youth.empty();
     pg.youthOffered = true;
 }

@@ -13,6 +13,7 @@
 #include "match/tgame.h"
 #include "support/scratch.h"
 #include "util/errors.h"
+#include "util/grid.h"
 #include "util/textfile.h"
 
 namespace vm {
@@ -103,7 +104,8 @@ TEST_F(RunnerFixture, AHeadlessMatchDayIsPlayedAndBookedWhole) {
     int listed = 0;
     for (const auto& line : div2().scorerlist) listed += std::stoi(line.substr(0, 2));
     EXPECT_LE(listed, scored);  // own goals are nobody's
-    EXPECT_TRUE(std::is_sorted(div2().scorerlist.begin(), div2().scorerlist.end()));
+    EXPECT_TRUE(std::is_sorted(div2().scorerlist.begin(), div2().scorerlist.end(),
+                               [](const auto& a, const auto& b) { return gridTextKey(a) < gridTextKey(b); }));
 }
 
 TEST_F(RunnerFixture, ALiveMatchDayLeavesTheUsersFixtureAlone) {
@@ -152,6 +154,27 @@ TEST_F(RunnerFixture, GoalLinesBecomeResultLinesAndRankingEntries) {
     EXPECT_EQ(div2().assistlist.size(), 1u);
     EXPECT_EQ(div2().assistlist[0].substr(0, 3), "02,");
     EXPECT_FALSE(std::filesystem::exists(scratch.path("data/tmp/goal0")));
+}
+
+TEST_F(RunnerFixture, TheRankingListsKeepTheTextOrderOfTheGamesTables) {
+    // Clubs whose names sort differently as UTF-8 bytes and as the tables sort them.
+    const std::vector<std::string> names{"東京", "ツバメ", "Ｂチーム", "あおば", "beta", "Gamma"};
+    for (int c = 0; c < 6; ++c) world->team(c).name = names[c];
+    std::vector<std::string> list;
+    for (int c = 0; c < 6; ++c) addscorer(*world, c, 3, list, "選手");
+    addscorer(*world, 3, 4, list, "選手");  // あおば's man scores again
+
+    const auto line = [](int count, const std::string& club, int no) {
+        return "0" + std::to_string(count) + "," + club + ",選手,0" + std::to_string(no);
+    };
+    EXPECT_EQ(list,
+              (std::vector<std::string>{line(3, "beta", 4), line(3, "Gamma", 5), line(3, "Ｂチーム", 2),
+                                        line(3, "ツバメ", 1), line(3, "東京", 0), line(4, "あおば", 3)}));
+    // The same order as the text sort of a table of the same lines.
+    Grid g(1, static_cast<int>(list.size()) + 1);
+    for (std::size_t i = 0; i < list.size(); ++i) g.cell(0, static_cast<int>(list.size() - i)) = list[i];
+    gridsort(g, 0, true);
+    for (std::size_t i = 0; i < list.size(); ++i) EXPECT_EQ(g.cell(0, static_cast<int>(i) + 1), list[i]);
 }
 
 TEST_F(RunnerFixture, ADamagedGoalFileIsRefusedBeforeAnythingIsBooked) {

@@ -67,11 +67,20 @@ TEST_F(NewsTest, WatchingLeavesEveryFixtureToTheLiveView) {
     int events = 0;
     main.toautomatch(false, Pacing{[&] { ++events; }, {}, {}});
     EXPECT_EQ(events, 0);
-    EXPECT_GT(world->team(3).roster[0]->rating, before);  // the players were prepared
+    const int prepared = world->team(3).roster[0]->rating;
+    EXPECT_GT(prepared, before);  // the players were prepared
     for (const auto& league : world->leagues)
         for (const auto& row : league->table) EXPECT_EQ(row[Tleague::cWins] + row[Tleague::cDraws], 0);
     main.click();
     EXPECT_TRUE(main.tonext());
+
+    // The next screen could not open: the next click tries the hand-over
+    // again, without preparing the match day a second time.
+    main.handoverfailed();
+    EXPECT_FALSE(main.cansave());
+    EXPECT_EQ(main.click(), MatchDayFlow::Step::next);
+    EXPECT_TRUE(main.tonext());
+    EXPECT_EQ(world->team(3).roster[0]->rating, prepared);
 }
 
 TEST_F(NewsTest, DuringTheHeadlessRunNothingMayLeaveOrStepAhead) {

@@ -242,5 +242,20 @@ TEST_F(NewsTest, TheWebsitePrunesTheRankingsButPaysNoPrize) {
     EXPECT_EQ(site.page().title, "怪我人はいません");
 }
 
+TEST_F(NewsTest, TheWebsiteShowsOurInjuredUnderTheProgrammesHeading) {
+    season(4);
+    Tteam& club = world->team(0);
+    club.roster.back()->injury = 3;
+    club.injured.push_back(club.playerremove(club.playerhigh()));
+    const std::string name = club.injured.back()->name;
+    NewsProgramme site(*world, kWebsite);
+    const NewsPage& page = site.menu(8);
+    ASSERT_TRUE(page.tableVisible);
+    EXPECT_EQ(page.title, "怪我人情報");
+    EXPECT_EQ(page.table.rowText(0), "Name,Age,AT,Spe,Str,Ctl,Sht,Dri,Pas,Cro,Leg,状態,,,,");
+    EXPECT_EQ(page.table.cell(0, 1), name);
+    EXPECT_EQ(page.table.cell(11, 1), "あと3節");
+}
+
 }  // namespace
 }  // namespace vm

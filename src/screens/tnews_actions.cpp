@@ -1,0 +1,151 @@
+// What the news screen's clicks do: turning the page, the website's menu, the
+// answers on the off-season pages, and the end of the programme with its
+// pause before the next screen. Each hands the work to the news programme and
+// shows the page it gives back.
+#include <QAbstractButton>
+#include <QCloseEvent>
+#include <QListWidget>
+#include <QMouseEvent>
+#include <QPlainTextEdit>
+
+#include <algorithm>
+#include <stdexcept>
+
+#include "screens/clock.h"
+#include "screens/gridview.h"
+#include "screens/panelbutton.h"
+#include "screens/screenhost.h"
+#include "screens/tnews.h"
+#include "season/matchdayflow.h"
+
+namespace vm {
+
+void Tnews::memomesClick() {
+    if (website_ || news_->finished()) return;
+    try {
+        // The doctor is booked from the row chosen when the programme ends.
+        if (news_->page().kind == PageKind::doctor) news_->selectDoctor(std::max(1, grid->currentGridRow()));
+        news_->nextPage();
+    } catch (const std::exception& e) {
+        // The programme stays on its page; the next click tries again.
+        session_.prompts.error(e.what());
+        return;
+    }
+    showPage(news_->page(), true);
+    if (news_->finished()) endtv();
+}
+
+void Tnews::keyPressed(int key) {
+    QWidget* focus = focusWidget();
+    if (key != Qt::Key_Right && focus && focus->isVisible()) {
+        if (auto* panel = qobject_cast<QAbstractButton*>(focus)) {
+            panel->click();
+            return;
+        }
+        if (focus == gridmenu) {
+            gridmenuPressed(gridmenu->currentIndex().row());
+            return;
+        }
+    }
+    memomesClick();
+}
+
+void Tnews::gridmenuPressed(int row) {
+    if (!website_ || handedOver_ || row < 0) return;
+    try {
+        news_->menu(row);
+    } catch (const std::exception& e) {
+        session_.prompts.error(e.what());
+        return;
+    }
+    if (news_->finished()) {
+        handOver();
+        return;
+    }
+    if (row != 0) menuRow_ = row;
+    gridmenu->resize(gridmenu->width(), news_->menuOpen() ? kMenuOpen : kMenuClosed);
+    gridmenu->viewport()->update();
+    showPage(news_->page(), true);
+}
+
+void Tnews::ListBox1Click(int row) {
+    if (row < 0 || row >= ListBox1->count() || !news_->page().replacementOffered) return;
+    const std::string name = ListBox1->item(row)->text().toStdString();
+    if (name == picked_) return;  // already standing in the slot
+    try {
+        news_->pickVersus(name);
+    } catch (const std::exception& e) {
+        // The slot keeps the club it had.
+        session_.prompts.error(e.what());
+        return;
+    }
+    picked_ = name;
+    showPage(news_->page(), false);
+}
+
+void Tnews::PstayClick() {
+    try {
+        news_->stay();
+    } catch (const std::exception& e) {
+        session_.prompts.error(e.what());
+        return;
+    }
+    picked_.clear();
+    showPage(news_->page(), false);
+}
+
+void Tnews::PyouthClick() {
+    const int row = grid->currentGridRow();
+    if (news_->page().kind != PageKind::youth || row < 1) return;
+    try {
+        news_->promoteYouth(row);
+    } catch (const std::exception& e) {
+        session_.prompts.error(e.what());
+    }
+    // The last youth player promoted turns the page by itself.
+    showPage(news_->page(), true);
+}
+
+void Tnews::endtv() {
+    pausing_ = true;
+    // The last page is on screen before the pause; the window keeps painting
+    // during it and a close goes on at once.
+    repaint();
+    session_.clock.after(kEndPause, this, [this] { handOver(); });
+}
+
+void Tnews::openNext() {
+    handedOver_ = true;
+    if (news_->page().toTitle)
+        session_.host.openTitle();
+    else
+        session_.host.openMain();
+}
+
+void Tnews::handOver() {
+    if (handedOver_) return;
+    openNext();
+    close();
+}
+
+void Tnews::closeEvent(QCloseEvent* event) {
+    if (!handedOver_) {
+        if (!pausing_ && !website_) {
+            event->ignore();
+            session_.prompts.message(kNotNowText);
+            return;
+        }
+        openNext();
+    }
+    QWidget::closeEvent(event);
+}
+
+bool Tnews::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == memomes->viewport() && event->type() == QEvent::MouseButtonPress) {
+        if (static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton) memomesClick();
+        return true;
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+}  // namespace vm
