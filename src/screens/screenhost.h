@@ -15,7 +15,9 @@ namespace vm {
 
 class Clock;
 class Tmain;
+class Tplayerdata;
 class Ttitle;
+class Ttradetop;
 
 class ScreenHost : public QObject {
     Q_OBJECT
@@ -31,6 +33,22 @@ public:
     Ttitle* openTitle();
     // A new main screen; one still open is released.
     Tmain* openMain();
+    // The transfer screen of the open transfer window; one still open is
+    // released. With `startWeek` it opens on the next week as if its step
+    // button had been pressed once. When the screen cannot be built the
+    // player is told why and the title screen follows (the window cannot be
+    // played without it); the result is null then.
+    Ttradetop* openTrade(bool startWeek = true);
+    // A player card for roster player `index` of club `owner` (99: the
+    // window's free agent `index`). Cards are windows of their own, several
+    // may be open; every hand-over to another screen closes them. Null when
+    // there is no such player (the player has been told).
+    Tplayerdata* openCard(int owner, int index);
+    // The player cards now open.
+    QList<Tplayerdata*> cards() const;
+    // Closes every card, answered or not: the step or the screen they belong
+    // to is over.
+    void closeCards();
 
     // Ends the game: every screen closes and the event loop returns.
     void quit();
@@ -48,6 +66,8 @@ private:
     Clock& clock_;
     QList<QPointer<QWidget>> screens_;
     QPointer<Tmain> main_;
+    QPointer<Ttradetop> trade_;
+    QList<QPointer<Tplayerdata>> cards_;
 };
 
 }  // namespace vm
