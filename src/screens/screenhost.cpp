@@ -59,11 +59,12 @@ Ttradetop* ScreenHost::openTrade(bool startWeek) {
 
 Tplayerdata* ScreenHost::openCard(int owner, int index) {
     // One card per player: asking again brings his open card forward.
-    for (const QPointer<Tplayerdata>& open : cards_) {
-        if (open && open->card().owner == owner && open->card().index == index) {
-            open->raise();
-            open->activateWindow();
-            return open;
+    const QList<Tplayerdata*> open = cards();
+    for (Tplayerdata* shown : open) {
+        if (shown->card().owner == owner && shown->card().index == index) {
+            shown->raise();
+            shown->activateWindow();
+            return shown;
         }
     }
     Tplayerdata* card = nullptr;
@@ -76,7 +77,7 @@ Tplayerdata* ScreenHost::openCard(int owner, int index) {
     cards_.removeAll(nullptr);
     // Cards open side by side in step 3: each a little below the one before.
     if (const QScreen* screen = QGuiApplication::primaryScreen()) {
-        const int shift = 24 * static_cast<int>(cards_.size() % 8);
+        const int shift = 24 * static_cast<int>(open.size() % 8);
         card->move(screen->availableGeometry().center() - card->rect().center() + QPoint(shift, shift));
     }
     cards_.append(card);

@@ -110,6 +110,8 @@ TEST_F(PlayerCardScreen, TheBenchAndThePlayersOutOfTheSquadAreNamed) {
     EXPECT_EQ(identity(out, kCardPlace), "ベンチ外");
     EXPECT_FALSE(child<GridView>(out, "grid3")->isVisible()) << "a new player has no career";
     EXPECT_EQ(host->cards().size(), 2) << "cards stand side by side";
+    cardFromMainScreen(main, 11);
+    EXPECT_EQ(host->cards().size(), 2) << "one card per player";
     EXPECT_NE(bench->pos(), out->pos());
 }
 
