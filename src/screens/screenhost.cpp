@@ -1,15 +1,21 @@
 #include "screens/screenhost.h"
 
 #include <QCoreApplication>
+#include <QGuiApplication>
+#include <QScreen>
+
+#include <stdexcept>
 
 #include <memory>
 #include <stdexcept>
 
 #include "screens/tmain.h"
 #include "screens/tnews.h"
+#include "screens/tplayerdata.h"
 #include "screens/tsave.h"
 #include "screens/ttactics.h"
 #include "screens/ttitle.h"
+#include "screens/ttradetop.h"
 
 namespace vm {
 
@@ -30,11 +36,13 @@ Screen* ScreenHost::adopt(Screen* screen) {
 }
 
 Ttitle* ScreenHost::openTitle() {
+    closeCards();
     title_ = adopt(Ttitle::open(session()));
     return title_;
 }
 
 Tmain* ScreenHost::openMain() {
+    closeCards();
     if (main_) main_->close();
     main_ = adopt(new Tmain(session()));
     main_->show();
@@ -68,7 +76,65 @@ Tnews* ScreenHost::openNews(int start) {
     return adopt(Tnews::open(session(), start));
 }
 
+Ttradetop* ScreenHost::openTrade(bool startWeek) {
+    closeCards();
+    if (trade_) trade_->close();
+    try {
+        trade_ = adopt(new Ttradetop(session()));
+    } catch (const std::runtime_error& e) {
+        prompts_.error(e.what());
+        openTitle();
+        return nullptr;
+    }
+    trade_->show();
+    if (startWeek) trade_->PnextClick();
+    return trade_;
+}
+
+Tplayerdata* ScreenHost::openCard(int owner, int index) {
+    // One card per player: asking again brings his open card forward.
+    const QList<Tplayerdata*> open = cards();
+    for (Tplayerdata* shown : open) {
+        if (shown->card().owner == owner && shown->card().index == index) {
+            shown->raise();
+            shown->activateWindow();
+            return shown;
+        }
+    }
+    Tplayerdata* card = nullptr;
+    try {
+        card = adopt(new Tplayerdata(session(), owner, index));
+    } catch (const std::invalid_argument& e) {
+        prompts_.error(e.what());
+        return nullptr;
+    }
+    cards_.removeAll(nullptr);
+    // Cards open side by side in step 3: each a little below the one before.
+    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+        const int shift = 24 * static_cast<int>(open.size() % 8);
+        card->move(screen->availableGeometry().center() - card->rect().center() + QPoint(shift, shift));
+    }
+    cards_.append(card);
+    card->show();
+    return card;
+}
+
+QList<Tplayerdata*> ScreenHost::cards() const {
+    QList<Tplayerdata*> open;
+    for (const QPointer<Tplayerdata>& card : cards_)
+        if (card && card->isVisible()) open.append(card);
+    return open;
+}
+
+void ScreenHost::closeCards() {
+    const QList<QPointer<Tplayerdata>> open = cards_;
+    cards_.clear();
+    for (const QPointer<Tplayerdata>& card : open)
+        if (card) card->discard();
+}
+
 void ScreenHost::quit() {
+    closeCards();
     for (const QPointer<QWidget>& screen : screens_)
         if (screen) screen->close();
     QCoreApplication::quit();

@@ -15,10 +15,12 @@ namespace vm {
 
 class Clock;
 class Tmain;
+class Tnews;
+class Tplayerdata;
 class Tsave;
 class Ttactics;
-class Tnews;
 class Ttitle;
+class Ttradetop;
 enum class SaveMode : int;
 
 class ScreenHost : public QObject {
@@ -50,6 +52,22 @@ public:
     // The news programme from `start` (NewsStart), or the club website. Null
     // when its pictures cannot be read: the player has been told which one.
     Tnews* openNews(int start);
+    // The transfer screen of the open transfer window; one still open is
+    // released. With `startWeek` it opens on the next week as if its step
+    // button had been pressed once. When the screen cannot be built the
+    // player is told why and the title screen follows (the window cannot be
+    // played without it); the result is null then.
+    Ttradetop* openTrade(bool startWeek = true);
+    // A player card for roster player `index` of club `owner` (99: the
+    // window's free agent `index`). Cards are windows of their own, several
+    // may be open; every hand-over to another screen closes them. Null when
+    // there is no such player (the player has been told).
+    Tplayerdata* openCard(int owner, int index);
+    // The player cards now open.
+    QList<Tplayerdata*> cards() const;
+    // Closes every card, answered or not: the step or the screen they belong
+    // to is over.
+    void closeCards();
 
     // Ends the game: every screen closes and the event loop returns.
     void quit();
@@ -69,6 +87,8 @@ private:
     QPointer<Tmain> main_;
     QPointer<Ttitle> title_;
     QPointer<Ttactics> tactics_;
+    QPointer<Ttradetop> trade_;
+    QList<QPointer<Tplayerdata>> cards_;
 };
 
 }  // namespace vm

@@ -103,6 +103,8 @@ void Tmain::buildClubView(QWidget* board) {
     menberlist->setContextMenuPolicy(Qt::CustomContextMenu);
     menberlist->setCellPainter([this](CellPaint& c) { drawMemberCell(c); });
     connect(menberlist, &GridView::headingPressed, this, &Tmain::menberlistHeadingPressed);
+    connect(menberlist, &GridView::cellDoubleClicked, this,
+            [this](int row, int) { menberlistDblClick(row); });
     connect(menberlist, &QWidget::customContextMenuRequested, this, &Tmain::menberlistContextMenu);
 
     popcoach = new QMenu(this);

@@ -73,6 +73,9 @@ private:
     void popcoachClick(int slot);
     void menberlistContextMenu(const QPoint& at);
     void menberlistHeadingPressed(int column);
+    // A double click on a player of the shown club opens his card.
+    void menberlistDblClick(int row);
+    void playerRenamed();
     void drawMemberCell(CellPaint& cell) const;
 
     Session session_;

@@ -12,10 +12,12 @@
 #include "screens/progresscells.h"
 #include "screens/screenhost.h"
 #include "screens/tmain.h"
+#include "screens/tplayerdata.h"
 #include "screens/ttactics.h"
 #include "season/clubedits.h"
 #include "season/newsprogramme.h"
 #include "season/savescreen.h"
+#include "util/errors.h"
 
 namespace vm {
 
@@ -29,11 +31,19 @@ void Tmain::PnextClick() {
 }
 
 void Tmain::totrade() {
-    // The window opens on the transfer screen, which comes with its own
-    // change; until then every answer keeps the game here and the next click
-    // asks again.
-    session_.prompts.askYesNo(kTradeQuestion);
-    flow_.totrade(false);
+    if (!session_.prompts.askYesNo(kTradeQuestion)) {
+        flow_.totrade(false);
+        return;
+    }
+    try {
+        flow_.totrade(true);
+    } catch (const DataError& e) {
+        session_.prompts.error(e.what());
+        return;
+    }
+    // The transfer screen opens on the first week.
+    session_.host.openTrade();
+    close();
 }
 
 void Tmain::toautomatch() {
@@ -144,6 +154,17 @@ void Tmain::menberlistContextMenu(const QPoint& at) {
     if (index.isValid()) menberlist->selectGridRow(menberlist->table().gridRow(index.row()));
     if (menberlist->currentGridRow() < 1) return;
     popcoach->popup(menberlist->viewport()->mapToGlobal(at));
+}
+
+void Tmain::menberlistDblClick(int row) {
+    if (!clubShown_ || row < 1) return;
+    const int index = std::stoi(menberlist->grid().cell(15, row));
+    if (Tplayerdata* card = session_.host.openCard(shownclub_, index))
+        connect(card, &Tplayerdata::renamed, this, &Tmain::playerRenamed, Qt::UniqueConnection);
+}
+
+void Tmain::playerRenamed() {
+    if (clubShown_) img11Click(shownclub_);
 }
 
 void Tmain::popcoachClick(int slot) {

@@ -12,6 +12,7 @@
 #include "screens/clock.h"
 #include "screens/gridview.h"
 #include "screens/panelbutton.h"
+#include "screens/screenhost.h"
 #include "screens/tacticsboardview.h"
 #include "screens/tmain.h"
 
@@ -82,7 +83,10 @@ void Ttactics::buildList() {
         pitch_->board().sortBy(column);
         showList();
     });
-    // A double click on a player opens his card once the player card exists.
+    connect(menberlist, &GridView::cellDoubleClicked, this, [this](int row, int) {
+        const int index = pitch_->board().rosterIndex(row);
+        if (row >= 1 && index >= 0) session_.host.openCard(0, index);
+    });
 }
 
 void Ttactics::buildButtons() {

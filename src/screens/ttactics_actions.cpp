@@ -20,8 +20,12 @@ bool Ttactics::lineupOpen() {
     return false;
 }
 
+// Back to the transfer screen between the window's weeks, else the main screen.
 void Ttactics::backToOpener() {
-    session_.host.openMain();
+    if (session_.world.trade)
+        session_.host.openTrade(false);
+    else
+        session_.host.openMain();
 }
 
 void Ttactics::PokClick() {
