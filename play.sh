@@ -13,7 +13,9 @@
 set -euo pipefail
 
 repo="$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)"
-build="$repo/build"
+# A build folder of its own: ./test.sh builds in build/ with another build type,
+# and sharing one would make each rebuild everything the other built.
+build="$repo/build-play"
 work="${XDG_DATA_HOME:-$HOME/.local/share}/vellmora2"
 
 packages=(cmake ninja-build g++ qt6-base-dev qt6-multimedia-dev libjpeg62-turbo-dev zlib1g-dev
@@ -46,7 +48,7 @@ install_missing_packages() {
 }
 
 build_game() {
-    cmake -S "$repo" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release
+    cmake -S "$repo" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release -DVM_BUILD_TESTS=OFF -DVM_BUILD_BENCH=OFF
     cmake --build "$build" --target vellmora2 -j "$(nproc)"
 }
 

@@ -4,7 +4,7 @@
 vm_install_deps() {
     local wanted=(cmake ninja-build g++ pkg-config
         qt6-base-dev qt6-multimedia-dev qt6-qpa-plugins libgl-dev
-        libjpeg62-turbo-dev libgtest-dev googletest libbenchmark-dev
+        libjpeg62-turbo-dev libgtest-dev googletest libbenchmark-dev nlohmann-json3-dev
         fonts-noto-cjk "$@")
     local missing=()
     for p in "${wanted[@]}"; do

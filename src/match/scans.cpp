@@ -6,6 +6,9 @@
 // Positions stay within a few hundred units of the pitch, well inside 16 bits.
 #include "match/scans.h"
 
+#include <cstdlib>
+#include <string_view>
+
 #include "match/geometry.h"
 #include "match/nearest_avx2.h"
 
@@ -156,10 +159,21 @@ unsigned nearballBaseline(const Tmteam& a, const Tmteam& b, int x, int y) {
     return inboxBaseline(a, x - 4, y - 4, x + 4, y + 4) | inboxBaseline(b, x - 4, y - 4, x + 4, y + 4) << 16;
 }
 
+bool avx2Wanted(const char* plain) {
+    const std::string_view asked = plain != nullptr ? plain : "";
+    if (!asked.empty() && asked != "0") return false;
 #if defined(VM_SCANS_X86)
+    __builtin_cpu_init();
+    return __builtin_cpu_supports("avx2");
+#else
+    return false;
+#endif
+}
 
 // Asked once, as the program starts: every tick asks several times.
-const bool kAvx2 = (__builtin_cpu_init(), __builtin_cpu_supports("avx2"));
+const bool kAvx2 = avx2Wanted(std::getenv("VELLMORA_PLAIN"));
+
+#if defined(VM_SCANS_X86)
 
 namespace {
 
@@ -228,7 +242,6 @@ namespace {
 
 #else
 
-const bool kAvx2 = false;
 unsigned nearballAvx2(const Tmteam& a, const Tmteam& b, int x, int y) {
     return nearballBaseline(a, b, x, y);
 }

@@ -19,8 +19,13 @@ unsigned meetersBaseline(const Tmteam& a, const Tmteam& b);
 unsigned inboxBaseline(const Tmteam& team, int left, int top, int right, int bottom);
 unsigned nearballBaseline(const Tmteam& a, const Tmteam& b, int x, int y);
 
-// The AVX2 ways: only where haveAvx2() says the processor has it.
-extern const bool kAvx2;  // set as the program starts; false before
+// Whether the AVX2 ways are to be taken: the processor has AVX2 and `plain`
+// (the value of VELLMORA_PLAIN) is unset, empty or "0". Any other value forces
+// the plain ways, which play the same matches, on any processor.
+bool avx2Wanted(const char* plain);
+
+// The AVX2 ways: only where haveAvx2() says they are wanted.
+extern const bool kAvx2;  // avx2Wanted(VELLMORA_PLAIN), set as the program starts; false before
 inline bool haveAvx2() {
     return kAvx2;
 }

@@ -1,6 +1,9 @@
 // Length-prefixed strings, integers and CP932 at the edges of the program.
 #include <gtest/gtest.h>
 
+#include <thread>
+#include <vector>
+
 #include "util/cp932.h"
 #include "util/errors.h"
 #include "util/stream.h"
@@ -31,7 +34,10 @@ TEST(Stream, ReadingAtTheEndLeavesTheTextUnchanged) {
 }
 
 TEST(Stream, DamagedLengthsAreRefused) {
-    const std::string longer("\x10\x00\x00\x00" "abc", 7);
+    const std::string longer(
+        "\x10\x00\x00\x00"
+        "abc",
+        7);
     InStream a(longer);
     EXPECT_THROW(readString(a), FormatError);
     const std::string negative("\xff\xff\xff\xff", 4);
@@ -51,6 +57,35 @@ TEST(Cp932, RoundTripsJapaneseAndRefusesWhatItCannotHold) {
     EXPECT_THROW(toCp932("a😀"), EncodingError);
     EXPECT_EQ(codePoints("山田A"), 3u);
     EXPECT_THROW(fromCp932(std::string_view("\x81", 1)), EncodingError);
+}
+
+// Each thread keeps its conversions open between strings; whatever a refused
+// text left half done must not leak into the next one.
+TEST(Cp932, AConversionStartsAfreshAfterARefusedText) {
+    const std::string name = "山田　太郎";
+    const std::string stored = toCp932(name);
+
+    EXPECT_THROW(fromCp932(stored + "\x81"), EncodingError);  // ends inside a character
+    EXPECT_EQ(fromCp932(stored), name);
+    EXPECT_FALSE(fitsCp932("山田😀"));
+    EXPECT_EQ(toCp932(name), stored);
+}
+
+TEST(Cp932, ThreadsConvertSideBySide) {
+    const std::string name = "ＦＣ潮見・ﾕｰｽ";
+    const std::string stored = toCp932(name);
+    std::vector<int> wrong(4, 0);
+    std::vector<std::thread> threads;
+    for (int t = 0; t < 4; ++t)
+        threads.emplace_back([&, t] {
+            for (int i = 0; i < 2000; ++i) {
+                if (toCp932(name) != stored || fromCp932(stored) != name) ++wrong[t];
+                if (fitsCp932("😀")) ++wrong[t];
+            }
+        });
+    for (auto& th : threads) th.join();
+
+    EXPECT_EQ(wrong, std::vector<int>(4, 0));
 }
 
 }  // namespace

@@ -50,58 +50,9 @@ bool isSave(const std::vector<std::string>& args, const fs::path& file, std::str
     return bytes.substr(4, 2) == "BM";
 }
 
-void playerJson(std::ostream& out, const Tplayer& p) {
-    out << "{\"name\":" << jsonString(p.name) << ",\"age\":" << p.age << ",\"at\":" << p.at
-        << ",\"leg\":" << p.leg << ",\"rating\":" << p.rating << ",\"value\":" << p.value
-        << ",\"games\":" << p.games << ",\"goals\":" << p.goals << ",\"assists\":" << p.assists
-        << ",\"form\":" << p.form << ",\"peak\":" << p.peak << ",\"mood\":" << p.mood
-        << ",\"injury\":" << p.injury << ",\"ability\":";
-    jsonInts(out, p.ability);
-    out << ",\"exp\":";
-    jsonInts(out, p.exp);
-    out << ",\"talent\":";
-    jsonInts(out, p.talent);
-    out << ",\"lastability\":";
-    jsonInts(out, p.lastability);
-    out << ",\"career\":" << jsonString(p.career) << "}";
-}
-
-void playersJson(std::ostream& out, const PlayerList& list) {
-    jsonArray(out, list, [&](const auto& p) { playerJson(out, *p); });
-}
-
-void clubJson(std::ostream& out, const Tteam& c) {
-    out << "{\"number\":" << c.clubno << ",\"name\":" << jsonString(c.name) << ",\"money\":" << c.money
-        << ",\"doctor\":" << c.doctor << ",\"positions\":";
-    jsonPoints(out, c.position);
-    out << ",\"coachpower\":";
-    jsonInts(out, c.coachpower);
-    out << ",\"coaches\":";
-    jsonArray(out, c.coach, [&](const auto& coach) { jsonInts(out, coach); });
-    out << ",\"roster\":";
-    playersJson(out, c.roster);
-    out << ",\"youth\":";
-    playersJson(out, c.youth);
-    out << ",\"injured\":";
-    playersJson(out, c.injured);
-    out << "}";
-}
-
-void leagueJson(std::ostream& out, const Tleague& l) {
-    out << "{\"division\":" << l.division << ",\"round\":" << l.round << ",\"table\":";
-    jsonArrayOf(out, kLeagueClubs, [&](int row) {
-        out << "{\"name\":" << jsonString(l.names[row]) << ",\"counters\":";
-        jsonInts(out, l.table[row]);
-        out << "}";
-    });
-    out << ",\"schedule\":";
-    jsonArray(out, l.schedule, [&](const auto& round) {
-        jsonArray(out, round, [&](const Pairing& p) { out << "[" << p.first << "," << p.second << "]"; });
-    });
-    out << ",\"scorers\":";
-    jsonStrings(out, l.scorerlist);
-    out << ",\"assists\":";
-    jsonStrings(out, l.assistlist);
+void clubJson(std::ostream& out, const Tteam& club) {
+    out << "{";
+    printClubFields(out, club);
     out << "}";
 }
 
@@ -158,7 +109,7 @@ void printSave(std::ostream& out, const World& w, const std::vector<std::string>
         jsonArrayOf(out, kClubCount, [&](int k) { clubJson(out, w.team(k)); });
         out << ",\"divisions\":";
         if (season) {
-            jsonArray(out, w.leagues, [&](const auto& league) { leagueJson(out, *league); });
+            jsonArray(out, w.leagues, [&](const auto& league) { printLeagueJson(out, *league); });
         } else {
             out << "null";
         }

@@ -8,8 +8,10 @@
 #include <vector>
 
 namespace vm {
+class Tleague;
+class Tplayer;
 class Tteam;
-}
+}  // namespace vm
 
 namespace vm::cli {
 
@@ -39,20 +41,22 @@ void jsonArrayOf(std::ostream& out, int n, Item item) {
     out << "]";
 }
 
-// Whole numbers, points (as [x,y]) and texts as JSON arrays.
+// Whole numbers and texts as JSON arrays.
 template <class Range>
 void jsonInts(std::ostream& out, const Range& values) {
     jsonArray(out, values, [&](int v) { out << v; });
-}
-template <class Range>
-void jsonPoints(std::ostream& out, const Range& points) {
-    jsonArray(out, points, [&](const auto& p) { out << "[" << p.x << "," << p.y << "]"; });
 }
 void jsonStrings(std::ostream& out, const std::vector<std::string>& texts);
 
 // A club's roster as the datatext table, one player a line, with a heading.
 void printRoster(std::ostream& out, const Tteam& club);
-// The same as a JSON array of arrays of cells.
-void printRosterJson(std::ostream& out, const Tteam& club);
+
+// The JSON forms the commands share (the README shows them), every field
+// named and numbers as numbers: a player; a club's fields with its three player
+// lists in full, without the braces, so that a command can add its own; a
+// division's table, schedule and rankings.
+void printPlayerJson(std::ostream& out, const Tplayer& p);
+void printClubFields(std::ostream& out, const Tteam& club);
+void printLeagueJson(std::ostream& out, const Tleague& league);
 
 }  // namespace vm::cli

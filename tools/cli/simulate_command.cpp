@@ -1,7 +1,8 @@
 // vellmora-tool simulate: whole seasons of a new game played without a
 // display, club 0 run by the plain coach. Prints each season's final tables,
 // promotions and relegations, rankings, transfers and goals; the same seed
-// prints the same text. The time each season took goes to stderr.
+// prints the same text. The way the match engine takes and the time each
+// season took go to stderr.
 #include <chrono>
 #include <cstdio>
 #include <iostream>
@@ -12,6 +13,7 @@
 #include "league/newgame.h"
 #include "league/savegame.h"
 #include "league/world.h"
+#include "match/scans.h"
 #include "output.h"
 #include "season/career.h"
 #include "season/simplecoach.h"
@@ -105,6 +107,9 @@ int runSimulate(const std::vector<std::string>& args, std::ostream& out) {
     auto world = dir.world(args);
     newgame(*world);
     SimpleCoach coach;
+    // Which way the match engine takes (VELLMORA_PLAIN=1 forces the plain one):
+    // both play the same seasons, at different speeds.
+    std::cerr << "試合の計算: " << (scans::haveAvx2() ? "AVX2" : "標準 (AVX2 なし)") << "\n";
 
     if (json) out << "{\"seed\":" << *intOption(args, "--seed") << ",\"seasons\":[";
     double total = 0;

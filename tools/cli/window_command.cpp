@@ -1,6 +1,7 @@
 // vellmora-tool window: a new game's first transfer window, played through the
 // same weekly steps as the transfer screen. The user's club makes no offers
 // and accepts every offer for its players.
+#include <charconv>
 #include <map>
 #include <ostream>
 #include <set>
@@ -97,6 +98,23 @@ void printLines(std::ostream& out, const std::vector<std::string>& lines, bool j
     for (const auto& l : lines) out << "  " << l << "\n";
 }
 
+// A number the transfer table wrote; the round is written as "→N".
+int tableNumber(std::string_view cell) {
+    if (cell.rfind("→", 0) == 0) cell.remove_prefix(std::string_view("→").size());
+    int v = 0;
+    std::from_chars(cell.data(), cell.data() + cell.size(), v);
+    return v;
+}
+
+void printMovesJson(std::ostream& out, const std::vector<std::vector<std::string>>& moves) {
+    jsonArray(out, moves, [&](const std::vector<std::string>& m) {
+        out << "{\"player\":" << jsonString(m.at(1)) << ",\"from\":" << tableNumber(m.at(5))
+            << ",\"fromName\":" << jsonString(m.at(0)) << ",\"to\":" << tableNumber(m.at(6))
+            << ",\"toName\":" << jsonString(m.at(4)) << ",\"fee\":" << tableNumber(m.at(2))
+            << ",\"round\":" << tableNumber(m.at(3)) << "}";
+    });
+}
+
 void printCensus(std::ostream& out, const Census& c, bool json) {
     if (json) {
         out << "{\"before\":" << c.before << ",\"after\":" << c.after << ",\"newYouth\":" << c.added
@@ -142,9 +160,11 @@ int runWindow(const std::vector<std::string>& args, std::ostream& out) {
         movedecide(*world, user);
         const std::vector<std::string> book = world->trade->offerbook;
         playermove(*world, user, table);
-        std::vector<std::string> moved;
+        // The week's moves: the table's rows (from, player, fee, round, to,
+        // their club numbers) when the table lists them rather than a message.
+        std::vector<std::vector<std::string>> moved;
         if (user.messages.empty())
-            for (int r = 1; r < table.rowCount(); ++r) moved.push_back(commatext(table.rows()[r].cells));
+            for (int r = 1; r < table.rowCount(); ++r) moved.push_back(table.rows()[r].cells);
         const Census c = census(before, everyone(*world));
         ok = ok && c.ok();
         for (int k = 0; k < kClubCount; ++k) ok = ok && world->team(k).roster.size() >= 11;
@@ -153,7 +173,7 @@ int runWindow(const std::vector<std::string>& args, std::ostream& out) {
             out << (week > 1 ? "," : "") << "{\"week\":" << week << ",\"offerbook\":";
             printLines(out, book, true);
             out << ",\"moves\":";
-            printLines(out, moved, true);
+            printMovesJson(out, moved);
             out << ",\"messages\":";
             printLines(out, user.messages, true);
             out << ",\"pool\":" << world->trade->pool.size() << ",\"clubs\":";
@@ -165,7 +185,7 @@ int runWindow(const std::vector<std::string>& args, std::ostream& out) {
             out << "Week " << week << "\n Offer book\n";
             printLines(out, book, false);
             out << " Moves\n";
-            printLines(out, moved, false);
+            for (const auto& cells : moved) out << "  " << commatext(cells) << "\n";
             printLines(out, user.messages, false);
             out << " Pool " << world->trade->pool.size() << "\n";
             printClubs(out, clubs(*world), false);

@@ -60,21 +60,6 @@ void printClubText(std::ostream& out, const Tteam& club, bool lineup) {
     out << "\n";
 }
 
-void printClubJson(std::ostream& out, const Tteam& club, bool lineup) {
-    out << ",\"roster\":";
-    printRosterJson(out, club);
-    if (!lineup) return;
-    // Line-up slots 0..12 in roster order, -1 beyond.
-    out << ",\"name\":" << jsonString(club.name) << ",\"slots\":";
-    jsonArrayOf(out, static_cast<int>(club.roster.size()), [&](int i) { out << (i <= 12 ? i : -1); });
-    out << ",\"formation\":";
-    jsonPoints(out, club.position);
-    out << ",\"coaches\":";
-    jsonArray(out, club.coach, [&](const auto& coach) { jsonInts(out, coach); });
-    out << ",\"coachpower\":";
-    jsonInts(out, club.coachpower);
-}
-
 void printLeagueText(std::ostream& out, const Tleague& league) {
     out << "Division " << league.division << " schedule (club numbers, first side vs second side)\n";
     for (int r = 0; r < kRounds; ++r) {
@@ -87,20 +72,6 @@ void printLeagueText(std::ostream& out, const Tleague& league) {
     league.rankgrid(g, false);
     out << "Division " << league.division << " table\n";
     for (int r = 0; r < g.rowCount(); ++r) out << "  " << g.rowText(r) << "\n";
-}
-
-void printLeagueJson(std::ostream& out, const Tleague& league) {
-    out << "{\"division\":" << league.division << ",\"clubs\":";
-    jsonArrayOf(out, kLeagueClubs, [&](int n) { out << league.clubOfRow(n); });
-    out << ",\"schedule\":";
-    jsonArray(out, league.schedule, [&](const auto& round) {
-        jsonArray(out, round, [&](const Pairing& p) {
-            out << "[" << league.clubOfRow(p.first) << "," << league.clubOfRow(p.second) << "]";
-        });
-    });
-    out << ",\"table\":";
-    jsonArray(out, league.table, [&](const auto& row) { jsonInts(out, row); });
-    out << "}";
 }
 
 int runWorld(const std::vector<std::string>& args, std::ostream& out) {
@@ -116,11 +87,10 @@ int runWorld(const std::vector<std::string>& args, std::ostream& out) {
     for (int k = 0; k < kClubCount; ++k) {
         const Tteam& club = world->team(k);
         if (json) {
-            out << (k ? "," : "") << "{\"number\":" << k << ",\"level\":" << startLevel(k)
-                << ",\"money\":" << club.money << ",\"popularity\":" << club.popularity
-                << ",\"division\":" << world->divof(k);
-            printClubJson(out, club, lineup);
-            out << "}";
+            out << (k ? "," : "") << "{";
+            printClubFields(out, club);
+            out << ",\"level\":" << startLevel(k) << ",\"popularity\":" << club.popularity
+                << ",\"division\":" << world->divof(k) << "}";
         } else {
             out << "Club " << k;
             if (lineup) out << " " << club.name;
