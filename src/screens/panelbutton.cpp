@@ -1,6 +1,8 @@
 #include "screens/panelbutton.h"
 
 #include <QFontMetrics>
+#include <QKeySequence>
+#include <QShortcut>
 
 namespace vm {
 
@@ -23,6 +25,15 @@ PanelButton::PanelButton(const QString& caption, QWidget* parent) : QPushButton(
 PanelButton::PanelButton(const QString& caption, QPoint topLeft, QWidget* parent)
     : PanelButton(caption, parent) {
     move(topLeft);
+}
+
+void PanelButton::pressOnEnter(QWidget* window) {
+    for (const int key : {Qt::Key_Return, Qt::Key_Enter}) {
+        auto* press = new QShortcut(QKeySequence(key), window);
+        connect(press, &QShortcut::activated, this, [this] {
+            if (isVisible() && isEnabled()) click();
+        });
+    }
 }
 
 void PanelButton::paintEvent(QPaintEvent* event) {

@@ -13,6 +13,10 @@ public:
     // The same, placed with its top-left corner at `topLeft` of the parent.
     PanelButton(const QString& caption, QPoint topLeft, QWidget* parent);
 
+    // Enter (either key) anywhere in `window` presses this panel, as a click
+    // does, whenever it is shown and may be pressed.
+    void pressOnEnter(QWidget* window);
+
 protected:
     void paintEvent(QPaintEvent* event) override;
 

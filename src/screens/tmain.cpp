@@ -7,12 +7,12 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QRadioButton>
-#include <QShortcut>
 #include <QVBoxLayout>
 
 #include "league/tleague.h"
 #include "screens/backdrop.h"
 #include "screens/clickablelabel.h"
+#include "screens/gameendmenu.h"
 #include "screens/gridview.h"
 #include "screens/panelbutton.h"
 #include "screens/pictures.h"
@@ -154,26 +154,14 @@ void Tmain::buildControls(QWidget* board) {
     connect(Pnext, &PanelButton::clicked, this, &Tmain::PnextClick);
 
     // Enter moves the season on, as a click on "ＮＥＸＴ" does.
-    for (const int key : {Qt::Key_Return, Qt::Key_Enter}) {
-        auto* press = new QShortcut(QKeySequence(key), this);
-        connect(press, &QShortcut::activated, this, [this] {
-            if (Pnext->isVisible() && Pnext->isEnabled()) Pnext->animateClick();
-        });
-    }
+    Pnext->pressOnEnter(this);
 }
 
 void Tmain::buildMenus() {
     QAction* save = menuBar()->addAction("セーブ");
     save->setObjectName("menusave");
     connect(save, &QAction::triggered, this, &Tmain::menusaveClick);
-    QMenu* end = menuBar()->addMenu("ゲーム終了");
-    QAction* tomenu = end->addAction("タイトル画面へ");
-    tomenu->setObjectName("tomenu");
-    connect(tomenu, &QAction::triggered, this, &Tmain::tomenuClick);
-    end->addSeparator();
-    QAction* quit = end->addAction("終了");
-    quit->setObjectName("gameclose");
-    connect(quit, &QAction::triggered, this, &Tmain::gamecloseClick);
+    addGameEndMenu(menuBar(), this, &Tmain::tomenuClick, &Tmain::gamecloseClick);
     QAction* vs = menuBar()->addAction("vsdata書出");
     vs->setObjectName("vssave");
     connect(vs, &QAction::triggered, this, &Tmain::vssaveClick);

@@ -109,12 +109,7 @@ void Ttactics::buildButtons() {
     connect(Pok, &PanelButton::clicked, this, &Ttactics::PokClick);
 
     // Enter stores the line-up as "OK" does; Esc goes back (or ends the preview).
-    for (const int key : {Qt::Key_Return, Qt::Key_Enter}) {
-        auto* press = new QShortcut(QKeySequence(key), this);
-        connect(press, &QShortcut::activated, this, [this] {
-            if (Pok->isVisible() && Pok->isEnabled()) Pok->click();
-        });
-    }
+    Pok->pressOnEnter(this);
     auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
     connect(escape, &QShortcut::activated, this, [this] {
         PanelButton* back = Pback->isVisible() ? Pback : Pmove;

@@ -7,10 +7,10 @@
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
-#include <QShortcut>
 #include <QStyle>
 
 #include "screens/backdrop.h"
+#include "screens/gameendmenu.h"
 #include "screens/gridview.h"
 #include "screens/panelbutton.h"
 #include "screens/pictures.h"
@@ -122,23 +122,11 @@ void Ttradetop::buildControls(QWidget* board) {
     connect(Pnext, &PanelButton::clicked, this, &Ttradetop::PnextClick);
 
     // Enter presses the step button, as a click does, when it may be pressed.
-    for (const int key : {Qt::Key_Return, Qt::Key_Enter}) {
-        auto* press = new QShortcut(QKeySequence(key), this);
-        connect(press, &QShortcut::activated, this, [this] {
-            if (Pnext->isVisible() && Pnext->isEnabled()) Pnext->click();
-        });
-    }
+    Pnext->pressOnEnter(this);
 }
 
 void Ttradetop::buildMenus() {
-    QMenu* end = menuBar()->addMenu("ゲーム終了");
-    QAction* tomenu = end->addAction("タイトル画面へ");
-    tomenu->setObjectName("tomenu");
-    connect(tomenu, &QAction::triggered, this, &Ttradetop::tomenuClick);
-    end->addSeparator();
-    QAction* quit = end->addAction("終了");
-    quit->setObjectName("gameclose");
-    connect(quit, &QAction::triggered, this, &Ttradetop::gamecloseClick);
+    addGameEndMenu(menuBar(), this, &Ttradetop::tomenuClick, &Ttradetop::gamecloseClick);
 }
 
 void Ttradetop::changeEvent(QEvent* event) {
