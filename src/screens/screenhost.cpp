@@ -6,6 +6,7 @@
 #include <stdexcept>
 
 #include "screens/tmain.h"
+#include "screens/tmatch.h"
 #include "screens/tnews.h"
 #include "screens/tsave.h"
 #include "screens/ttactics.h"
@@ -53,6 +54,9 @@ Tsave* ScreenHost::openSave(SaveMode mode) {
     }
     if (screen->closesAtOnce()) return nullptr;
     Tsave* shown = adopt(screen.release());
+    connect(shown, &Tsave::versusReady, this, [this](const VersusMatch& match) {
+        if (!openMatch(match.isLeagueMatch)) openTitle();
+    });
     shown->show();
     return shown;
 }
@@ -66,6 +70,12 @@ Ttactics* ScreenHost::openTactics(Tmain* over) {
 
 Tnews* ScreenHost::openNews(int start) {
     return adopt(Tnews::open(session(), start));
+}
+
+Tmatch* ScreenHost::openMatch(bool league) {
+    if (match_) return nullptr;
+    match_ = adopt(Tmatch::open(session(), league));
+    return match_;
 }
 
 void ScreenHost::quit() {

@@ -15,6 +15,7 @@ namespace vm {
 
 class Clock;
 class Tmain;
+class Tmatch;
 class Tsave;
 class Ttactics;
 class Tnews;
@@ -39,7 +40,8 @@ public:
     // screen when saving or exporting, the title screen when loading or
     // choosing a versus match. Null when it has nothing to offer (loading or a
     // versus match with no file: it closes at once and says nothing) or when
-    // its picture cannot be read (the player is told).
+    // its picture cannot be read (the player is told). A versus match chosen
+    // there opens the match (a new title screen when it cannot).
     Tsave* openSave(SaveMode mode);
     // A new tactics screen for club 0; one still open is released. With
     // `over`, a borderless window over that main screen, which stays open and
@@ -50,6 +52,11 @@ public:
     // The news programme from `start` (NewsStart), or the club website. Null
     // when its pictures cannot be read: the player has been told which one.
     Tnews* openNews(int start);
+    // Club 0's match of the match day, watched: a league match with the
+    // tactics board beside it, or a versus match without. It opens the news
+    // when it ends. Null when its pictures cannot be read (the player has
+    // been told) or a match is already on screen.
+    Tmatch* openMatch(bool league);
 
     // Ends the game: every screen closes and the event loop returns.
     void quit();
@@ -69,6 +76,7 @@ private:
     QPointer<Tmain> main_;
     QPointer<Ttitle> title_;
     QPointer<Ttactics> tactics_;
+    QPointer<Tmatch> match_;
 };
 
 }  // namespace vm
