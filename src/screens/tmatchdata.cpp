@@ -18,8 +18,10 @@ constexpr int kSquadRow = 14;
 constexpr int kSquadText = 10;
 constexpr int kCentreLeft = kSquadWidth;
 constexpr int kCentreWidth = Tmatchdata::kSize.width() - 2 * kSquadWidth;
-constexpr int kNameLeft = kCentreLeft + 50;
-constexpr int kNameWidth = kCentreWidth - 54;
+// The names stand in the column's middle, clear of the home marker at its left.
+constexpr int kHomeWidth = 42;
+constexpr int kNameLeft = kCentreLeft + kHomeWidth + 8;
+constexpr int kNameWidth = kCentreWidth - 2 * (kHomeWidth + 8);
 constexpr std::array<int, 2> kNameTop{76, 118};
 
 const QColor kMoneyGreen{0xC0, 0xDC, 0xC0};
@@ -81,7 +83,7 @@ Tmatchdata::Tmatchdata(const Scoreboard& board, int speed, QWidget* parent) : QW
         g->verticalHeader()->setDefaultSectionSize(kSquadRow);
         g->setGrid(board.squads[side]);
         // Room for a foreign player's name at the cost of the narrowest columns.
-        g->setColumnWidths(20, {{sqNumber, 16}, {sqName, 80}, {sqAT, 25}, {sqLeg, 14}});
+        g->setColumnWidths(20, {{sqNumber, 14}, {sqName, 80}, {sqAT, 25}, {sqLeg, 16}});
         hideKeys(g);
         g->setCellPainter([this](CellPaint& c) { drawCell(c); });
         g->setFocusPolicy(Qt::ClickFocus);
@@ -117,7 +119,7 @@ void Tmatchdata::buildCentre(const Scoreboard& board) {
     setName(lbtn1, board.names[1]);
 
     // Beside the home side's name; nobody is at home from match day 18 on.
-    lbhome = label(this, "lbhome", {kCentreLeft + 6, 0, 42, 20}, 13, "red", true);
+    lbhome = label(this, "lbhome", {kCentreLeft + 6, 0, kHomeWidth, 20}, 13, "red", true);
     lbhome->setText("HOME");
     lbhome->setStyleSheet("QLabel { color: red; background: white; border-radius: 2px; }");
     lbhome->setVisible(board.home != HomeMarker::hidden);
