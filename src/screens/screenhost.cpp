@@ -10,6 +10,7 @@
 #include <stdexcept>
 
 #include "screens/tmain.h"
+#include "screens/tmatch.h"
 #include "screens/tnews.h"
 #include "screens/tplayerdata.h"
 #include "screens/tsave.h"
@@ -61,6 +62,9 @@ Tsave* ScreenHost::openSave(SaveMode mode) {
     }
     if (screen->closesAtOnce()) return nullptr;
     Tsave* shown = adopt(screen.release());
+    connect(shown, &Tsave::versusReady, this, [this](const VersusMatch& match) {
+        if (!openMatch(match.isLeagueMatch)) openTitle();
+    });
     shown->show();
     return shown;
 }
@@ -131,6 +135,12 @@ void ScreenHost::closeCards() {
     cards_.clear();
     for (const QPointer<Tplayerdata>& card : open)
         if (card) card->discard();
+}
+
+Tmatch* ScreenHost::openMatch(bool league) {
+    if (match_) return nullptr;
+    match_ = adopt(Tmatch::open(session(), league));
+    return match_;
 }
 
 void ScreenHost::quit() {

@@ -15,6 +15,7 @@ namespace vm {
 
 class Clock;
 class Tmain;
+class Tmatch;
 class Tnews;
 class Tplayerdata;
 class Tsave;
@@ -41,7 +42,8 @@ public:
     // screen when saving or exporting, the title screen when loading or
     // choosing a versus match. Null when it has nothing to offer (loading or a
     // versus match with no file: it closes at once and says nothing) or when
-    // its picture cannot be read (the player is told).
+    // its picture cannot be read (the player is told). A versus match chosen
+    // there opens the match (a new title screen when it cannot).
     Tsave* openSave(SaveMode mode);
     // A new tactics screen for club 0; one still open is released. With
     // `over`, a borderless window over that main screen, which stays open and
@@ -68,6 +70,11 @@ public:
     // Closes every card, answered or not: the step or the screen they belong
     // to is over.
     void closeCards();
+    // Club 0's match of the match day, watched: a league match with the
+    // tactics board beside it, or a versus match without. It opens the news
+    // when it ends. Null when its pictures cannot be read (the player has
+    // been told) or a match is already on screen.
+    Tmatch* openMatch(bool league);
 
     // Ends the game: every screen closes and the event loop returns.
     void quit();
@@ -89,6 +96,7 @@ private:
     QPointer<Ttactics> tactics_;
     QPointer<Ttradetop> trade_;
     QList<QPointer<Tplayerdata>> cards_;
+    QPointer<Tmatch> match_;
 };
 
 }  // namespace vm

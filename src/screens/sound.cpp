@@ -5,10 +5,13 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QMediaDevices>
+#include <QPointer>
 #include <QSoundEffect>
 #include <QTimer>
 #include <QUrl>
 #include <QtEndian>
+
+#include <memory>
 
 namespace vm {
 namespace {
@@ -16,6 +19,14 @@ namespace {
 // Extra time granted beyond a sound's own length before playAndWait gives up,
 // for the audio output to start and drain.
 constexpr qint64 kWaitMargin = 1000;
+constexpr qint64 kLongestWait = 60'000;
+
+// The playing time of a sound file, or -1 when it is missing or no WAVE file.
+qint64 fileDuration(const QString& file) {
+    QFile f(file);
+    if (!f.open(QIODevice::ReadOnly)) return -1;
+    return waveDuration(f.read(1 << 16));
+}
 
 }  // namespace
 
@@ -56,11 +67,47 @@ void Sound::play(const QString& file) {
     e->play();
 }
 
+void Sound::playThen(const QString& file, QObject* context, std::function<void()> done) {
+    const qint64 length = isAvailable() ? fileDuration(file) : -1;
+    if (length < 0) {
+        done();
+        return;
+    }
+    QSoundEffect* e = effect(file);
+    e->stop();  // ends a wait for this sound still running
+
+    // This start ends once: at the sound's own end, on an error, or when the
+    // guard runs out; the connections go with `ending`.
+    auto* ending = new QObject(this);
+    auto fired = std::make_shared<bool>(false);
+    auto started = std::make_shared<bool>(false);
+    auto callback = std::make_shared<std::function<void()>>(std::move(done));
+    const auto over = [ending, fired, callback, owner = QPointer<QObject>(context)] {
+        if (*fired) return;
+        *fired = true;
+        ending->deleteLater();
+        if (owner) (*callback)();
+    };
+    connect(e, &QSoundEffect::playingChanged, ending, [e, started, over] {
+        if (e->isPlaying())
+            *started = true;
+        else if (*started)
+            over();
+    });
+    connect(e, &QSoundEffect::statusChanged, ending, [e, over] {
+        if (e->status() == QSoundEffect::Error) over();
+    });
+    auto* guard = new QTimer(ending);
+    guard->setSingleShot(true);
+    connect(guard, &QTimer::timeout, ending, over);
+    guard->start(static_cast<int>(qMin(length + kWaitMargin, kLongestWait)));
+    e->play();
+    if (e->isPlaying()) *started = true;
+}
+
 void Sound::playAndWait(const QString& file) {
     if (!isAvailable()) return;
-    QFile f(file);
-    if (!f.open(QIODevice::ReadOnly)) return;
-    const qint64 length = waveDuration(f.read(1 << 16));
+    const qint64 length = fileDuration(file);
     if (length < 0) return;  // not a sound the output could play
 
     QSoundEffect* e = effect(file);
@@ -77,7 +124,7 @@ void Sound::playAndWait(const QString& file) {
     e->stop();
     e->play();
     if (!e->isPlaying() || e->status() == QSoundEffect::Error) return;
-    guard.start(static_cast<int>(qMin<qint64>(length + kWaitMargin, 60'000)));
+    guard.start(static_cast<int>(qMin(length + kWaitMargin, kLongestWait)));
     wait.exec(QEventLoop::ExcludeUserInputEvents);
     e->stop();
 }

@@ -6,6 +6,8 @@
 #include <QObject>
 #include <QString>
 
+#include <functional>
+
 class QSoundEffect;
 
 namespace vm {
@@ -19,6 +21,11 @@ public:
     bool isAvailable() const;
     // Starts `file` and returns at once; starting it again restarts it.
     void play(const QString& file);
+    // Starts `file` and returns at once; `done` runs from the event loop when
+    // the sound has ended (at the latest its length and a margin after the
+    // start), unless `context` is gone by then. When nothing can be heard (no
+    // audio output, a missing or broken file) `done` runs before this returns.
+    void playThen(const QString& file, QObject* context, std::function<void()> done);
     // Plays `file` to its end. Windows keep painting meanwhile, but clicks and
     // keys wait until the sound is over. Returns at once when nothing can be heard.
     void playAndWait(const QString& file);

@@ -134,10 +134,7 @@ void Tmain::buildControls(QWidget* board) {
     rbskip->setObjectName("rbskip");
     options->addWidget(rbwatch);
     options->addWidget(rbskip);
-    // The live match screen does not exist yet: until it does, every match
-    // day is skipped and watching stays closed rather than lead nowhere.
-    rbwatch->setEnabled(false);
-    rbskip->setChecked(true);
+    rbwatch->setChecked(true);
 
     Pnews = new PanelButton("クラブ公式サイト", {12, 416}, board);
     Pnews->setObjectName("Pnews");

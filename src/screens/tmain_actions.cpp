@@ -70,10 +70,11 @@ void Tmain::toautomatch() {
 }
 
 void Tmain::tonext() {
-    // A watched match day goes to the live match screen, which does not exist
-    // yet; watching cannot be chosen until it does.
-    if (flow_.tonext()) return;
-    if (session_.host.openNews(kAfterMatchDay))
+    // A watched match day goes to the match, which opens the news when it
+    // ends; a skipped one straight to the news.
+    const bool opened = flow_.tonext() ? session_.host.openMatch(true) != nullptr
+                                       : session_.host.openNews(kAfterMatchDay) != nullptr;
+    if (opened)
         close();
     else
         flow_.handoverfailed();

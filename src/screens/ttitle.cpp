@@ -46,11 +46,9 @@ Ttitle::Ttitle(const Session& session) : QWidget(nullptr), session_(session) {
     Pvs->setObjectName("Pvs");
     Pend->setObjectName("Pend");
 
-    // A versus match ends in the live match, which does not exist yet: until
-    // it does, versus matches stay closed rather than lead nowhere.
-    Pvs->setEnabled(false);
     connect(Pnew, &PanelButton::clicked, this, &Ttitle::PnewClick);
     connect(Pload, &PanelButton::clicked, this, &Ttitle::PloadClick);
+    connect(Pvs, &PanelButton::clicked, this, &Ttitle::PvsClick);
     connect(Pend, &PanelButton::clicked, this, &Ttitle::PendClick);
 
     picture_ = loadSkin(session_.world, "title.jpg");
@@ -80,6 +78,12 @@ void Ttitle::PnewClick() {
 // open and the title stays as it was.
 void Ttitle::PloadClick() {
     session_.host.openSave(SaveMode::load);
+}
+
+// The save screen choosing the two clubs of a versus match; with no versus
+// file it does not open and the title stays as it was.
+void Ttitle::PvsClick() {
+    session_.host.openSave(SaveMode::versus);
 }
 
 void Ttitle::PendClick() {

@@ -29,6 +29,7 @@ private:
 
     void PnewClick();
     void PloadClick();
+    void PvsClick();
     void PendClick();
 
     Session session_;

@@ -2,6 +2,7 @@
 // the world exactly as the same season played by the flow's loop: the screens
 // add nothing and leave nothing out.
 #include <QElapsedTimer>
+#include <QRadioButton>
 
 #include <gtest/gtest.h>
 
@@ -38,6 +39,7 @@ protected:
             ADD_FAILURE() << "no main screen";
             return 0;
         }
+        child<QRadioButton>(main, "rbskip")->setChecked(true);
         auto* next = child<PanelButton>(main, "Pnext");
         QTest::mouseClick(next, Qt::LeftButton);
         QTest::mouseClick(next, Qt::LeftButton);

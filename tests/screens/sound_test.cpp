@@ -73,6 +73,23 @@ TEST(Sound, unplayableSoundsReturnAtOnce) {
     EXPECT_LT(clock.elapsed(), 500);
 }
 
+TEST(Sound, aSoundThatCannotBeHeardEndsBeforePlayThenReturns) {
+    QTemporaryDir dir;
+    const QString broken = dir.filePath("broken.wav");
+    QFile f(broken);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    f.write("RIFF????WAVEjunk");
+    f.close();
+
+    Sound sound;
+    QObject context;
+    int ended = 0;
+    sound.playThen(dir.filePath("missing.wav"), &context, [&] { ++ended; });
+    EXPECT_EQ(ended, 1);
+    sound.playThen(broken, &context, [&] { ++ended; });
+    EXPECT_EQ(ended, 2);
+}
+
 TEST(Sound, playingAndWaitingEndsWithinTheSoundsLength) {
     QTemporaryDir dir;
     const QString file = dir.filePath("short.wav");

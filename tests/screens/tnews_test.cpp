@@ -23,8 +23,8 @@ using test::pressRow;
 TEST_F(NewsScreen, AnOrdinaryMatchDayShowsFourPagesAndGoesBackToTheMainScreen) {
     season(3);
     Tmain* main = host->openMain();
-    EXPECT_FALSE(child<QRadioButton>(main, "rbwatch")->isEnabled()) << "no live match screen yet";
-    EXPECT_TRUE(child<QRadioButton>(main, "rbskip")->isChecked());
+    EXPECT_TRUE(child<QRadioButton>(main, "rbwatch")->isChecked()) << "watching is the default";
+    child<QRadioButton>(main, "rbskip")->setChecked(true);
     auto* next = child<PanelButton>(main, "Pnext");
     QTest::mouseClick(next, Qt::LeftButton);  // the match day, played without a view
     QTest::mouseClick(next, Qt::LeftButton);  // to the news
@@ -74,6 +74,7 @@ TEST_F(NewsScreen, AnOrdinaryMatchDayShowsFourPagesAndGoesBackToTheMainScreen) {
 TEST_F(NewsScreen, TheGoalBoxesHoldEachSidesGoalLinesAndTheScoreAgrees) {
     season(6);
     Tmain* main = host->openMain();
+    child<QRadioButton>(main, "rbskip")->setChecked(true);
     auto* next = child<PanelButton>(main, "Pnext");
     QTest::mouseClick(next, Qt::LeftButton);
     QTest::mouseClick(next, Qt::LeftButton);
@@ -266,6 +267,7 @@ TEST_F(NewsScreen, AMissingPictureKeepsTheMainScreenAndTheNextClickTriesAgain) {
     const auto picture = world->path("data/skin/caster2.bmp");
     std::filesystem::rename(picture, tmp("caster2.bmp"));
     Tmain* main = host->openMain();
+    child<QRadioButton>(main, "rbskip")->setChecked(true);
     auto* next = child<PanelButton>(main, "Pnext");
     QTest::mouseClick(next, Qt::LeftButton);
     QTest::mouseClick(next, Qt::LeftButton);

@@ -210,14 +210,19 @@ TEST_F(SaveWindow, AFailedWriteIsReportedAndTheOldFileStays) {
     EXPECT_EQ(fileBytes("data/savedata/keep.dat"), before);
 }
 
-TEST_F(SaveWindow, LoadingWithNoSavedGameOpensNothing) {
+TEST_F(SaveWindow, LoadingOrAVersusMatchWithNoFileOpensNothing) {
     QPointer<Ttitle> title = host->openTitle();
     ASSERT_TRUE(title);
     QTest::mouseClick(child<PanelButton>(title, "Pload"), Qt::LeftButton);
     settle();
     EXPECT_EQ(host->screens(), QList<QWidget*>{title.data()});
     EXPECT_TRUE(prompts.silent());
-    EXPECT_FALSE(child<PanelButton>(title, "Pvs")->isEnabled()) << "versus matches wait for the live match";
+
+    // Nor does "データ対戦" with no versus file.
+    QTest::mouseClick(child<PanelButton>(title, "Pvs"), Qt::LeftButton);
+    settle();
+    EXPECT_EQ(host->screens(), QList<QWidget*>{title.data()});
+    EXPECT_TRUE(prompts.silent());
 }
 
 TEST_F(SaveWindow, ADamagedSavedGameIsRefusedAndTheRightOneStillLoads) {
