@@ -1,5 +1,6 @@
 // Pictures for the screens: the game's bitmaps as Qt images, and the skin
-// pictures under data/skin (JPEG through libjpeg, BMP through the game's reader).
+// pictures under data/skin (JPEG through libjpeg, BMP through the game's reader,
+// PNG through Qt).
 #pragma once
 
 #include <QImage>
@@ -13,7 +14,7 @@ namespace vm {
 
 QImage toImage(const Bitmap& bitmap);
 
-// Loads data/skin/<file> below the world's working folder (.jpg or .bmp).
+// Loads data/skin/<file> below the world's working folder (.jpg, .bmp or .png).
 // Throws DataError naming the file when it is missing or broken.
 QImage loadSkin(const World& world, std::string_view file);
 

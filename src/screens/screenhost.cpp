@@ -3,6 +3,7 @@
 #include <QCoreApplication>
 
 #include "screens/tmain.h"
+#include "screens/treplay.h"
 #include "screens/ttitle.h"
 
 namespace vm {
@@ -32,6 +33,13 @@ Tmain* ScreenHost::openMain() {
     main_ = adopt(new Tmain(session()));
     main_->show();
     return main_;
+}
+
+Treplay* ScreenHost::openReplays(const std::filesystem::path& record) {
+    if (replays_) replays_->close();
+    replays_ = adopt(Treplay::open(session()));
+    if (replays_ && !record.empty()) replays_->showRecord(record);
+    return replays_;
 }
 
 void ScreenHost::quit() {

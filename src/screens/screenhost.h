@@ -9,12 +9,15 @@
 #include <QPointer>
 #include <QWidget>
 
+#include <filesystem>
+
 #include "screens/session.h"
 
 namespace vm {
 
 class Clock;
 class Tmain;
+class Treplay;
 class Ttitle;
 
 class ScreenHost : public QObject {
@@ -32,6 +35,12 @@ public:
     // A new main screen; one still open is released.
     Tmain* openMain();
 
+    // The replay viewer over the screens that are open, which wait until it
+    // closes: the kept replays, and with `record` that record on show (a
+    // record that cannot be read is refused with a message and the list
+    // stays). One viewer at a time. Null when its pictures cannot be loaded.
+    Treplay* openReplays(const std::filesystem::path& record = {});
+
     // Ends the game: every screen closes and the event loop returns.
     void quit();
 
@@ -48,6 +57,7 @@ private:
     Clock& clock_;
     QList<QPointer<QWidget>> screens_;
     QPointer<Tmain> main_;
+    QPointer<Treplay> replays_;
 };
 
 }  // namespace vm

@@ -62,6 +62,7 @@ private:
 
     void menusaveClick();
     void vssaveClick();
+    void replaysClick();
     void tomenuClick();
     void gamecloseClick();
     void versionClick();

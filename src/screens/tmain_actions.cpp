@@ -68,6 +68,10 @@ void Tmain::vssaveClick() {
     if (!flow_.cansave()) session_.prompts.message(kNotNowText);
 }
 
+void Tmain::replaysClick() {
+    session_.host.openReplays();
+}
+
 void Tmain::tomenuClick() {
     if (!flow_.canleave()) {
         session_.prompts.message(kNotNowText);
