@@ -199,7 +199,12 @@ bool Treplay::showRecord(const std::filesystem::path& record, const std::optiona
     imgpitch->setSides({toImage(reading.replay.pictures[0]), toImage(reading.replay.pictures[1])});
     view_.emplace(std::move(reading.replay));
     shown_ = record;
-    lbmatch->setText(QString::fromStdString(replaytitle(record, match)));
+    std::optional<KeptMatch> described = match;
+    for (const KeptReplay& kept : kept_) {
+        std::error_code ec;
+        if (!described && std::filesystem::equivalent(kept.file, record, ec)) described = kept.match;
+    }
+    lbmatch->setText(QString::fromStdString(replaytitle(record, described)));
     lbnote->setText(reading.cutShort
                         ? QString::fromStdString(reading.problem + "。残っている" +
                                                  std::to_string(view_->frames()) + "コマを再生します")

@@ -34,7 +34,8 @@ public:
 
     // Shows a record from its first frame and plays it. A record that cannot
     // be read is refused with "このファイルは読み込めません" and the reason;
-    // what was on show stays. `match`: which match it is, when known.
+    // what was on show stays. `match`: which match it is; by default the
+    // description kept with it, when it is a kept replay.
     bool showRecord(const std::filesystem::path& record, const std::optional<KeptMatch>& match = {});
 
     // The record on show; null before one is shown.

@@ -202,6 +202,8 @@ TEST_F(ReplayViewer, ACutOffRecordPlaysTheFramesItHasAndSaysItIsCutShort) {
     EXPECT_TRUE(prompts.errors.empty());
     ASSERT_NE(viewer->view(), nullptr);
     EXPECT_EQ(viewer->view()->frames(), frames - 1);
+    EXPECT_EQ(child<QLabel>(viewer, "lbmatch")->text().toStdString(),
+              replaytitle(kept, viewer->kept()[0].match));
     EXPECT_EQ(child<QLabel>(viewer, "lbnote")->text(),
               QString("記録が%1コマ目の途中で切れています。残っている%2コマを再生します")
                   .arg(frames)
