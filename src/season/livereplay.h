@@ -17,6 +17,7 @@
 #pragma once
 
 #include <array>
+#include <cstdint>
 #include <filesystem>
 #include <string>
 #include <string_view>
@@ -48,7 +49,9 @@ struct Replay {
 
 // A record as far as it could be read: a record whose text stops inside a
 // frame line (a file cut off by a full disk or a broken copy) keeps the whole
-// frames before that line and says so.
+// frames before that line and says so. A cut that falls exactly between two
+// lines leaves a record that reads as whole: nothing in it says how long it
+// should have been.
 struct ReplayReading {
     Replay replay;
     bool cutShort = false;
