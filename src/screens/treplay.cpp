@@ -149,6 +149,12 @@ void Treplay::buildKeys() {
         auto* shortcut = new QShortcut(key, this);
         connect(shortcut, &QShortcut::activated, this, act);
     }
+    // Enter shows the replay chosen in the list, as a click on it does.
+    for (const int key : {Qt::Key_Return, Qt::Key_Enter}) {
+        auto* enter = new QShortcut(QKeySequence(key), this);
+        connect(enter, &QShortcut::activated, this,
+                [this] { gridreplaysPressed(gridreplays->currentGridRow()); });
+    }
     auto* escape = new QShortcut(Qt::Key_Escape, this);
     connect(escape, &QShortcut::activated, this, &QWidget::close);
 }

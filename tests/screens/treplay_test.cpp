@@ -181,10 +181,13 @@ TEST_F(ReplayViewer, ADamagedRecordIsRefusedWithItsReasonAndTheListStays) {
     EXPECT_EQ(viewer->view(), nullptr);
     EXPECT_FALSE(child<PanelButton>(viewer, "Pplay")->isEnabled());
 
-    // The good replay still plays; choosing the bad one then leaves it on show.
+    // The good replay still plays (chosen with the keys); choosing the bad one then leaves it on show.
     auto* grid = child<GridView>(viewer, "gridreplays");
     ASSERT_EQ(grid->grid().rowCount(), 3);
-    pressRow(grid, 2);
+    settle();  // the viewer has become the active window
+    grid->setFocus();
+    grid->selectGridRow(2);
+    QTest::keyClick(grid, Qt::Key_Return);
     ASSERT_NE(viewer->view(), nullptr);
     pressRow(grid, 1);
     EXPECT_EQ(prompts.errors.size(), 2u);
