@@ -105,11 +105,6 @@ TEST_F(ReplayLibrary, DeletingAReplayRemovesItAndItsDescriptionAndNothingElse) {
     EXPECT_EQ(readBytes(outside), "keep me");
 }
 
-TEST_F(ReplayLibrary, AnEmptyLibraryListsNothing) {
-    EXPECT_TRUE(keptreplays(*world).empty());
-    EXPECT_EQ(replaygrid({}).rowCount(), 1);
-}
-
 TEST_F(LiveTest, AWatchedLeagueMatchIsKeptWithItsMatchDayClubsAndScore) {
     writeBytesAtomic(world->path("data/vtr"), "");
     speedFile("6\r\n");
