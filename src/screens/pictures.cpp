@@ -9,6 +9,20 @@
 
 namespace vm {
 
+namespace {
+
+// The small pictures with a see-through edge (the ball, its shadow) are PNG,
+// which Qt reads itself.
+QImage decodePng(const std::string& bytes) {
+    QImage image;
+    if (!image.loadFromData(reinterpret_cast<const uchar*>(bytes.data()), static_cast<int>(bytes.size()),
+                            "PNG"))
+        throw FormatError("PNG画像ではありません");
+    return image.convertToFormat(QImage::Format_ARGB32);
+}
+
+}  // namespace
+
 QImage toImage(const Bitmap& bitmap) {
     QImage image(bitmap.width, bitmap.height, QImage::Format_ARGB32);
     // Bitmap pixels are 0xAARRGGBB words, exactly Format_ARGB32's layout.
@@ -23,14 +37,7 @@ QImage loadSkin(const World& world, std::string_view file) {
     const std::string bytes = readBytes(world.path(relative));  // DataError names the file
     try {
         if (relative.ends_with(".bmp")) return toImage(decodeBmp(bytes));
-        if (relative.ends_with(".png")) {
-            // The small drawn pieces (the ball) keep their transparency as PNG.
-            QImage image;
-            if (!image.loadFromData(reinterpret_cast<const uchar*>(bytes.data()),
-                                    static_cast<int>(bytes.size()), "PNG"))
-                throw FormatError("画像が壊れています: PNG として読めません");
-            return image;
-        }
+        if (relative.ends_with(".png")) return decodePng(bytes);
         return toImage(decodeJpeg(bytes));
     } catch (const FormatError& e) {
         throw DataError(world.path(relative).generic_string() + " を読み込めません（" + e.what() + "）");

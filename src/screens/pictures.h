@@ -1,6 +1,6 @@
 // Pictures for the screens: the game's bitmaps as Qt images, and the skin
-// pictures under data/skin (JPEG through libjpeg, BMP through the game's
-// reader, the drawn PNG pieces through Qt's).
+// pictures under data/skin (JPEG through libjpeg, BMP through the game's reader,
+// PNG through Qt).
 #pragma once
 
 #include <QImage>

@@ -13,6 +13,7 @@
 #include "screens/tmatch.h"
 #include "screens/tnews.h"
 #include "screens/tplayerdata.h"
+#include "screens/treplay.h"
 #include "screens/tsave.h"
 #include "screens/ttactics.h"
 #include "screens/ttitle.h"
@@ -141,6 +142,13 @@ Tmatch* ScreenHost::openMatch(bool league) {
     if (match_) return nullptr;
     match_ = adopt(Tmatch::open(session(), league));
     return match_;
+}
+
+Treplay* ScreenHost::openReplays(const std::filesystem::path& record) {
+    if (replays_) replays_->close();
+    replays_ = adopt(Treplay::open(session()));
+    if (replays_ && !record.empty()) replays_->showRecord(record);
+    return replays_;
 }
 
 void ScreenHost::quit() {

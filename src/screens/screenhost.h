@@ -9,6 +9,8 @@
 #include <QPointer>
 #include <QWidget>
 
+#include <filesystem>
+
 #include "screens/session.h"
 
 namespace vm {
@@ -18,6 +20,7 @@ class Tmain;
 class Tmatch;
 class Tnews;
 class Tplayerdata;
+class Treplay;
 class Tsave;
 class Ttactics;
 class Ttitle;
@@ -76,6 +79,12 @@ public:
     // been told) or a match is already on screen.
     Tmatch* openMatch(bool league);
 
+    // The replay viewer over the screens that are open, which wait until it
+    // closes: the kept replays, and with `record` that record on show (a
+    // record that cannot be read is refused with a message and the list
+    // stays). One viewer at a time. Null when its pictures cannot be loaded.
+    Treplay* openReplays(const std::filesystem::path& record = {});
+
     // Ends the game: every screen closes and the event loop returns.
     void quit();
 
@@ -97,6 +106,7 @@ private:
     QPointer<Ttradetop> trade_;
     QList<QPointer<Tplayerdata>> cards_;
     QPointer<Tmatch> match_;
+    QPointer<Treplay> replays_;
 };
 
 }  // namespace vm

@@ -162,6 +162,9 @@ void Tmain::buildMenus() {
     QAction* vs = menuBar()->addAction("vsdata書出");
     vs->setObjectName("vssave");
     connect(vs, &QAction::triggered, this, &Tmain::vssaveClick);
+    QAction* replays = menuBar()->addAction("リプレイ");
+    replays->setObjectName("replays");
+    connect(replays, &QAction::triggered, this, &Tmain::replaysClick);
     QAction* version = menuBar()->addAction("バージョン");
     version->setObjectName("version");
     connect(version, &QAction::triggered, this, &Tmain::versionClick);

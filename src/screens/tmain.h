@@ -65,6 +65,7 @@ private:
 
     void menusaveClick();
     void vssaveClick();
+    void replaysClick();
     void tomenuClick();
     void gamecloseClick();
     void versionClick();

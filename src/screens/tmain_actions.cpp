@@ -116,6 +116,10 @@ void Tmain::vssaveClick() {
     session_.host.openSave(SaveMode::vsexport);
 }
 
+void Tmain::replaysClick() {
+    session_.host.openReplays();
+}
+
 void Tmain::tomenuClick() {
     if (!flow_.canleave()) {
         session_.prompts.message(kNotNowText);

@@ -63,34 +63,71 @@ std::string replayimage(const Replay& replay) {
     return s.bytes();
 }
 
-Replay readreplay(std::string_view bytes) {
-    Replay r;
+namespace {
+
+// Whether a line that stops without its line end is the start of a frame line.
+bool isframestart(std::string_view line) {
+    return line.size() < kFrameDigits &&
+           std::all_of(line.begin(), line.end(), [](char c) { return c >= '0' && c <= '9'; });
+}
+
+}  // namespace
+
+ReplayReading readreplaypart(std::string_view bytes) {
+    ReplayReading reading;
+    Replay& r = reading.replay;
     InStream s(bytes);
     for (Bitmap& picture : r.pictures) {
         const std::int32_t n = s.readInt();
         if (n <= 0 || n > kMaxReplayPicture) throw FormatError("リプレイの画像が壊れています");
         picture = decodeBmp(s.readBytes(static_cast<std::size_t>(n)));
     }
-    const std::vector<std::string_view> lines = splitLines(s.readBytes(s.left()));
+    const std::string_view text = s.readBytes(s.left());
+    std::vector<std::string_view> lines = splitLines(text);
     if (lines.empty()) throw FormatError("リプレイの本文がありません");
     const std::string_view first = lines[0];
     const auto [end, ec] = std::from_chars(first.data(), first.data() + first.size(), r.step);
     if (first.empty() || ec != std::errc{} || end != first.data() + first.size() || r.step <= 0)
         throw FormatError("リプレイの1行目が不正です");
+    // The writer ends every line; a last frame line without its end that is
+    // only the start of one is where the file was cut off.
+    if (lines.size() > 1 && text.back() != '\n' && !isframe(lines.back()) && isframestart(lines.back())) {
+        lines.pop_back();
+        reading.cutShort = true;
+        reading.problem = "記録が" + std::to_string(lines.size()) + "コマ目の途中で切れています";
+    }
     r.frames.reserve(lines.size() - 1);
     for (std::size_t i = 1; i < lines.size(); ++i) {
         if (!isframe(lines[i])) throw FormatError("リプレイの" + std::to_string(i + 1) + "行目が不正です");
         r.frames.emplace_back(lines[i]);
     }
-    return r;
+    return reading;
 }
 
-void writereplay(const World& world, const Tgame& game, int speed) {
+Replay readreplay(std::string_view bytes) {
+    ReplayReading reading = readreplaypart(bytes);
+    if (reading.cutShort) throw FormatError(reading.problem);
+    return std::move(reading.replay);
+}
+
+ReplayReading readreplayfile(const std::filesystem::path& file) {
+    std::error_code ec;
+    const std::uintmax_t size = std::filesystem::file_size(file, ec);
+    if (ec) throw DataError(file.generic_string() + " を開けません");
+    if (size > kMaxReplayBytes) throw FormatError("ファイルが大きすぎます");
+    return readreplaypart(readBytes(file));
+}
+
+Replay replayof(const World& world, const Tgame& game, int speed) {
     Replay r;
     for (int side = 0; side < 2; ++side) r.pictures[side] = world.team(game.club[side]).emblem;
     r.step = speed * 4;
     if (game.vtrlist) r.frames = *game.vtrlist;
-    writeBytesAtomic(world.path(kReplayFile), replayimage(r));
+    return r;
+}
+
+void writereplay(const World& world, const Tgame& game, int speed) {
+    writeBytesAtomic(world.path(kReplayFile), replayimage(replayof(world, game, speed)));
 }
 
 std::string joinresults(const World& world, int division) {

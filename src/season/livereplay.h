@@ -17,6 +17,8 @@
 #pragma once
 
 #include <array>
+#include <cstdint>
+#include <filesystem>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -32,6 +34,9 @@ inline constexpr const char* kReplaySwitch = "data/vtr";
 inline constexpr const char* kReplayFile = "data/tmp/match.dat";
 inline constexpr int kFrameDigits = 144;
 inline constexpr int kMaxReplayPicture = 1 << 20;
+// The largest record file the game reads. A whole match at the slowest speed
+// with many goals is under 2 MiB; anything far bigger is not a record.
+inline constexpr std::uintmax_t kMaxReplayBytes = 16u << 20;
 
 // One frame's line of the record.
 std::string vtrline(const Tgame& game);
@@ -42,12 +47,35 @@ struct Replay {
     std::vector<std::string> frames;
 };
 
+// A record as far as it could be read: a record whose text stops inside a
+// frame line (a file cut off by a full disk or a broken copy) keeps the whole
+// frames before that line and says so. A cut that falls exactly between two
+// lines leaves a record that reads as whole: nothing in it says how long it
+// should have been.
+struct ReplayReading {
+    Replay replay;
+    bool cutShort = false;
+    std::string problem;  // why it is cut short, for the player
+};
+
 // The record's bytes.
 std::string replayimage(const Replay& replay);
-// Reads a record; FormatError when anything is out of its form.
+// Reads a record; FormatError when anything is out of its form, a cut-off
+// last line included.
 Replay readreplay(std::string_view bytes);
-// The record of a finished match (its clubs' emblems and frame list) written
-// to data/tmp/match.dat, replacing the file only by a complete one.
+// Reads a record for watching: a cut-off last line is left out and reported;
+// anything else out of form (a broken picture, a bad line before the last,
+// nothing after the pictures) is still FormatError.
+ReplayReading readreplaypart(std::string_view bytes);
+// The same from a file: DataError when it cannot be opened, FormatError when
+// it is larger than kMaxReplayBytes (refused before reading) or out of form.
+ReplayReading readreplayfile(const std::filesystem::path& file);
+
+// The record of a finished match: its clubs' emblems, the counter step of
+// `speed` and the match's frame list (empty when nothing was recorded).
+Replay replayof(const World& world, const Tgame& game, int speed);
+// That record written to data/tmp/match.dat, replacing the file only by a
+// complete one.
 void writereplay(const World& world, const Tgame& game, int speed);
 
 // Joins the result files of fixture 0 of `division` (both sides, one after

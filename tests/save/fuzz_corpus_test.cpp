@@ -128,6 +128,8 @@ std::map<std::string, std::map<std::string, std::string>> makeSeeds(const test::
         replay.frames = {vtrline(kickoff), "g", "g", vtrline(kickoff)};
     }
     seeds["replay"]["kickoff.dat"] = replayimage(replay);
+    // A copy broken off inside its last frame.
+    seeds["replay"]["cutshort.dat"] = replayimage(replay).substr(0, replayimage(replay).size() - 100);
     replay.frames.clear();
     seeds["replay"]["empty.dat"] = replayimage(replay);
 
@@ -182,7 +184,7 @@ const std::map<std::string, std::function<void(std::string_view)>>& readers() {
         {"versus", [](std::string_view b) { readVersus(*emptyWorld(), b, 0); }},
         {"emblem", [](std::string_view b) { decodeBmp(b); }},
         {"formation", [](std::string_view b) { formationparse(b); }},
-        {"replay", [](std::string_view b) { readreplay(b); }},
+        {"replay", [](std::string_view b) { readreplaypart(b); }},
     };
     return all;
 }

@@ -1,9 +1,12 @@
-// The replay record's frame line and byte form, a damaged record refused, and
-// the joined result file.
+// The replay record's frame line and byte form, a damaged record refused, a
+// cut-off one read as far as it goes, and the joined result file.
 #include <gtest/gtest.h>
+
+#include <filesystem>
 
 #include "match/tgame.h"
 #include "season/livereplay.h"
+#include "season/replay_support.h"
 #include "support/scratch.h"
 #include "util/errors.h"
 #include "util/random.h"
@@ -59,6 +62,53 @@ TEST(LiveReplay, ARecordReadsBackAndADamagedOneIsRefused) {
     EXPECT_THROW(readreplay(huge.bytes()), FormatError);
     r.frames.push_back("12345");
     EXPECT_THROW(readreplay(replayimage(r)), FormatError);
+}
+
+TEST(LiveReplay, ARecordCutOffInsideAFrameKeepsTheWholeFramesBeforeAndSaysItIsCutShort) {
+    const Replay whole = test::handmadeReplay({"100", "g", "g", "103", "104"});
+    const std::string bytes = replayimage(whole);
+    const std::string cut = bytes.substr(0, bytes.size() - 100);  // inside frame 5's line
+
+    const ReplayReading reading = readreplaypart(cut);
+    EXPECT_TRUE(reading.cutShort);
+    EXPECT_EQ(reading.problem, "記録が5コマ目の途中で切れています");
+    EXPECT_EQ(reading.replay.frames,
+              std::vector<std::string>(whole.frames.begin(), whole.frames.begin() + 4));
+    EXPECT_EQ(reading.replay.pictures, whole.pictures);
+    EXPECT_THROW(readreplay(cut), FormatError) << "the strict reader takes whole records only";
+
+    // A whole record, and one that lost only its last line end, are not cut short.
+    EXPECT_FALSE(readreplaypart(bytes).cutShort);
+    const ReplayReading unended = readreplaypart(bytes.substr(0, bytes.size() - 2));
+    EXPECT_FALSE(unended.cutShort);
+    EXPECT_EQ(unended.replay.frames, whole.frames);
+}
+
+TEST(LiveReplay, DamageThatIsNoCutIsRefusedEvenForWatching) {
+    const Replay whole = test::handmadeReplay({"100", "101", "102"});
+    const std::string bytes = replayimage(whole);
+    const std::size_t text = 2 * (4 + encodeBmp(whole.pictures[0]).size());
+    ASSERT_EQ(bytes.substr(text, 4), "12\r\n");
+
+    EXPECT_THROW(readreplaypart(bytes.substr(0, text - 40)), FormatError) << "cut inside the pictures";
+    EXPECT_THROW(readreplaypart(bytes.substr(0, text)), FormatError) << "nothing after the pictures";
+    std::string middle = bytes;
+    middle[text + 4 + 70] = 'x';  // inside frame 1, with frames after it
+    EXPECT_THROW(readreplaypart(middle), FormatError);
+    EXPECT_THROW(readreplaypart(bytes + std::string(150, '5')), FormatError) << "a last line too long";
+    EXPECT_THROW(readreplaypart(bytes + "12a"), FormatError) << "a last line that is no frame's start";
+    std::string step = bytes;
+    step.replace(text, 2, "-4");
+    EXPECT_THROW(readreplaypart(step), FormatError);
+}
+
+TEST(LiveReplay, ARecordFileTooLargeToBeOneIsRefusedBeforeItIsRead) {
+    test::Scratch scratch;
+    const std::filesystem::path file = scratch.path("huge.dat");
+    writeBytesAtomic(file, replayimage(test::handmadeReplay({"1"})));
+    std::filesystem::resize_file(file, kMaxReplayBytes + 1);
+    EXPECT_THROW(readreplayfile(file), FormatError);
+    EXPECT_THROW(readreplayfile(scratch.path("missing.dat")), DataError);
 }
 
 TEST(LiveReplay, TheJoinedResultNamesBothLineCountsAndHoldsBothFilesInTurn) {

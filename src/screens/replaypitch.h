@@ -1,0 +1,50 @@
+// The pitch of a replay, drawn as the live match draws it: the pitch picture,
+// both sides' numbered shirts, the ball's shadow and the ball above it, and
+// "GOAL！！" while a goal is celebrated. Also the shirt pictures themselves,
+// which the live match window shares.
+#pragma once
+
+#include <QImage>
+#include <QWidget>
+
+#include <array>
+#include <optional>
+
+#include "league/world.h"
+#include "season/livescoreboard.h"
+
+namespace vm {
+
+// A 12 x 24 shirt: the club's emblem on top, below it the number as two
+// digits, white for side 0 and yellow for side 1, on green (008000).
+QImage shirtPicture(const QImage& emblem, int number, int side);
+
+class ReplayPitch : public QWidget {
+    Q_OBJECT
+public:
+    // The pitch and ball pictures come from data/skin; DataError names a
+    // picture that is missing or broken.
+    ReplayPitch(const World& world, QWidget* parent = nullptr);
+
+    // The shirts of both sides (numbers 01..11) from their emblems, side 0 first.
+    void setSides(const std::array<QImage, 2>& emblems);
+    // What the next paint shows: the frame's pictures (none: the bare pitch)
+    // and whether "GOAL！！" is up.
+    void showFrame(const std::optional<PitchPicture>& picture, bool goalCaption);
+
+    const std::optional<PitchPicture>& frame() const { return picture_; }
+    bool goalCaption() const { return caption_; }
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    QImage pitch_;
+    QImage ball_;
+    QImage shadow_;
+    std::array<std::array<QImage, 11>, 2> shirts_;
+    std::optional<PitchPicture> picture_;
+    bool caption_ = false;
+};
+
+}  // namespace vm

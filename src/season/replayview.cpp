@@ -1,0 +1,197 @@
+// The replay viewer's frame, pace, steps and goal jumps.
+#include "season/replayview.h"
+
+#include <algorithm>
+#include <array>
+#include <iterator>
+#include <utility>
+
+#include "season/livecues.h"
+
+namespace vm {
+
+namespace {
+
+struct Pace {
+    int num;
+    int den;
+    const char* text;
+};
+constexpr std::array<Pace, 5> kPaces{
+    {{1, 4, "×1/4"}, {1, 2, "×1/2"}, {1, 1, "×1"}, {2, 1, "×2"}, {4, 1, "×4"}}};
+constexpr int kRecordedPace = 2;
+// A clock that stalled (a busy machine, a dialog) catches up at most this many
+// frames at the recorded pace, so the picture never leaps far ahead.
+constexpr ReplayView::Millis kCatchUp = 4;
+
+int three(std::string_view line, std::size_t at) {
+    return (line[at] - '0') * 100 + (line[at + 1] - '0') * 10 + (line[at + 2] - '0');
+}
+
+// Whether the caption is up on the k-th frame of a celebration run, as the
+// live match's cues leave it: frame 0 is the goal's own frame, the steps of
+// the celebration follow one a frame.
+const std::array<bool, kCelebrationFrames>& captionUp() {
+    static const std::array<bool, kCelebrationFrames> up = [] {
+        std::array<bool, kCelebrationFrames> frames{};
+        int celebration = kCelebrationFrames;
+        int side = 0;
+        GoalCaptions captions;
+        for (int k = 1; k < kCelebrationFrames; ++k) {
+            std::vector<Cue> cues;
+            celebrationstep(celebration, side, HomeMarker::hidden, {}, cues);
+            for (const Cue& c : cues) captions.apply(c);
+            frames[k] = captions.goal;
+        }
+        return frames;
+    }();
+    return up;
+}
+
+}  // namespace
+
+PitchPicture framepicture(std::string_view line) {
+    PitchPicture p;
+    std::size_t at = 0;
+    for (auto& side : p.shirts) {
+        for (Point& shirt : side) {
+            shirt = {three(line, at), three(line, at + 3)};
+            at += 6;
+        }
+    }
+    p.shadow = {three(line, at), three(line, at + 3)};
+    p.ball = {three(line, at + 6), three(line, at + 9)};
+    return p;
+}
+
+ReplayView::ReplayView(Replay replay) : replay_(std::move(replay)), pace_(kRecordedPace) {
+    shown_.reserve(replay_.frames.size());
+    int last = -1;
+    for (int i = 0; i < frames(); ++i) {
+        if (replay_.frames[i] == "g") {
+            if (i == 0 || replay_.frames[i - 1] != "g") goals_.push_back(i);
+        } else {
+            last = i;
+        }
+        shown_.push_back(last);
+    }
+}
+
+void ReplayView::seek(int frame) {
+    current_ = std::clamp(frame, 0, std::max(0, frames() - 1));
+    owed_ = 0;
+}
+
+void ReplayView::play(Millis now) {
+    if (frames() == 0) return;
+    if (current_ == frames() - 1) current_ = 0;
+    playing_ = true;
+    last_ = now;
+    owed_ = 0;
+}
+
+void ReplayView::toggle(Millis now) {
+    if (playing_) {
+        pause();
+    } else {
+        play(now);
+    }
+}
+
+bool ReplayView::idle(Millis now) {
+    if (!playing_) return false;
+    if (now < last_) {
+        last_ = now;  // a clock that went back counts from now
+        return false;
+    }
+    const Pace& pace = kPaces[pace_];
+    owed_ += (now - last_) * pace.num;
+    last_ = now;
+    const Millis gap = kFrameGap * pace.den;
+    Millis due = owed_ / gap;
+    owed_ %= gap;
+    if (due > kCatchUp * pace.num) {
+        due = kCatchUp * pace.num;
+        owed_ = 0;
+    }
+    if (due == 0) return false;
+    const int before = current_;
+    current_ = static_cast<int>(std::min<Millis>(static_cast<Millis>(frames() - 1), current_ + due));
+    if (current_ == frames() - 1) playing_ = false;
+    return current_ != before;
+}
+
+bool ReplayView::stepForward() {
+    pause();
+    if (current_ + 1 >= frames()) return false;
+    ++current_;
+    return true;
+}
+
+bool ReplayView::stepBack() {
+    pause();
+    if (current_ == 0) return false;
+    --current_;
+    return true;
+}
+
+bool ReplayView::nextGoal() {
+    const auto next = std::upper_bound(goals_.begin(), goals_.end(), current_);
+    if (next == goals_.end()) return false;
+    seek(*next);
+    return true;
+}
+
+bool ReplayView::previousGoal() {
+    const auto after = std::lower_bound(goals_.begin(), goals_.end(), current_);
+    if (after == goals_.begin()) return false;
+    seek(*std::prev(after));
+    return true;
+}
+
+int ReplayView::goalsSoFar() const {
+    return static_cast<int>(std::upper_bound(goals_.begin(), goals_.end(), current_) - goals_.begin());
+}
+
+bool ReplayView::canGoFaster() const {
+    return pace_ + 1 < static_cast<int>(kPaces.size());
+}
+
+bool ReplayView::canGoSlower() const {
+    return pace_ > 0;
+}
+
+bool ReplayView::faster() {
+    if (!canGoFaster()) return false;
+    ++pace_;
+    owed_ = 0;
+    return true;
+}
+
+bool ReplayView::slower() {
+    if (!canGoSlower()) return false;
+    --pace_;
+    owed_ = 0;
+    return true;
+}
+
+std::string ReplayView::pacetext() const {
+    return kPaces[pace_].text;
+}
+
+std::optional<PitchPicture> ReplayView::picture() const {
+    if (frames() == 0 || shown_[current_] < 0) return std::nullopt;
+    return framepicture(replay_.frames[shown_[current_]]);
+}
+
+bool ReplayView::celebrating() const {
+    return frames() > 0 && replay_.frames[current_] == "g";
+}
+
+bool ReplayView::goalCaption() const {
+    if (!celebrating()) return false;
+    const int k = current_ - (shown_[current_] + 1);
+    return k < kCelebrationFrames && captionUp()[k];
+}
+
+}  // namespace vm

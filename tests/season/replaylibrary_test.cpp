@@ -1,0 +1,138 @@
+// The player's kept replays: a watched match kept under its own name, never
+// over another, listed newest first with its score, still listed when its
+// description is damaged, and deleted with it.
+#include <filesystem>
+
+#include "league/savefiles.h"
+#include "season/live_fixture.h"
+#include "season/replay_support.h"
+#include "season/replaylibrary.h"
+#include "util/errors.h"
+
+namespace vm {
+namespace {
+namespace fs = std::filesystem;
+using test::handmadeReplay;
+using test::LiveTest;
+
+const KeptMatch kDerby{2, 5, {"北浜ユナイテッド", "ロス・ガトス"}, {2, 1}};
+
+class ReplayLibrary : public ::testing::Test {
+protected:
+    test::Scratch scratch;
+    std::unique_ptr<World> world = scratch.world(1, false);
+
+    fs::path replays(const std::string& name = {}) const { return world->path(kReplayFolder) / name; }
+};
+
+TEST_F(ReplayLibrary, KeepingTheSameMatchTwiceMakesTwoReplaysAndOverwritesNeither) {
+    const Replay first = handmadeReplay({"1", "g", "3"});
+    const Replay second = handmadeReplay({"7", "8"});
+    const fs::path a = keepreplay(*world, first, kDerby);
+    const fs::path b = keepreplay(*world, second, kDerby);
+
+    EXPECT_NE(a, b);
+    EXPECT_EQ(a.filename(), "0001_2年目_05節_北浜ユナイテッド_ロス・ガトス.dat");
+    EXPECT_EQ(readBytes(a), replayimage(first));
+    EXPECT_EQ(readBytes(b), replayimage(second));
+    const std::vector<KeptReplay> list = keptreplays(*world);
+    ASSERT_EQ(list.size(), 2u);
+    EXPECT_EQ(list[0].file, b) << "newest first";
+    EXPECT_EQ(list[1].file, a);
+    EXPECT_EQ(list[0].match, kDerby);
+
+    const Grid grid = replaygrid(list);
+    EXPECT_EQ(grid.rowText(0), "試合,チーム,スコア,相手");
+    EXPECT_EQ(grid.rowText(1), "2年目 5節,北浜ユナイテッド,2 - 1,ロス・ガトス");
+    EXPECT_EQ(replaytitle(b, list[0].match), "2年目 5節  北浜ユナイテッド 2 - 1 ロス・ガトス");
+    EXPECT_EQ(replaytitle(b, std::nullopt), b.filename().string());
+}
+
+TEST_F(ReplayLibrary, ANameAlreadyTakenByAnotherFileIsPassedOver) {
+    keepreplay(*world, handmadeReplay({"1"}), kDerby);
+    // Somebody left a description under the name the next replay would take.
+    const fs::path planted = replays(replayfilename(2, kDerby)).replace_extension(".txt");
+    writeBytesAtomic(planted, "planted\r\n");
+    const fs::path kept = keepreplay(*world, handmadeReplay({"2"}), kDerby);
+    EXPECT_EQ(kept.filename(), replayfilename(3, kDerby));
+    EXPECT_EQ(readBytes(planted), "planted\r\n");
+}
+
+TEST_F(ReplayLibrary, ClubNamesBecomeASafeFileName) {
+    KeptMatch m{1, 27, {"../AC Milano:2/3", std::string(40, 'x') + "ＦＣ長い名前のクラブ"}, {0, 0}};
+    const std::string name = replayfilename(12, m);
+    // The long name is cut after whole characters.
+    EXPECT_EQ(name, "0012_1年目_27節__._AC_Milano_2_3_" + std::string(40, 'x') + "ＦＣ.dat");
+    EXPECT_EQ(fileNameProblem(fs::path(name).stem().string()), "");
+
+    m.matchday = 0;  // a versus match
+    m.names = {".hidden", "a\tb."};
+    EXPECT_EQ(replayfilename(3, m), "0003_対戦__hidden_a_b_.dat");
+}
+
+TEST_F(ReplayLibrary, AReplayWithADamagedOrMissingDescriptionIsStillListed) {
+    const fs::path a = keepreplay(*world, handmadeReplay({"1"}), kDerby);
+    const fs::path b = keepreplay(*world, handmadeReplay({"2"}), kDerby);
+    const fs::path c = keepreplay(*world, handmadeReplay({"3"}), kDerby);
+    writeBytesAtomic(fs::path(a).replace_extension(".txt"), "2\r\nfive\r\n");
+    fs::remove(fs::path(b).replace_extension(".txt"));
+    writeBytesAtomic(fs::path(c).replace_extension(".txt"), std::string(9000, '1'));
+    writeBytesAtomic(replays("mine.dat"), "a file the game did not name");
+
+    const std::vector<KeptReplay> list = keptreplays(*world);
+    ASSERT_EQ(list.size(), 4u);
+    EXPECT_EQ(list[0].file, c);
+    EXPECT_EQ(list[2].file, a);
+    EXPECT_EQ(list[3].file.filename(), "mine.dat") << "unnumbered files come last";
+    for (const KeptReplay& kept : list) EXPECT_FALSE(kept.match) << kept.file;
+    const Grid grid = replaygrid(list);
+    EXPECT_EQ(grid.rowText(3), "不明," + fs::path(a).stem().string() + ",,");
+}
+
+TEST_F(ReplayLibrary, DeletingAReplayRemovesItAndItsDescriptionAndNothingElse) {
+    const fs::path a = keepreplay(*world, handmadeReplay({"1"}), kDerby);
+    const fs::path b = keepreplay(*world, handmadeReplay({"2"}), kDerby);
+    deletereplay(*world, keptreplays(*world)[1]);
+    EXPECT_FALSE(fs::exists(a));
+    EXPECT_FALSE(fs::exists(fs::path(a).replace_extension(".txt")));
+    ASSERT_EQ(keptreplays(*world).size(), 1u);
+    EXPECT_EQ(keptreplays(*world)[0].file, b);
+
+    const fs::path outside = world->path("data/tmp.dat");
+    writeBytesAtomic(outside, "keep me");
+    EXPECT_THROW(deletereplay(*world, KeptReplay{outside, 1, kDerby}), DataError);
+    EXPECT_THROW(deletereplay(*world, KeptReplay{replays("../tmp.dat"), 1, kDerby}), DataError);
+    EXPECT_EQ(readBytes(outside), "keep me");
+}
+
+TEST_F(LiveTest, AWatchedLeagueMatchIsKeptWithItsMatchDayClubsAndScore) {
+    writeBytesAtomic(world->path("data/vtr"), "");
+    speedFile("6\r\n");
+    prepare();
+    auto m = open(true);
+    EXPECT_FALSE(keepreplay(*world, *m)) << "nothing is kept before the match is over";
+    playOut(*m);
+
+    const std::optional<fs::path> kept = keepreplay(*world, *m);
+    ASSERT_TRUE(kept);
+    EXPECT_EQ(readBytes(*kept), readBytes(tmp("match.dat")));
+    const std::vector<KeptReplay> list = keptreplays(*world);
+    ASSERT_EQ(list.size(), 1u);
+    const KeptMatch expected{world->kanri.year,
+                             1,
+                             {world->team(0).name, world->team(m->game().club[1]).name},
+                             {m->game().goals(0), m->game().goals(1)}};
+    EXPECT_EQ(list[0].match, expected);
+    EXPECT_EQ(kept->filename(), replayfilename(1, expected));
+}
+
+TEST_F(LiveTest, AMatchWatchedWithoutRecordingKeepsNothing) {
+    speedFile("6\r\n");
+    auto m = open(false);
+    m->finishHeadless();
+    EXPECT_FALSE(keepreplay(*world, *m));
+    EXPECT_FALSE(fs::exists(world->path(kReplayFolder)));
+}
+
+}  // namespace
+}  // namespace vm
