@@ -10,11 +10,8 @@ namespace vm {
 namespace {
 
 const QColor kBackground{0x00, 0x99, 0x00};
-const QColor kShirtGreen{0x00, 0x80, 0x00};
 const QColor kSilver{0xC0, 0xC0, 0xC0};
-const QRect kGoalBox{232, 200, 217, 49};
 const QRect kScorerBox{200, 288, 250, 27};
-constexpr int kNumberPixels = 9;
 
 // Puts `label` centred on `box`, widened about its centre when the text
 // needs more room than the box gives.
@@ -40,54 +37,26 @@ QLabel* caption(QWidget* parent, const char* name, int pixels, const QColor& col
 
 }  // namespace
 
-QImage shirtPicture(const QImage& emblem, int side, const QString& number) {
-    QImage shirt(MatchPitch::kShirt, QImage::Format_RGB32);
-    shirt.fill(kShirtGreen);
-    QPainter p(&shirt);
-    p.drawImage(QRect(0, 0, 12, 12), emblem);
-    QFont f = p.font();
-    f.setPixelSize(kNumberPixels);
-    f.setBold(true);
-    f.setStretch(QFont::SemiCondensed);
-    p.setFont(f);
-    p.setPen(side == 0 ? QColor(Qt::white) : QColor(Qt::yellow));
-    p.drawText(QRect(0, 12, 12, 12), Qt::AlignCenter, number);
-    return shirt;
-}
-
 MatchPitch::MatchPitch(const World& world, int club0, int club1, QWidget* parent)
-    : QWidget(parent),
-      pitch_(loadSkin(world, "pitch.jpg")),
-      ball_(loadSkin(world, "ball.png")),
-      shadow_(loadSkin(world, "ballshadow.png")),
-      buffer_(kSize, QImage::Format_RGB32) {
+    : QWidget(parent), pictures_(world), buffer_(kSize, QImage::Format_RGB32) {
     setObjectName("TMATCH");
     setFixedSize(kSize);
     setAttribute(Qt::WA_OpaquePaintEvent);
     emblems_ = {toImage(world.team(club0).emblem), toImage(world.team(club1).emblem)};
     for (int side = 0; side < 2; ++side)
-        for (int man = 0; man < 11; ++man)
-            shirts_[side][man] =
-                shirtPicture(emblems_[side], side, QString("%1").arg(man + 1, 2, 10, QChar('0')));
+        for (int man = 0; man < 11; ++man) shirts_[side][man] = shirtPicture(emblems_[side], side, man);
     buffer_.fill(kBackground);
 
     lbgoal = caption(this, "lbgoal", 48, Qt::red, true);
     lbgoal->setText(QString::fromUtf8(kGoalCaption));
-    centreOn(lbgoal, kGoalBox);
+    centreOn(lbgoal, kGoalCaptionBox);
     lbgoalman = caption(this, "lbgoalman", 27, kSilver, false);
 }
 
 void MatchPitch::drawFrame(const PitchPicture& picture) {
     QPainter p(&buffer_);
     p.fillRect(buffer_.rect(), kBackground);
-    p.drawImage(buffer_.rect(), pitch_);
-    for (int side = 0; side < 2; ++side)
-        for (int man = 0; man < 11; ++man) {
-            const Point at = picture.shirts[side][man];
-            p.drawImage(QPoint(at.x, at.y), shirts_[side][man]);
-        }
-    p.drawImage(QPoint(picture.shadow.x, picture.shadow.y), shadow_);
-    p.drawImage(QPoint(picture.ball.x, picture.ball.y), ball_);
+    drawPitch(p, buffer_.rect(), pictures_, shirts_, picture);
     p.end();
     update();
 }

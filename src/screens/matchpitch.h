@@ -9,6 +9,7 @@
 #include <array>
 #include <string>
 
+#include "screens/pitchdrawing.h"
 #include "season/livecues.h"
 #include "season/livescoreboard.h"
 
@@ -22,7 +23,6 @@ class MatchPitch : public QWidget {
     Q_OBJECT
 public:
     static constexpr QSize kSize{640, 480};
-    static constexpr QSize kShirt{12, 24};
 
     // The pitch of clubs `club0` (side 0) and `club1` (side 1) at kick-off.
     // Throws DataError when the pitch or a ball picture cannot be read.
@@ -43,18 +43,12 @@ protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
-    std::array<std::array<QImage, 11>, 2> shirts_;  // imgList0, imgList1
+    SideShirts shirts_;  // imgList0, imgList1
     std::array<QImage, 2> emblems_;
-    QImage pitch_;
-    QImage ball_;
-    QImage shadow_;
+    PitchPictures pictures_;
     QImage buffer_;  // imgura: the frame being drawn, then shown whole
     QLabel* lbgoal;
     QLabel* lbgoalman;
 };
-
-// A shirt picture: the club's emblem on top and `number` below it, white for
-// side 0 and yellow for side 1, on green.
-QImage shirtPicture(const QImage& emblem, int side, const QString& number);
 
 }  // namespace vm

@@ -1,7 +1,6 @@
 // The pitch of a replay, drawn as the live match draws it: the pitch picture,
 // both sides' numbered shirts, the ball's shadow and the ball above it, and
-// "GOAL！！" while a goal is celebrated. Also the shirt pictures themselves,
-// which the live match window shares.
+// "GOAL！！" while a goal is celebrated.
 #pragma once
 
 #include <QImage>
@@ -11,13 +10,10 @@
 #include <optional>
 
 #include "league/world.h"
+#include "screens/pitchdrawing.h"
 #include "season/livescoreboard.h"
 
 namespace vm {
-
-// A 12 x 24 shirt: the club's emblem on top, below it the number as two
-// digits, white for side 0 and yellow for side 1, on green (008000).
-QImage shirtPicture(const QImage& emblem, int number, int side);
 
 class ReplayPitch : public QWidget {
     Q_OBJECT
@@ -39,10 +35,8 @@ protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
-    QImage pitch_;
-    QImage ball_;
-    QImage shadow_;
-    std::array<std::array<QImage, 11>, 2> shirts_;
+    PitchPictures pictures_;
+    SideShirts shirts_;
     std::optional<PitchPicture> picture_;
     bool caption_ = false;
 };
