@@ -77,8 +77,8 @@ Ttactics* ScreenHost::openTactics(Tmain* over) {
     return tactics_;
 }
 
-Tnews* ScreenHost::openNews(int start) {
-    return adopt(Tnews::open(session(), start));
+Tnews* ScreenHost::openNews(int start, const std::filesystem::path& replay) {
+    return adopt(Tnews::open(session(), start, replay));
 }
 
 Ttradetop* ScreenHost::openTrade(bool startWeek) {

@@ -56,7 +56,9 @@ public:
     Ttactics* openTactics(Tmain* over = nullptr);
     // The news programme from `start` (NewsStart), or the club website. Null
     // when its pictures cannot be read: the player has been told which one.
-    Tnews* openNews(int start);
+    // After a watched match whose record was kept, `replay` is that record
+    // and the programme offers to watch it again.
+    Tnews* openNews(int start, const std::filesystem::path& replay = {});
     // The transfer screen of the open transfer window; one still open is
     // released. With `startWeek` it opens on the next week as if its step
     // button had been pressed once. When the screen cannot be built the

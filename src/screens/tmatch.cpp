@@ -16,6 +16,7 @@
 #include "screens/sound.h"
 #include "screens/tacticsboardview.h"
 #include "screens/tmatchdata.h"
+#include "season/replaylibrary.h"
 
 namespace vm {
 namespace {
@@ -145,8 +146,20 @@ void Tmatch::finish() {
     if (openNews()) close();
 }
 
+void Tmatch::keepReplay() {
+    if (replayKept_) return;
+    replayKept_ = true;
+    try {
+        if (const auto kept = keepreplay(session_.world, *match_)) replay_ = *kept;
+    } catch (const std::runtime_error& e) {
+        // The match is booked already; only the chance to watch it again is lost.
+        session_.prompts.message(std::string("リプレイを保存できませんでした（") + e.what() + "）");
+    }
+}
+
 bool Tmatch::openNews() {
-    if (!session_.host.openNews(match_->newsStart())) return false;
+    keepReplay();
+    if (!session_.host.openNews(match_->newsStart(), replay_)) return false;
     handedOver_ = true;
     return true;
 }

@@ -7,6 +7,7 @@
 
 #include <QWidget>
 
+#include <filesystem>
 #include <memory>
 
 #include "screens/session.h"
@@ -75,6 +76,8 @@ private:
     // Tells the player what went wrong without stopping the match.
     void tellWarnings();
     // True when the news opened (the window may go).
+    // With the recording on, the watched match goes into the replay library.
+    void keepReplay();
     bool openNews();
 
     Session session_;
@@ -86,6 +89,8 @@ private:
     QTimer* frames_;
     std::size_t warned_ = 0;
     bool handedOver_ = false;
+    bool replayKept_ = false;
+    std::filesystem::path replay_;  // the kept record, once kept
 };
 
 }  // namespace vm

@@ -77,9 +77,9 @@ protected:
 
 }  // namespace
 
-Tnews* Tnews::open(const Session& session, int start) {
+Tnews* Tnews::open(const Session& session, int start, const std::filesystem::path& replay) {
     try {
-        auto* news = new Tnews(session, start);
+        auto* news = new Tnews(session, start, replay);
         news->newsversion();
         return news;
     } catch (const std::runtime_error& e) {
@@ -88,7 +88,8 @@ Tnews* Tnews::open(const Session& session, int start) {
     }
 }
 
-Tnews::Tnews(const Session& session, int start) : QWidget(nullptr), session_(session) {
+Tnews::Tnews(const Session& session, int start, std::filesystem::path replay)
+    : QWidget(nullptr), session_(session), replay_(std::move(replay)) {
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowMinimizeButtonHint);
     setFixedSize(kScreen);
     auto* backdrop = new Backdrop(loadSkin(session_.world, "news.jpg"), this);
@@ -196,6 +197,13 @@ void Tnews::buildChoices() {
     Pyouth->setFocusPolicy(Qt::TabFocus);
     Pyouth->hide();
     connect(Pyouth, &PanelButton::clicked, this, &Tnews::PyouthClick);
+
+    // The match just watched, again, from its kept record.
+    Preplay = new PanelButton("リプレイ", {35, 322}, this);
+    Preplay->setObjectName("Preplay");
+    Preplay->setFocusPolicy(Qt::TabFocus);
+    Preplay->hide();
+    connect(Preplay, &PanelButton::clicked, this, &Tnews::PreplayClick);
 }
 
 void Tnews::buildMenu() {
@@ -268,6 +276,7 @@ void Tnews::showPage(const NewsPage& page, bool turned) {
         }
     }
 
+    Preplay->setVisible(!replay_.empty() && page.kind != PageKind::end);
     pitch->setVisible(page.kind == PageKind::opponent);
     for (std::size_t k = 0; k < shirts_.size(); ++k) {
         const bool placed = k < page.shirts.size();

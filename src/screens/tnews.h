@@ -8,6 +8,7 @@
 #include <QWidget>
 
 #include <array>
+#include <filesystem>
 #include <memory>
 #include <string>
 
@@ -36,7 +37,8 @@ public:
     // Opens the programme at `start` (kAfterMatchDay, kAfterVersus,
     // kAfterTransfers) or the website (kWebsite). When a picture of the
     // screen cannot be read the player is told which one and the result is null.
-    static Tnews* open(const Session& session, int start);
+    // After a watched match, `replay` is its kept record, offered by "リプレイ".
+    static Tnews* open(const Session& session, int start, const std::filesystem::path& replay = {});
 
     const NewsProgramme& programme() const { return *news_; }
 
@@ -49,7 +51,7 @@ protected:
 
 private:
     // Loads the pictures and lays the screen out; throws DataError.
-    Tnews(const Session& session, int start);
+    Tnews(const Session& session, int start, std::filesystem::path replay);
 
     void buildMessage();
     void buildTable();
@@ -76,6 +78,7 @@ private:
     void ListBox1Click(int row);
     void PstayClick();
     void PyouthClick();
+    void PreplayClick();
 
     // The last page is up: the pause, then the next screen.
     void endtv();
@@ -86,6 +89,7 @@ private:
 
     Session session_;
     std::unique_ptr<NewsProgramme> news_;
+    std::filesystem::path replay_;  // the watched match's kept record, if any
     bool website_ = false;
     bool pausing_ = false;
     bool handedOver_ = false;
@@ -105,6 +109,7 @@ private:
     QListWidget* ListBox1;
     PanelButton* Pstay;
     PanelButton* Pyouth;
+    PanelButton* Preplay;
     GridView* gridmenu;
 };
 

@@ -106,6 +106,10 @@ void Tnews::PyouthClick() {
     showPage(news_->page(), true);
 }
 
+void Tnews::PreplayClick() {
+    session_.host.openReplays(replay_);
+}
+
 void Tnews::endtv() {
     pausing_ = true;
     // The last page is on screen before the pause; the window keeps painting

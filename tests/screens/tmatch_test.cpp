@@ -17,7 +17,9 @@
 #include "screens/matchpitch.h"
 #include "screens/tacticsboardview.h"
 #include "screens/tmatchdata.h"
+#include "screens/treplay.h"
 #include "screenshot.h"
+#include "season/replaylibrary.h"
 #include "util/textfile.h"
 
 namespace vm {
@@ -177,6 +179,36 @@ TEST_F(MatchWindow, AWatchedMatchDayBooksItsResultOpensTheNewsAndASecondFollows)
     playOut(second);
     ASSERT_NE(news(), nullptr);
     EXPECT_EQ(booked(), 40);
+}
+
+TEST_F(MatchWindow, WithTheRecordingOnTheNewsOffersTheMatchAgain) {
+    season(0);
+    writeLines(world->path("data/vtr"), {});
+    playOut(watch());
+    Tnews* after = news();
+    ASSERT_NE(after, nullptr);
+    auto* again = child<PanelButton>(after, "Preplay");
+    ASSERT_TRUE(again->isVisible());
+    const auto kept = keptreplays(*world);
+    ASSERT_EQ(kept.size(), 1u) << "the watched match went into the library";
+
+    QTest::mouseClick(again, Qt::LeftButton);
+    Treplay* viewer = nullptr;
+    for (QWidget* w : host->screens())
+        if (auto* r = qobject_cast<Treplay*>(w)) viewer = r;
+    ASSERT_NE(viewer, nullptr);
+    ASSERT_NE(viewer->view(), nullptr) << "it opens on that record";
+    EXPECT_GT(viewer->view()->frames(), 1000);
+    viewer->close();
+
+    // Without the recording there is nothing to offer.
+    readNews();
+    writeLines(world->path("data/msp.dat"), {"6"});
+    std::filesystem::remove(world->path("data/vtr"));
+    playOut(watch());
+    ASSERT_NE(news(), nullptr);
+    EXPECT_FALSE(child<PanelButton>(news(), "Preplay")->isVisible());
+    EXPECT_EQ(keptreplays(*world).size(), 1u);
 }
 
 TEST_F(MatchWindow, TheRightButtonOnTheBoardBringsOnTheSubstituteAndHisRowChangesOnce) {
