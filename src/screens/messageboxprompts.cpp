@@ -1,5 +1,7 @@
 #include "screens/messageboxprompts.h"
 
+#include "screens/qtext.h"
+
 #include <QApplication>
 #include <QDir>
 #include <QFileDialog>
@@ -8,10 +10,6 @@
 
 namespace vm {
 namespace {
-
-QString qstr(std::string_view s) {
-    return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));
-}
 
 QMessageBox::StandardButton ask(std::string_view text, QMessageBox::StandardButtons buttons,
                                 QMessageBox::StandardButton defaultButton) {

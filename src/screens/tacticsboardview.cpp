@@ -5,6 +5,7 @@
 #include <QPainter>
 
 #include "screens/pictures.h"
+#include "screens/qtext.h"
 
 namespace vm {
 namespace {
@@ -15,10 +16,6 @@ const char* const kStarterMarker = "QLabel { background: #008080; color: white; 
 const char* const kBenchMarker = "QLabel { background: #0000ff; color: white; font-size: 9px; }";
 const char* const kNameLabel =
     "QLabel { color: white; font-size: 10px; background: rgba(0, 40, 0, 110); padding: 0 1px; }";
-
-QString qstr(const std::string& s) {
-    return QString::fromStdString(s);
-}
 
 QPoint qpoint(Point p) {
     return {p.x, p.y};

@@ -1,6 +1,7 @@
 // The main screen's layout and what it shows: the club panel, a club's
 // roster and coaches, the division's table and fixtures.
 #include "screens/tmain.h"
+#include "screens/qtext.h"
 
 #include <QAction>
 #include <QCloseEvent>
@@ -26,19 +27,6 @@ constexpr QSize kBoard{660, 461};
 constexpr int kEmblemStep = 22;
 constexpr int kMemberHeight = 257;
 
-QString qstr(const std::string& s) {
-    return QString::fromStdString(s);
-}
-
-// A caption on a dark plate, readable over the wooden wall.
-QLabel* plate(const QString& text, QRect geometry, QWidget* parent) {
-    auto* label = new QLabel(text, parent);
-    label->setGeometry(geometry);
-    label->setStyleSheet(
-        "QLabel { color: #fffbf0; background: rgba(40, 24, 10, 170); border-radius: 3px; padding: 0 4px; }");
-    return label;
-}
-
 QPixmap emblemPixmap(const Tteam& club, int side) {
     return QPixmap::fromImage(toImage(club.emblem).scaled(side, side));
 }
@@ -59,8 +47,8 @@ Tmain::Tmain(const Session& session) : QMainWindow(nullptr), session_(session), 
 }
 
 void Tmain::buildClubPanel(QWidget* board) {
-    plate("Div1", {12, 16, 110, 20}, board);
-    plate("Div2", {12, 90, 110, 20}, board);
+    plateLabel("Div1", {12, 16, 110, 20}, board);
+    plateLabel("Div2", {12, 90, 110, 20}, board);
     for (int i = 0; i < 20; ++i) {
         const int division = i / 10, counter = i % 10;
         auto* image = new ClickableLabel(board);
@@ -74,7 +62,7 @@ void Tmain::buildClubPanel(QWidget* board) {
 }
 
 void Tmain::buildClubView(QWidget* board) {
-    lbselect = plate("選択チーム", {12, 166, 90, 20}, board);
+    lbselect = plateLabel("選択チーム", {12, 166, 90, 20}, board);
     lbselect->setObjectName("lbselect");
     imgselectteam = new ClickableLabel(board);
     imgselectteam->setObjectName("imgselectteam");

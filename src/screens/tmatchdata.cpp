@@ -6,6 +6,7 @@
 
 #include "screens/celldrawing.h"
 #include "screens/gridview.h"
+#include "screens/qtext.h"
 
 namespace vm {
 namespace {
@@ -39,10 +40,6 @@ QLabel* label(QWidget* parent, const char* name, QRect at, int pixels, const cha
     l->setAlignment(align | Qt::AlignVCenter);
     l->setStyleSheet(QString("QLabel { color: %1; background: transparent; }").arg(colour));
     return l;
-}
-
-QString qstr(const std::string& s) {
-    return QString::fromStdString(s);
 }
 
 // A club name that fits its box, cut with an ellipsis when it does not.

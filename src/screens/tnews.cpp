@@ -15,6 +15,7 @@
 #include "screens/gridview.h"
 #include "screens/panelbutton.h"
 #include "screens/pictures.h"
+#include "screens/qtext.h"
 
 namespace vm {
 namespace {
@@ -35,10 +36,6 @@ const char* const kMenu[kMenuRows] = {"メニュー",   "D1順位",     "D1得�
                                       "D2順位",     "D2得点",     "D2アシスト", "対戦相手",
                                       "怪我人情報", "過去の成績", "終了"};
 const QColor kFirstRank{255, 255, 0};
-
-QString qstr(const std::string& s) {
-    return QString::fromStdString(s);
-}
 
 QString lines(const std::vector<std::string>& text) {
     QStringList joined;

@@ -1,6 +1,7 @@
 // The player card's window: its layout, what it shows, its buttons and the
 // renaming click.
 #include "screens/tplayerdata.h"
+#include "screens/qtext.h"
 
 #include <QCloseEvent>
 #include <QFontMetrics>
@@ -27,10 +28,6 @@ const QColor kBarRed{255, 0, 0};
 const QColor kBarBlue{0, 0, 255};
 const QColor kFootGrey{128, 128, 128};
 const QColor kFootRed{255, 0, 0};
-
-QString qstr(const std::string& s) {
-    return QString::fromStdString(s);
-}
 
 // A table that only shows: clicks pass through to the card.
 GridView* showingTable(const char* name, QRect geometry, QWidget* parent) {

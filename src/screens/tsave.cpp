@@ -2,6 +2,7 @@
 // name and the panels, and in a versus match the two clubs beside the list.
 // What its clicks do is in tsave_actions.cpp.
 #include "screens/tsave.h"
+#include "screens/qtext.h"
 
 #include <QCoreApplication>
 #include <QHeaderView>
@@ -45,10 +46,6 @@ constexpr QSize kRosterSize{305, 223};
 constexpr int kRosterTop = 270;
 constexpr int kAttributeWidth = 19;
 constexpr int kStarters = 11;
-
-QString qstr(const std::string& s) {
-    return QString::fromStdString(s);
-}
 
 bool sameCells(const Grid& a, const Grid& b) {
     if (a.colCount() != b.colCount() || a.rowCount() != b.rowCount()) return false;

@@ -14,6 +14,7 @@
 #include "screens/gridview.h"
 #include "screens/panelbutton.h"
 #include "screens/pictures.h"
+#include "screens/qtext.h"
 #include "season/tradetables.h"
 #include "transfers/ttrade.h"
 
@@ -36,19 +37,7 @@ constexpr int kBookHeight = 300;
 constexpr int kBookWidth = 322;
 constexpr int kBookRows = 14;
 const QColor kRaisedPrice{255, 0, 0};
-
-QString qstr(const std::string& s) {
-    return QString::fromStdString(s);
-}
-
-QLabel* plate(const QString& text, QRect geometry, QWidget* parent) {
-    auto* label = new QLabel(text, parent);
-    label->setGeometry(geometry);
-    label->setStyleSheet(
-        "QLabel { color: #fffbf0; background: rgba(30, 40, 56, 190); border-radius: 3px; padding: 0 4px;"
-        " font-weight: bold; }");
-    return label;
-}
+const QColor kPlate{30, 40, 56, 190};  // the office's blue-grey plates
 
 // Whether a view already shows exactly these cells (a redraw then keeps the
 // player's choice of row).
@@ -77,12 +66,12 @@ Ttradetop::Ttradetop(const Session& session) : QMainWindow(nullptr), session_(se
 }
 
 void Ttradetop::buildHead(QWidget* board) {
-    lbmoney = plate(QString(), {kLeft, 6, 200, 22}, board);
+    lbmoney = plateLabel(QString(), {kLeft, 6, 200, 22}, board, kPlate, true);
     lbmoney->setObjectName("lbmoney");
     lbmoney->setStyleSheet(lbmoney->styleSheet() + "QLabel { color: #fff4c0; font-size: 14px; }");
-    lbrecom = plate(QString(), {kLeft, 34, 150, 22}, board);
+    lbrecom = plateLabel(QString(), {kLeft, 34, 150, 22}, board, kPlate, true);
     lbrecom->setObjectName("lbrecom");
-    lballt = plate(kCandidatesTitle, {kLeft, 200, 150, 22}, board);
+    lballt = plateLabel(kCandidatesTitle, {kLeft, 200, 150, 22}, board, kPlate, true);
     lballt->setObjectName("lballt");
 
     const std::array<TradeTable, 3> tables{TradeTable::recommended, TradeTable::offers, TradeTable::own};
