@@ -28,19 +28,21 @@ int main(int argc, char** argv) {
     const fs::path program = vm::programFolder();
     const auto shipped = vm::findShippedRoot(program, VM_SOURCE_ROOT);
     if (!shipped) {
-        prompts.error("ゲームのデータが見つかりません。\n" + (program / vm::kInstalledShare).string() +
-                      "/data か " + VM_SOURCE_ROOT + "/data が必要です。");
+        prompts.error("ゲームのデータが見つかりません。\n" +
+                      (program / vm::kInstalledShare).lexically_normal().string() + "/data か " +
+                      VM_SOURCE_ROOT + "/data が必要です。");
         return 1;
     }
     const auto player = vm::playerRoot(std::getenv("XDG_DATA_HOME"), std::getenv("HOME"));
     if (!player) {
-        prompts.error("セーブデータを置くフォルダが決まりません: HOME も XDG_DATA_HOME も設定されていません。");
+        prompts.error("セーブデータを置くフォルダが決まりません: HOME が設定されていません。");
         return 1;
     }
     std::error_code ec;
     fs::create_directories(*player / "data", ec);
     if (ec) {
-        prompts.error("セーブデータを置くフォルダを作れません: " + player->string() + "（" + ec.message() + "）");
+        prompts.error("セーブデータを置くフォルダを作れません: " + player->string() + "（" + ec.message() +
+                      "）");
         return 1;
     }
 

@@ -12,7 +12,9 @@ bool holdsData(const fs::path& root) {
     return !root.empty() && fs::is_directory(root / "data", ec);
 }
 
-bool absoluteFolder(const char* value) { return value != nullptr && value[0] == '/'; }
+bool absoluteFolder(const char* value) {
+    return value != nullptr && value[0] == '/';
+}
 
 }  // namespace
 

@@ -29,16 +29,16 @@ void World::startup() {
     fs::create_directories(path("data/savedata"), ec);
     // A missing history template leaves the old working copy as it was. The
     // copy must be writable even where the installed template is read-only.
-    if (fs::copy_file(shipped("data/history.txt"), path(kHistoryFile), fs::copy_options::overwrite_existing, ec))
-        fs::permissions(path(kHistoryFile), fs::perms::owner_write, fs::perm_options::add, ec);
+    const fs::path history = path(kHistoryFile);
+    if (fs::copy_file(shipped("data/history.txt"), history, fs::copy_options::overwrite_existing, ec))
+        fs::permissions(history, fs::perms::owner_write, fs::perm_options::add, ec);
 
     rng.seed(seeds.next());
     kanri = Tleaguekanri{};
     for (auto& l : leagues) l.reset();
     trade.reset();
     for (int i = 0; i < 10; ++i) teams[i] = std::make_unique<Tteam>(*this, (i / 5) * 5 + 15, 1, i);
-    for (int i = 10; i < kClubCount; ++i)
-        teams[i] = std::make_unique<Tteam>(*this, (i / 5) * 5 + 30, 2, i);
+    for (int i = 10; i < kClubCount; ++i) teams[i] = std::make_unique<Tteam>(*this, (i / 5) * 5 + 30, 2, i);
     for (int i = 0; i < kClubCount; ++i) teams[i]->popularity = (i + 1) * 5;
 }
 

@@ -30,9 +30,11 @@ grep -q '<.*@.*>' <<<"$(field Maintainer)" || fail "Maintainer: $(field Maintain
 description=$(field Description)
 [ "$(wc -l <<<"$description")" -gt 2 ] || fail "Description has no long text: $description"
 depends=$(field Depends)
+# The package names alone, one a line: "libc6 (>= 2.34), fonts-noto-cjk" gives libc6 and fonts-noto-cjk.
+names=$(sed 's/ *([^)]*)//g; s/ *[,|] */\n/g' <<<"$depends")
 for package in fonts-noto-cjk libc6 libstdc++6 libqt6core6 libqt6gui6 libqt6widgets6 libqt6multimedia6 \
     libjpeg62-turbo; do
-    grep -qE "(^|, )$package( |,|$)" <<<"$depends" || fail "Depends lacks $package: $depends"
+    grep -qxF "$package" <<<"$names" || fail "Depends lacks $package: $depends"
 done
 
 contents=$(dpkg-deb -c "$deb" | awk '{print $6}')

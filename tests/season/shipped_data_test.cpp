@@ -64,8 +64,8 @@ TEST(ShippedData, ASeasonReadsTheShippedDataInPlaceAndWritesOnlyInThePlayersFold
 TEST(ShippedData, AReadOnlyHistoryTemplateGivesTheSeasonAWritableHistory) {
     test::Scratch scratch;
     const fs::path player = scratch.path("player");
-    fs::permissions(scratch.path("data/history.txt"), fs::perms::owner_write | fs::perms::group_write |
-                                                          fs::perms::others_write,
+    fs::permissions(scratch.path("data/history.txt"),
+                    fs::perms::owner_write | fs::perms::group_write | fs::perms::others_write,
                     fs::perm_options::remove);
 
     World w(player, scratch.root(), SeedSource::fixed(1));
