@@ -17,10 +17,11 @@ inline constexpr const char* kInstalledShare = "../share/vellmora2";
 std::optional<std::filesystem::path> findShippedRoot(const std::filesystem::path& programFolder,
                                                      const std::filesystem::path& sourceRoot);
 
-// The player's folder, as the desktop's base directories name it:
-// $XDG_DATA_HOME/vellmora2, else $HOME/.local/share/vellmora2 (a relative
-// XDG_DATA_HOME is ignored, as the specification asks). nullopt when neither
-// variable gives an absolute folder. Either argument may be null (unset).
+// The player's folder, by the desktop's base-directory rules:
+// $XDG_DATA_HOME/vellmora2, else $HOME/.local/share/vellmora2. A relative
+// XDG_DATA_HOME counts as unset, so the folder never depends on where the game
+// was started. nullopt when neither variable gives an absolute folder. Either
+// argument may be null (unset).
 std::optional<std::filesystem::path> playerRoot(const char* xdgDataHome, const char* home);
 
 // The folder holding the running program.

@@ -23,13 +23,13 @@ case "$kind" in
     manpage)
         need groff
         # -k: the page holds UTF-8 (Japanese examples); -ww: every warning.
-        out=$(groff -k -man -Tutf8 -ww -z "$file" 2>&1)
+        out=$(LC_ALL=C.UTF-8 groff -k -man -Tutf8 -ww -z "$file" 2>&1)
         [ -z "$out" ] || { echo "$out"; exit 1; }
         if command -v man >/dev/null; then
-            out=$(MANWIDTH=80 man --warnings -l "$file" 2>&1 >/dev/null)
+            out=$(LC_ALL=C.UTF-8 MANWIDTH=80 man --warnings -l "$file" 2>&1 >/dev/null)
             [ -z "$out" ] || { echo "$out"; exit 1; }
             # Every command of the tool has its entry.
-            page=$(MANWIDTH=80 man -l "$file" 2>/dev/null)
+            page=$(LC_ALL=C.UTF-8 MANWIDTH=80 man -l "$file" 2>/dev/null)
             for command in world match window simulate inspect export-vs; do
                 grep -q "^       $command" <<<"$page" || { echo "no entry for $command"; exit 1; }
             done
