@@ -1,22 +1,21 @@
 #!/usr/bin/env bash
-# Builds Vellmora 2 from this folder and starts it in the player's working folder.
+# Builds Vellmora 2 from this folder and starts it.
 #
-#   ./play.sh                    install what is missing, build, refresh the game's
-#                                data in the working folder and play
+#   ./play.sh                    install what is missing, build and play
 #   ./play.sh --install-desktop  the same preparations, then add Vellmora 2 to the
 #                                desktop's application menu instead of playing
 #
-# The working folder is ${XDG_DATA_HOME:-$HOME/.local/share}/vellmora2. Its data/
-# receives the fixed data shipped here on every start; the player's own files
-# there (saved games, versus clubs, formation files, the match speed) are never
-# overwritten. The data/ folder of this repository is never written by a game.
+# The game built here reads the data shipped in this repository's data/ where
+# it lies and keeps the player's files (saved games, versus clubs, formation
+# files, the match speed) in ${XDG_DATA_HOME:-$HOME/.local/share}/vellmora2.
+# The data/ folder of this repository is never written by a game. To install
+# the game like any other program, see "Installing" in README.md.
 set -euo pipefail
 
 repo="$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)"
 # A build folder of its own: ./test.sh builds in build/ with another build type,
 # and sharing one would make each rebuild everything the other built.
 build="$repo/build-play"
-work="${XDG_DATA_HOME:-$HOME/.local/share}/vellmora2"
 
 packages=(cmake ninja-build g++ qt6-base-dev qt6-multimedia-dev libjpeg62-turbo-dev zlib1g-dev
           libgtest-dev libbenchmark-dev fonts-noto-cjk)
@@ -52,33 +51,6 @@ build_game() {
     cmake --build "$build" --target vellmora2 -j "$(nproc)"
 }
 
-# Copies one shipped file into the working folder through a temporary name,
-# so that an interrupted copy never leaves half a file behind.
-copy_fixed() {
-    local from="$repo/data/$1" to="$work/data/$1"
-    cmp -s "$from" "$to" && return 0
-    mkdir -p "$(dirname "$to")"
-    cp -f "$from" "$to.part"
-    mv -f "$to.part" "$to"
-}
-
-prepare_working_folder() {
-    mkdir -p "$work/data"
-    local f
-    while IFS= read -r -d '' f; do
-        f="${f#./}"
-        case "$f" in
-            # The player's saves and versus clubs, the game's scratch files and
-            # the replay switch belong to the player and the game alone.
-            savedata/* | vs/* | tmp/* | vtr) continue ;;
-            # The match speed and formation files are the player's settings:
-            # the shipped ones are only a first default.
-            msp.dat | *.frm) [ -e "$work/data/$f" ] && continue ;;
-        esac
-        copy_fixed "$f"
-    done < <(cd "$repo/data" && find . -type f ! -name '*.part' -print0)
-}
-
 # A value for the desktop entry's Exec key: quoted, with the characters the
 # desktop entry format reserves escaped.
 desktop_exec_quote() {
@@ -93,8 +65,7 @@ desktop_exec_quote() {
 
 install_desktop_entry() {
     local apps="${XDG_DATA_HOME:-$HOME/.local/share}/applications"
-    local icon="$work/data/icons/hicolor/256x256/apps/vellmora2.png"
-    [ -f "$icon" ] || icon=vellmora2
+    local icon="$repo/data/icons/hicolor/256x256/apps/vellmora2.png"
     mkdir -p "$apps"
     local exec_line icon_line
     exec_line="Exec=$(desktop_exec_quote "$repo/play.sh")"
@@ -120,10 +91,8 @@ esac
 
 install_missing_packages
 build_game
-prepare_working_folder
 if [ "$mode" = desktop ]; then
     install_desktop_entry
     exit 0
 fi
-cd "$work"
 exec "$build/vellmora2"

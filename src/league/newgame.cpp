@@ -19,7 +19,7 @@ constexpr const char* kTeamImage = "data/teamimage.bmp";
 constexpr const char* kFormations = "data/formation.txt";
 
 std::vector<std::string> readTeamNames(World& w) {
-    std::vector<std::string> names = readLines(w.path(kTeamNames));
+    std::vector<std::string> names = readLines(w.shipped(kTeamNames));
     if (names.size() < static_cast<std::size_t>(kClubCount))
         throw DataError(std::string(kTeamNames) + " には " + std::to_string(kClubCount) +
                         " チーム分の名前が必要です");
@@ -31,7 +31,7 @@ std::vector<std::string> readTeamNames(World& w) {
 Bitmap readEmblems(World& w) {
     Bitmap all;
     try {
-        all = decodeBmp(readBytes(w.path(kTeamImage)));
+        all = decodeBmp(readBytes(w.shipped(kTeamImage)));
     } catch (const FormatError& e) {
         throw DataError(std::string(kTeamImage) + " が壊れています: " + e.what());
     }

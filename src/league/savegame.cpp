@@ -122,7 +122,7 @@ void save(const World& w, const fs::path& file) {
     const std::string image = saveImage(w);
     // Read the image back into a scratch world first: a save the game could
     // not load again would lose the player's game while looking like success.
-    World check(w.root, SeedSource::fixed(1));
+    World check(w.root, w.shippedRoot, SeedSource::fixed(1));
     for (int k = 0; k < kClubCount; ++k) check.teams[k] = Tteam::blank(check, k);
     try {
         readSave(check, image);

@@ -60,7 +60,7 @@ VersusClub readVersus(World& w, std::string_view image, int clubno) {
 void vssave(const World& w, const fs::path& file, std::string_view comment) {
     const std::string image = vsImage(w, comment);
     // The export is read back first, so a file no one could load is never written.
-    World check(w.root, SeedSource::fixed(1));
+    World check(w.root, w.shippedRoot, SeedSource::fixed(1));
     check.teams[0] = Tteam::blank(check, 0);
     try {
         readVersus(check, image, 0);

@@ -1,6 +1,20 @@
 // The world: everything that lasts between screens. The league manager, the
 // twenty clubs, the divisions while a season runs, the transfer engine while a
-// window is open, the one random generator and the working folder.
+// window is open, the one random generator and the game's two folders.
+//
+// The two folders, both holding a data/ below them:
+//  * shipped(rel): the data the game ships, read only. An installed game reads
+//    it from <prefix>/share/vellmora2, a developer build from the source tree.
+//    Name lists (data/name/), data/teamimage.bmp, data/formation.txt,
+//    data/doctor.txt, data/history.txt, data/trade.txt, the pictures
+//    (data/skin/), the sounds (data/sound/), the icons (data/icons/) and the
+//    default match speed data/msp.dat.
+//  * path(rel): the player's folder, everything the game writes or the player
+//    owns: data/tmp/, data/savedata/, data/vs/, data/formation/, the player's
+//    match speed data/msp.dat, the replay switch data/vtr, data/replays/.
+// Never write through shipped(), never read shipped data through path(): an
+// installed game's shipped folder is not writable and the player's folder
+// holds no shipped data. Tests and vellmora-tool may use one folder for both.
 #pragma once
 
 #include <array>
@@ -26,13 +40,18 @@ class Ttrade;
 
 class World {
 public:
-    // A world working in `root` (the folder holding data/). Nothing is built yet.
+    // A world whose shipped data and player's files both lie below `root`
+    // (the folder holding data/). Nothing is built yet.
     World(std::filesystem::path root, SeedSource seeds);
+    // A world reading the shipped data below `shippedRoot` and keeping the
+    // player's files below `root`.
+    World(std::filesystem::path root, std::filesystem::path shippedRoot, SeedSource seeds);
     ~World();
     World(const World&) = delete;
     World& operator=(const World&) = delete;
 
-    std::filesystem::path root;
+    std::filesystem::path root;         // the player's folder
+    std::filesystem::path shippedRoot;  // the shipped data's folder, read only
     SeedSource seeds;
     Rng rng;
     Tleaguekanri kanri;
@@ -46,11 +65,13 @@ public:
     int divof(int k) const { return kanri.divof(k); }
     Tteam& team(int k) const { return *teams.at(k); }
 
-    // A path below the working folder ("data/tmp/history.txt").
+    // A path in the player's folder ("data/tmp/history.txt").
     std::filesystem::path path(std::string_view relative) const { return root / relative; }
+    // A path in the shipped data ("data/formation.txt"), for reading only.
+    std::filesystem::path shipped(std::string_view relative) const { return shippedRoot / relative; }
 
-    // The lines of a fixed data file, read once and kept (name lists). Throws
-    // DataError naming the file when it is missing or empty.
+    // The lines of a shipped data file, read once and kept (name lists).
+    // Throws DataError naming the file when it is missing or empty.
     const std::vector<std::string>& fixedLines(std::string_view relative);
 
     // Start-up: folders, a fresh history, a new seed, the league manager and

@@ -18,9 +18,10 @@ void useGameFont() {
     }
 }
 
-QIcon gameIcon() {
+QIcon gameIcon(const World& world) {
     QIcon icon;
-    QDirIterator it("data/icons", {"vellmora2.png"}, QDir::Files, QDirIterator::Subdirectories);
+    const QString folder = QString::fromStdString(world.shipped("data/icons").string());
+    QDirIterator it(folder, {"vellmora2.png"}, QDir::Files, QDirIterator::Subdirectories);
     while (it.hasNext()) icon.addFile(it.next());
     return icon;
 }

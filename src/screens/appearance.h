@@ -4,13 +4,15 @@
 
 #include <QIcon>
 
+#include "league/world.h"
+
 namespace vm {
 
 // Makes the application's font one that holds every Japanese text of the
 // game, when the machine has one (Noto Sans CJK JP first).
 void useGameFont();
-// The application icon in every size shipped under data/icons of the
-// working folder; empty when none is there.
-QIcon gameIcon();
+// The application icon in every size under the shipped data/icons; empty
+// when none is there.
+QIcon gameIcon(const World& world);
 
 }  // namespace vm

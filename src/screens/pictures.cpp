@@ -34,13 +34,13 @@ QImage toImage(const Bitmap& bitmap) {
 
 QImage loadSkin(const World& world, std::string_view file) {
     const std::string relative = "data/skin/" + std::string(file);
-    const std::string bytes = readBytes(world.path(relative));  // DataError names the file
+    const std::string bytes = readBytes(world.shipped(relative));  // DataError names the file
     try {
         if (relative.ends_with(".bmp")) return toImage(decodeBmp(bytes));
         if (relative.ends_with(".png")) return decodePng(bytes);
         return toImage(decodeJpeg(bytes));
     } catch (const FormatError& e) {
-        throw DataError(world.path(relative).generic_string() + " を読み込めません（" + e.what() + "）");
+        throw DataError(world.shipped(relative).generic_string() + " を読み込めません（" + e.what() + "）");
     }
 }
 

@@ -14,7 +14,7 @@ namespace vm {
 
 QImage toImage(const Bitmap& bitmap);
 
-// Loads data/skin/<file> below the world's working folder (.jpg, .bmp or .png).
+// Loads data/skin/<file> from the world's shipped data (.jpg, .bmp or .png).
 // Throws DataError naming the file when it is missing or broken.
 QImage loadSkin(const World& world, std::string_view file);
 

@@ -33,7 +33,7 @@ struct Cue {
 
 inline constexpr const char* kGoalCaption = "GOAL！！";
 
-// The sound a cue starts, relative to the working folder; nullptr for none.
+// The sound a cue starts, in the shipped data (World::shipped); nullptr for none.
 const char* cuesound(CueKind kind);
 // The whistles: the match holds until the screen reports that the sound ended.
 bool holds(CueKind kind);

@@ -19,6 +19,13 @@ namespace {
 // chance in 50 a tick, about 20 match seconds of added time.
 constexpr int kEndFrom = kLiveRegulation + 5;
 constexpr int kEndChance = 50;
+
+// The player's match speed, else the default the game ships.
+std::filesystem::path speedToRead(const World& world) {
+    std::error_code ec;
+    const std::filesystem::path own = world.path(kSpeedFile);
+    return std::filesystem::exists(own, ec) ? own : world.shipped(kSpeedFile);
+}
 }  // namespace
 
 void posfromtactics(Tgame& game, const MarkerCorners& corners) {
@@ -33,7 +40,7 @@ LiveMatch::LiveMatch(World& world, bool league, Millis now)
     if (league_) runningleague(world, 3 - division_);
     std::error_code ec;
     recording_ = std::filesystem::exists(world.path(kReplaySwitch), ec);
-    const SpeedSetting setting = readspeed(world.path(kSpeedFile));
+    const SpeedSetting setting = readspeed(speedToRead(world));
     speed_ = setting.speed;
     if (!setting.problem.empty())
         warnings_.push_back("試合速度を読めなかったため " + std::to_string(speed_) + " で始めます（" +

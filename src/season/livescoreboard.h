@@ -62,6 +62,8 @@ void updatescoreboard(Scoreboard& board, const Tgame& game, std::vector<Cue>& cu
 inline constexpr int kMinSpeed = 2;
 inline constexpr int kMaxSpeed = 6;
 inline constexpr int kDefaultSpeed = 3;
+// Read from the player's folder, else from the shipped default; written to
+// the player's folder.
 inline constexpr const char* kSpeedFile = "data/msp.dat";
 
 struct SpeedSetting {

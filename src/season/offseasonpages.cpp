@@ -35,7 +35,7 @@ int parseFee(const std::string& text, std::size_t line) {
 }  // namespace
 
 DoctorList readdoctors(World& w) {
-    std::vector<std::string> lines = readLines(w.path(kDoctorFile));
+    std::vector<std::string> lines = readLines(w.shipped(kDoctorFile));
     while (!lines.empty() && lines.back().empty()) lines.pop_back();
     if (lines.size() < 2) throw DataError(std::string(kDoctorFile) + " に医者がいません");
     if (lines.size() - 1 > kMaxDoctors) throw DataError(std::string(kDoctorFile) + " の医者が多すぎます");

@@ -60,9 +60,9 @@ std::vector<std::string> splitcommatext(const std::string& line) {
 }
 
 void starttradelog(World& world) {
-    std::vector<std::string> lines = readLines(world.path(kTradeTemplate));
+    std::vector<std::string> lines = readLines(world.shipped(kTradeTemplate));
     if (lines.empty() || lines.front().empty())
-        throw DataError(world.path(kTradeTemplate).generic_string() + " に見出しの行がありません");
+        throw DataError(world.shipped(kTradeTemplate).generic_string() + " に見出しの行がありません");
     std::error_code ec;
     std::filesystem::create_directories(world.path("data/tmp"), ec);
     writeLinesAtomic(world.path(kTradeLog), lines);

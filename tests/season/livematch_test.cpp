@@ -196,6 +196,25 @@ TEST_F(LiveTest, ABrokenSpeedFileStartsAtThreeSaysSoAndIsMendedWhenTheMatchClose
     EXPECT_EQ(missing.warnings().size(), 1u);
 }
 
+TEST_F(LiveTest, TheSpeedIsThePlayersOwnElseTheShippedDefaultAndIsKeptForThePlayer) {
+    // The shipped default apart from the player's folder, as in an installed game.
+    const fs::path shipped = scratch.path("shipped");
+    fs::create_directories(shipped / "data");
+    writeBytesAtomic(shipped / "data/msp.dat", "6\r\n");
+    world->shippedRoot = shipped;
+    fs::remove(world->path("data/msp.dat"));
+
+    auto m = open(false);
+    EXPECT_EQ(m->speed(), 6);
+    EXPECT_TRUE(m->warnings().empty());
+    m->setSpeed(4);
+    m->finishHeadless();
+
+    EXPECT_EQ(readBytes(world->path("data/msp.dat")), "4\r\n");
+    EXPECT_EQ(readBytes(shipped / "data/msp.dat"), "6\r\n");
+    EXPECT_EQ(LiveMatch(*world, false, now).speed(), 4);
+}
+
 TEST_F(LiveTest, TheFinalWhistleHoldsAfterTheBookingAndThenTheMatchIsFinished) {
     speedFile("6\r\n");
     auto m = open(false);

@@ -179,9 +179,10 @@ int runMatch(const std::vector<std::string>& args, std::ostream& out) {
 
 }  // namespace
 
-VM_COMMAND("match",
-           "match --seed N --home A --away B [--round R] [--commentary] | match --seed N --stats M [--round "
-           "R] [--division D]",
-           runMatch);
+VM_COMMAND(
+    "match",
+    "match --seed N --home A --away B [--round R] [--commentary] [--data DIR] | match --seed N --stats M "
+    "[--round R] [--division D] [--data DIR]",
+    runMatch);
 
 }  // namespace vm::cli

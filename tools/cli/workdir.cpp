@@ -5,22 +5,40 @@
 #include <stdexcept>
 
 #include "command.h"
+#include "league/gamefolders.h"
 
 namespace vm::cli {
 namespace fs = std::filesystem;
 
-Workdir::Workdir(const std::vector<std::string>& args) {
-    const fs::path source = option(args, "--data").value_or(VM_SOURCE_DATA_DIR);
-    if (!fs::exists(source / "name")) throw std::runtime_error(source.string() + " にゲームのデータがありません");
+namespace {
+
+// The folder holding the shipped data/ that --data names: the data folder
+// itself or the folder above it.
+fs::path givenShippedRoot(const fs::path& given) {
+    fs::path dir = fs::absolute(given).lexically_normal();
+    if (dir.filename().empty()) dir = dir.parent_path();  // a trailing slash
+    std::error_code ec;
+    if (dir.filename() == "data" && fs::is_directory(dir / "name", ec)) return dir.parent_path();
+    if (fs::is_directory(dir / "data/name", ec)) return dir;
+    throw std::runtime_error(given.string() + " にゲームのデータがありません（data/name/ が見つかりません）");
+}
+
+fs::path shippedRootFor(const std::vector<std::string>& args) {
+    if (const auto given = option(args, "--data")) return givenShippedRoot(*given);
+    const fs::path source = fs::path(VM_SOURCE_DATA_DIR).parent_path();
+    if (const auto found = findShippedRoot(programFolder(), source)) return *found;
+    throw std::runtime_error("ゲームのデータが見つかりません（" +
+                             (programFolder() / kInstalledShare).string() + "/data も " + VM_SOURCE_DATA_DIR +
+                             " もありません）。--data DIR で指定してください");
+}
+
+}  // namespace
+
+Workdir::Workdir(const std::vector<std::string>& args) : shipped_(shippedRootFor(args)) {
     std::string pattern = (fs::temp_directory_path() / "vellmora-tool-XXXXXX").string();
     if (!::mkdtemp(pattern.data())) throw std::runtime_error("作業フォルダを作れません");
     root_ = pattern;
     fs::create_directories(root_ / "data");
-    for (const auto& entry : fs::directory_iterator(source)) {
-        const auto name = entry.path().filename().string();
-        if (name == "tmp" || name == "savedata" || name == "vs") continue;  // the player's own files
-        fs::copy(entry.path(), root_ / "data" / name, fs::copy_options::recursive);
-    }
 }
 
 Workdir::~Workdir() {
@@ -31,7 +49,7 @@ Workdir::~Workdir() {
 std::unique_ptr<World> Workdir::world(const std::vector<std::string>& args) const {
     const auto seed = intOption(args, "--seed");
     if (!seed) throw std::invalid_argument("--seed N が必要です");
-    auto w = std::make_unique<World>(root_, SeedSource::fixed(static_cast<std::uint64_t>(*seed)));
+    auto w = std::make_unique<World>(root_, shipped_, SeedSource::fixed(static_cast<std::uint64_t>(*seed)));
     w->startup();
     return w;
 }

@@ -1,0 +1,42 @@
+#include "league/gamefolders.h"
+
+#include <system_error>
+
+namespace vm {
+namespace fs = std::filesystem;
+
+namespace {
+
+bool holdsData(const fs::path& root) {
+    std::error_code ec;
+    return !root.empty() && fs::is_directory(root / "data", ec);
+}
+
+bool absoluteFolder(const char* value) {
+    return value != nullptr && value[0] == '/';
+}
+
+}  // namespace
+
+std::optional<fs::path> findShippedRoot(const fs::path& programFolder, const fs::path& sourceRoot) {
+    if (!programFolder.empty()) {
+        const fs::path installed = (programFolder / kInstalledShare).lexically_normal();
+        if (holdsData(installed)) return installed;
+    }
+    if (holdsData(sourceRoot)) return sourceRoot;
+    return std::nullopt;
+}
+
+std::optional<fs::path> playerRoot(const char* xdgDataHome, const char* home) {
+    if (absoluteFolder(xdgDataHome)) return fs::path(xdgDataHome) / "vellmora2";
+    if (absoluteFolder(home)) return fs::path(home) / ".local/share/vellmora2";
+    return std::nullopt;
+}
+
+fs::path programFolder() {
+    std::error_code ec;
+    const fs::path self = fs::read_symlink("/proc/self/exe", ec);
+    return ec ? fs::path() : self.parent_path();
+}
+
+}  // namespace vm
