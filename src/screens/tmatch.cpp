@@ -115,7 +115,7 @@ void Tmatch::poll() {
 
 void Tmatch::act(const Cue& cue) {
     const auto file = [this](CueKind kind) {
-        return QString::fromStdString(session_.world.path(cuesound(kind)).string());
+        return QString::fromStdString(session_.world.shipped(cuesound(kind)).string());
     };
     if (holds(cue.kind)) {
         // Play waits for the whistle; the window goes on answering meanwhile.
