@@ -46,7 +46,12 @@ Ttitle* ScreenHost::openTitle() {
 Tmain* ScreenHost::openMain() {
     closeCards();
     if (main_) main_->close();
-    main_ = adopt(new Tmain(session()));
+    try {
+        main_ = adopt(new Tmain(session()));
+    } catch (const std::runtime_error& e) {
+        prompts_.error(e.what());  // its picture: the screen that hands over stays
+        return nullptr;
+    }
     main_->show();
     return main_;
 }

@@ -39,7 +39,8 @@ public:
     // A new title screen, which builds a fresh world. Null when the world
     // cannot be built: the player has been told why and the program ends.
     Ttitle* openTitle();
-    // A new main screen; one still open is released.
+    // A new main screen; one still open is released. Null when its picture
+    // cannot be read (the player has been told): the caller stays.
     Tmain* openMain();
     // The save screen for `mode` over the screen that opens it: the main
     // screen when saving or exporting, the title screen when loading or

@@ -85,7 +85,7 @@ private:
     // Opens the next screen (the title after a versus match, else the main
     // screen) and closes the news; once only.
     void handOver();
-    void openNext();
+    bool openNext();
 
     Session session_;
     std::unique_ptr<NewsProgramme> news_;

@@ -118,18 +118,14 @@ void Tnews::endtv() {
     session_.clock.after(kEndPause, this, [this] { handOver(); });
 }
 
-void Tnews::openNext() {
-    handedOver_ = true;
-    if (news_->page().toTitle)
-        session_.host.openTitle();
-    else
-        session_.host.openMain();
+bool Tnews::openNext() {
+    handedOver_ =
+        news_->page().toTitle ? session_.host.openTitle() != nullptr : session_.host.openMain() != nullptr;
+    return handedOver_;
 }
 
 void Tnews::handOver() {
-    if (handedOver_) return;
-    openNext();
-    close();
+    if (!handedOver_ && openNext()) close();
 }
 
 void Tnews::closeEvent(QCloseEvent* event) {
@@ -139,7 +135,10 @@ void Tnews::closeEvent(QCloseEvent* event) {
             session_.prompts.message(kNotNowText);
             return;
         }
-        openNext();
+        if (!openNext()) {
+            event->ignore();  // nothing to go to: the window stays and the next close tries again
+            return;
+        }
     }
     QWidget::closeEvent(event);
 }

@@ -47,7 +47,10 @@ void Tsave::follow(const SaveOutcome& outcome) {
         case SaveNext::close: close(); break;
         case SaveNext::openMain:
             // The loaded game's main screen takes the title screen's place.
-            session_.host.openMain();
+            if (!session_.host.openMain()) {
+                showList();
+                break;
+            }
             if (opener) opener->close();
             close();
             break;

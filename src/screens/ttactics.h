@@ -59,7 +59,7 @@ private:
     // False, telling the player, while club 0's line-up may not be stored.
     bool lineupOpen();
     // Where "OK" and "戻る" lead when the screen stood in for another.
-    void backToOpener();
+    bool backToOpener();
 
     void PokClick();
     void PbackClick();

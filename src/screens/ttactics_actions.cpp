@@ -21,11 +21,9 @@ bool Ttactics::lineupOpen() {
 }
 
 // Back to the transfer screen between the window's weeks, else the main screen.
-void Ttactics::backToOpener() {
-    if (session_.world.trade)
-        session_.host.openTrade(false);
-    else
-        session_.host.openMain();
+bool Ttactics::backToOpener() {
+    if (session_.world.trade) return session_.host.openTrade(false) != nullptr;
+    return session_.host.openMain() != nullptr;
 }
 
 void Ttactics::PokClick() {
@@ -39,7 +37,7 @@ void Ttactics::PokClick() {
 
 void Ttactics::PbackClick() {
     // Over the main screen, that screen is still there beneath.
-    if (!borderless_) backToOpener();
+    if (!borderless_ && !backToOpener()) return;
     close();
 }
 

@@ -70,8 +70,7 @@ void Ttitle::PnewClick() {
         session_.prompts.error(e.what());
         return;
     }
-    session_.host.openMain();
-    close();
+    if (session_.host.openMain()) close();
 }
 
 // The save screen in load mode over this one; with no saved game it does not

@@ -100,6 +100,26 @@ TEST_F(MainScreen, ANewGameFromTheTitleOpensTheMainScreenBetweenSeasons) {
     test::screenshot(main, "main-between-seasons");
 }
 
+TEST_F(MainScreen, WithoutItsPictureTheMainScreenIsNamedAndTheTitleStays) {
+    QPointer<Ttitle> title = host->openTitle();
+    ASSERT_TRUE(title);
+    const std::string picture = world->shipped("data/skin/main.jpg").string();
+    std::filesystem::rename(picture, picture + ".away");
+    QTest::mouseClick(child<PanelButton>(title, "Pnew"), Qt::LeftButton);
+    settle();
+    ASSERT_EQ(prompts.errors.size(), 1u);
+    EXPECT_NE(prompts.errors[0].find("main.jpg"), std::string::npos) << prompts.errors[0];
+    ASSERT_TRUE(title) << "the title screen stays";
+    EXPECT_EQ(host->screens(), QList<QWidget*>{title.data()});
+
+    std::filesystem::rename(picture + ".away", picture);
+    QTest::mouseClick(child<PanelButton>(title, "Pnew"), Qt::LeftButton);
+    settle();
+    EXPECT_TRUE(title.isNull());
+    ASSERT_EQ(host->screens().size(), 1);
+    EXPECT_NE(qobject_cast<Tmain*>(host->screens().first()), nullptr);
+}
+
 TEST_F(MainScreen, DecliningTheTransferQuestionAsksAgainOnTheNextClick) {
     Tmain* main = newGame();
     auto* next = child<PanelButton>(main, "Pnext");
