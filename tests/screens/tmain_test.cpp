@@ -167,6 +167,18 @@ TEST_F(MainScreen, SkippingPlaysTheWholeMatchDayBeforeNextShowsAgain) {
     EXPECT_EQ(clock.sleeps, 2 * 451) << "a 1 ms pause every 30 steps";
 }
 
+TEST_F(MainScreen, WatchingLeavesTheBarEmptyAndPlaysNoFixtureBeforeTheMatch) {
+    Tmain* main = inSeason(5);
+    ASSERT_TRUE(child<QRadioButton>(main, "rbwatch")->isChecked()) << "watching is the default";
+    QTest::mouseClick(child<PanelButton>(main, "Pnext"), Qt::LeftButton);
+    EXPECT_EQ(child<ProgressCells>(main, "bargrid")->fill(), 0);
+    EXPECT_EQ(main->flow().nextstep(), 2);
+    EXPECT_EQ(clock.sleeps, 0) << "no headless run";
+    for (const auto& league : world->leagues)
+        for (const auto& row : league->table)
+            EXPECT_EQ(row[Tleague::cWins] + row[Tleague::cDraws] + row[Tleague::cLosses], 0);
+}
+
 TEST_F(MainScreen, OnceAMatchDayIsUnderWaySavingAndLeavingAreRefused) {
     Tmain* main = inSeason(2);
     child<QRadioButton>(main, "rbskip")->setChecked(true);
