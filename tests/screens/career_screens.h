@@ -254,9 +254,10 @@ protected:
         ASSERT_EQ(host->cards().size(), 1);
         Tplayerdata* card = host->cards().first();
         EXPECT_EQ(child<PanelButton>(card, "Poffer")->text(), "オファーをする");
+        const std::string key = card->card().key;
         click(card, "Poffer");
-        handOver("the offer made", {"Ttradetop"});
-        EXPECT_EQ(world->trade->clubofferlist[0], std::vector<std::string>{card->card().key});
+        handOver("the offer made", {"Ttradetop"});  // the card is gone
+        EXPECT_EQ(world->trade->clubofferlist[0], std::vector<std::string>{key});
     }
 
     void answerCards(const WindowPlan& plan, WindowReport& report) {

@@ -191,12 +191,13 @@ public:
             // The final table: the season's prize money by place.
             const Tleague& league = *w_.leagues[pg.division - 1];
             for (int r = 1; r < pg.table.rowCount(); ++r)
-                prizes_[league.clubOfRow(std::stoi(pg.table.cell(9, r)))] += prizemoney(pg.division, r - 1);
+                prizes_.at(league.clubOfRow(std::stoi(pg.table.cell(9, r)))) +=
+                    prizemoney(pg.division, r - 1);
             seasonEnded_ = true;
         }
         if ((pg.kind == PageKind::scorers || pg.kind == PageKind::assists) && pg.leaders)
             for (int r = 1; r < pg.table.rowCount() && pg.table.cell(0, r) == "1"; ++r)
-                prizes_[std::stoi(pg.table.cell(4, r))] += (3 - pg.division) * 100;
+                prizes_.at(std::stoi(pg.table.cell(4, r))) += (3 - pg.division) * 100;
     }
     // A versus club took club `club`'s place.
     void replaced(int club) { replaced_ = club; }
