@@ -12,6 +12,7 @@
 #include "league/world.h"
 #include "season/career.h"
 #include "season/newspage.h"
+#include "season/world_checks.h"
 #include "transfers/ttrade.h"
 #include "util/textfile.h"
 
@@ -19,7 +20,7 @@ namespace vm::test {
 
 class CareerChecker {
 public:
-    explicit CareerChecker(World& w) : w_(w) {}
+    explicit CareerChecker(World& w) : w_(w), accounts_(w) {}
 
     FlowHooks hooks() {
         FlowHooks h;
@@ -81,28 +82,38 @@ private:
 
     void check(const FlowEvent& e) {
         switch (e.kind) {
-            case FlowEvent::matchDayDue:
+            case FlowEvent::matchDayDue: {
                 ++matchdays;
-                for (int c = 0; c < kClubCount; ++c)
-                    ASSERT_GE(w_.team(c).roster.size(), 11u)
-                        << "club " << c << " before match day " << matchdays;
+                // The world's shape, and everything since the last check accounted for.
+                const std::string when = "before match day " + std::to_string(matchdays);
+                checkWorld(w_, when, w_.leagues[0] ? w_.leagues[0]->round : -1);
+                accounts_.check(when);
                 break;
+            }
             case FlowEvent::matchDayPlayed: checkTables(); break;
             case FlowEvent::newsPage:
                 ++newsPages;
+                accounts_.page(*e.page);
                 if (e.page->kind == PageKind::end) checkCleaned();
                 break;
             case FlowEvent::windowOpened:
                 ++windows;
                 EXPECT_TRUE(w_.trade);
+                checkWorld(w_, "the window opened");
+                accounts_.check("the window opened");
                 break;
-            case FlowEvent::windowClosed: EXPECT_FALSE(w_.trade); break;
+            case FlowEvent::windowClosed:
+                EXPECT_FALSE(w_.trade);
+                // Before the news after the window cleans up its log.
+                accounts_.check("the window closed");
+                break;
             default: break;
         }
         checkAttributes("after a step");
     }
 
     World& w_;
+    Accounts accounts_;
 };
 
 }  // namespace vm::test
