@@ -187,7 +187,9 @@ void Treplay::PdeleteClick() {
     try {
         deletereplay(session_.world, kept);
     } catch (const std::runtime_error& e) {
+        // Nothing was removed: the replay stays listed and, when on show, on show.
         session_.prompts.error(e.what());
+        return;
     }
     if (kept.file == shown_) clearRecord();
     listReplays();

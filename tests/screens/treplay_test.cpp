@@ -236,5 +236,29 @@ TEST_F(ReplayViewer, DeletingAKeptReplayAsksFirst) {
     EXPECT_EQ(viewer->view(), nullptr) << "the deleted replay is no longer on show";
 }
 
+TEST_F(ReplayViewer, AReplayThatCannotBeDeletedStaysOnShowAndListedWithTheReason) {
+    keepWatchedMatch();
+    const fs::path newer = keepWatchedMatch();
+    Treplay* viewer = host->openReplays();
+    auto* grid = child<GridView>(viewer, "gridreplays");
+    pressRow(grid, 1);
+    ASSERT_NE(viewer->view(), nullptr);
+    const QString title = child<QLabel>(viewer, "lbmatch")->text();
+    // Something the game cannot remove now stands where the record was.
+    fs::remove(newer);
+    fs::create_directory(newer);
+    writeBytesAtomic(newer / "inside", "x");
+
+    prompts.yesno = {true};
+    click(child<PanelButton>(viewer, "Pdelete"));
+    ASSERT_EQ(prompts.errors.size(), 1u);
+    EXPECT_EQ(prompts.errors[0], newer.generic_string() + " を削除できません");
+    ASSERT_NE(viewer->view(), nullptr) << "the replay is still on show";
+    EXPECT_EQ(child<QLabel>(viewer, "lbmatch")->text(), title);
+    EXPECT_EQ(grid->grid().rowCount(), 3) << "and still listed";
+    EXPECT_EQ(grid->currentGridRow(), 1);
+    EXPECT_TRUE(child<PanelButton>(viewer, "Pplay")->isEnabled());
+}
+
 }  // namespace
 }  // namespace vm
