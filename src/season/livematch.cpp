@@ -87,7 +87,9 @@ void LiveMatch::open(Frame& f) {
 void LiveMatch::soundEnded() {
     if (!holding_) return;
     holding_ = false;
-    if (over_) finished_ = true;
+    if (!over_) return;
+    finished_ = true;
+    savespeed();
 }
 
 void LiveMatch::setSpeed(int speed) {
@@ -175,6 +177,7 @@ void LiveMatch::finishHeadless() {
     book();
     holding_ = false;
     finished_ = true;
+    savespeed();
 }
 
 void LiveMatch::book() {
@@ -203,6 +206,13 @@ void LiveMatch::book() {
             warnings_.push_back(std::string("リプレイを保存できませんでした（") + e.what() + "）");
         }
     }
+    savespeed();
+}
+
+void LiveMatch::savespeed() {
+    if (speed_ == savedSpeed_) return;
+    // A speed that could not be written is told once, not at every try.
+    savedSpeed_ = speed_;
     try {
         writespeed(world_.path(kSpeedFile), speed_);
     } catch (const std::exception& e) {

@@ -76,7 +76,8 @@ public:
     bool paused() const { return paused_; }
 
     // Ticks a frame, 2..6; read at every frame, written to data/msp.dat when
-    // the match closes.
+    // the match is booked and again, when changed since, when it is finished
+    // (a change during the final whistle is kept too).
     int speed() const { return speed_; }
     void setSpeed(int speed);
 
@@ -124,6 +125,7 @@ private:
     bool over_ = false;
     bool finished_ = false;
     bool recording_ = false;
+    int savedSpeed_ = 0;  // the speed last written to data/msp.dat; 0 before
     // How far the booking has come, so that a failed step can be retried
     // without booking anything twice.
     enum class Booked { nothing, match, goals, table, all } booked_ = Booked::nothing;
@@ -140,6 +142,8 @@ private:
     void substitutions(const MarkerCorners* board);
     void draw(std::vector<Cue>& cues);
     void book();
+    // Writes the speed for the next match when it differs from the one written.
+    void savespeed();
     void cue(std::vector<Cue>& cues, Cue c);
 };
 

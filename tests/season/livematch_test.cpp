@@ -215,6 +215,35 @@ TEST_F(LiveTest, TheSpeedIsThePlayersOwnElseTheShippedDefaultAndIsKeptForThePlay
     EXPECT_EQ(LiveMatch(*world, false, now).speed(), 4);
 }
 
+TEST_F(LiveTest, ASpeedChangedDuringTheFinalWhistleIsTheOneKeptForTheNextMatch) {
+    speedFile("6\r\n");
+    auto m = open(false);
+    while (!m->over()) {
+        frame(*m);
+        if (m->holding() && !m->over()) m->soundEnded();
+    }
+    ASSERT_TRUE(m->holding()) << "the final whistle sounds";
+    EXPECT_EQ(readBytes(world->path("data/msp.dat")), "6\r\n") << "written at the booking";
+    m->setSpeed(2);
+    m->soundEnded();
+    ASSERT_TRUE(m->finished());
+    EXPECT_EQ(readBytes(world->path("data/msp.dat")), "2\r\n");
+    EXPECT_EQ(LiveMatch(*world, false, now).speed(), 2);
+}
+
+TEST_F(LiveTest, ASpeedChangedWhileTheWindowClosesOnTheFinalWhistleIsKept) {
+    speedFile("6\r\n");
+    auto m = open(false);
+    while (!m->over()) {
+        frame(*m);
+        if (m->holding() && !m->over()) m->soundEnded();
+    }
+    m->setSpeed(4);
+    m->finishHeadless();  // the window closed before the whistle ended
+    EXPECT_EQ(readBytes(world->path("data/msp.dat")), "4\r\n");
+    EXPECT_TRUE(m->warnings().empty());
+}
+
 TEST_F(LiveTest, TheFinalWhistleHoldsAfterTheBookingAndThenTheMatchIsFinished) {
     speedFile("6\r\n");
     auto m = open(false);
