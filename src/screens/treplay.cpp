@@ -6,6 +6,7 @@
 #include <QShortcut>
 #include <QTimer>
 
+#include <algorithm>
 #include <stdexcept>
 
 #include "league/savefiles.h"
@@ -80,6 +81,10 @@ void Treplay::buildList() {
     connect(gridreplays, &GridView::cellPressed, this, [this](int row, int, Qt::MouseButton button) {
         if (button == Qt::LeftButton) gridreplaysPressed(row);
     });
+    lblegend = caption(kPartialLegend, {104, 540, 208, 36}, this);
+    lblegend->setObjectName("lblegend");
+    lblegend->setWordWrap(true);
+    lblegend->setStyleSheet("QLabel { color: #fffbf0; font-size: 12px; }");
     Pdelete = new PanelButton("削除", {8, 544}, this);
     Pdelete->setObjectName("Pdelete");
     connect(Pdelete, &PanelButton::clicked, this, &Treplay::PdeleteClick);
@@ -162,10 +167,12 @@ void Treplay::buildKeys() {
 void Treplay::listReplays() {
     kept_ = keptreplays(session_.world);
     gridreplays->setGrid(replaygrid(kept_));
-    gridreplays->setColumnWidths(60, {{0, 66}, {1, 96}, {2, 42}, {3, 96}});
+    gridreplays->setColumnWidths(60, {{0, 76}, {1, 91}, {2, 42}, {3, 91}});
     for (std::size_t r = 0; r < kept_.size(); ++r)
         if (kept_[r].file == shown_) gridreplays->selectGridRow(static_cast<int>(r) + 1);
     Pdelete->setEnabled(!kept_.empty());
+    lblegend->setVisible(std::any_of(kept_.begin(), kept_.end(),
+                                     [](const KeptReplay& k) { return k.match && k.match->partial; }));
 }
 
 void Treplay::gridreplaysPressed(int row) {

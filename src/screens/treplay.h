@@ -91,6 +91,7 @@ private:
     QLabel* lbframe;
     QLabel* lbspeed;
     QLabel* lbnote;
+    QLabel* lblegend;  // what the list's "※" means, while one is listed
 };
 
 }  // namespace vm

@@ -167,6 +167,7 @@ void LiveMatch::draw(std::vector<Cue>& cues) {
 
 void LiveMatch::finishHeadless() {
     opened_ = true;
+    if (!over_) givenup_ = true;
     // Without frames the automatic rule runs after every tick, as in the
     // fixtures played without a view; nobody moves the formation any more.
     while (!over_) {

@@ -89,6 +89,8 @@ public:
     // The view is given up: the rest of the match and of the other fixtures
     // is played without frames and everything is booked as at a watched end.
     void finishHeadless();
+    // The view was given up before the end, so the replay record stops there.
+    bool givenup() const { return givenup_; }
 
     bool holding() const { return holding_; }  // waiting for a whistle to end
     bool over() const { return over_; }        // no more ticks; booked
@@ -125,6 +127,7 @@ private:
     bool over_ = false;
     bool finished_ = false;
     bool recording_ = false;
+    bool givenup_ = false;
     int savedSpeed_ = 0;  // the speed last written to data/msp.dat; 0 before
     // How far the booking has come, so that a failed step can be retried
     // without booking anything twice.

@@ -42,7 +42,7 @@ protected:
 
     // A whole match watched with recording on, kept as a replay. The match is
     // played once for the whole suite; each test keeps its own copy.
-    fs::path keepWatchedMatch() {
+    fs::path keepWatchedMatch(bool givenUp = false) {
         static const std::pair<Replay, KeptMatch> watched = [this] {
             writeBytesAtomic(world->path("data/vtr"), "");
             writeBytesAtomic(world->path("data/msp.dat"), "6\r\n");
@@ -57,7 +57,9 @@ protected:
             }
             return std::pair{replayof(*world, match.game(), match.speed()), keptmatch(*world, match)};
         }();
-        return keepreplay(*world, watched.first, watched.second);
+        KeptMatch described = watched.second;
+        described.partial = givenUp;
+        return keepreplay(*world, watched.first, described);
     }
 
     static void click(PanelButton* button) { QTest::mouseClick(button, Qt::LeftButton); }
@@ -234,6 +236,22 @@ TEST_F(ReplayViewer, DeletingAKeptReplayAsksFirst) {
     EXPECT_TRUE(fs::exists(older));
     EXPECT_EQ(grid->grid().rowCount(), 2);
     EXPECT_EQ(viewer->view(), nullptr) << "the deleted replay is no longer on show";
+}
+
+TEST_F(ReplayViewer, AGivenUpMatchIsMarkedInTheListAndTitledAsStoppingPartWay) {
+    keepWatchedMatch();
+    const fs::path kept = keepWatchedMatch(true);
+    Treplay* viewer = host->openReplays(kept);
+    ASSERT_NE(viewer, nullptr);
+    EXPECT_TRUE(viewer->kept()[0].match->partial);
+    const Grid& list = child<GridView>(viewer, "gridreplays")->grid();
+    EXPECT_EQ(list.cell(0, 1), "1年目 1節※");
+    EXPECT_EQ(list.cell(0, 2), "1年目 1節");
+    auto* legend = child<QLabel>(viewer, "lblegend");
+    EXPECT_TRUE(legend->isVisible());
+    EXPECT_EQ(legend->text(), "※ 観戦をやめた試合：記録は途中までです");
+    EXPECT_TRUE(child<QLabel>(viewer, "lbmatch")->text().endsWith("（途中まで）"));
+    test::screenshot(viewer, "replay-partial");
 }
 
 TEST_F(ReplayViewer, AReplayThatCannotBeDeletedStaysOnShowAndListedWithTheReason) {

@@ -240,6 +240,7 @@ TEST_F(LiveTest, ASpeedChangedWhileTheWindowClosesOnTheFinalWhistleIsKept) {
     }
     m->setSpeed(4);
     m->finishHeadless();  // the window closed before the whistle ended
+    EXPECT_FALSE(m->givenup()) << "the whole match was seen";
     EXPECT_EQ(readBytes(world->path("data/msp.dat")), "4\r\n");
     EXPECT_TRUE(m->warnings().empty());
 }
@@ -287,6 +288,7 @@ TEST_F(LiveTest, GivingUpTheViewPlaysTheRestAndBooksAllTenFixtures) {
     EXPECT_NE(league(1).matchslots[0], nullptr);  // the other division runs in step
     m->finishHeadless();
     EXPECT_TRUE(m->finished());
+    EXPECT_TRUE(m->givenup());
     EXPECT_GT(m->counter(), kLiveRegulation + 4);
     EXPECT_EQ(m->newsStart(), 0);
     for (int d = 1; d <= 2; ++d) {
