@@ -81,6 +81,13 @@ void Treplay::buildList() {
     connect(gridreplays, &GridView::cellPressed, this, [this](int row, int, Qt::MouseButton button) {
         if (button == Qt::LeftButton) gridreplaysPressed(row);
     });
+    lbempty = new QLabel(gridreplays);
+    lbempty->setObjectName("lbempty");
+    lbempty->setGeometry(12, 40, 280, 160);
+    lbempty->setWordWrap(true);
+    lbempty->setAttribute(Qt::WA_TransparentForMouseEvents);
+    lbempty->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    lbempty->setStyleSheet("QLabel { color: #404040; font-size: 13px; background: transparent; }");
     lblegend = caption(kPartialLegend, {104, 540, 208, 36}, this);
     lblegend->setObjectName("lblegend");
     lblegend->setWordWrap(true);
@@ -171,6 +178,12 @@ void Treplay::listReplays() {
     for (std::size_t r = 0; r < kept_.size(); ++r)
         if (kept_[r].file == shown_) gridreplays->selectGridRow(static_cast<int>(r) + 1);
     Pdelete->setEnabled(!kept_.empty());
+    if (kept_.empty()) {
+        // A path breaks after any of its slashes, not only at spaces.
+        QString hint = QString::fromStdString(noreplaystext(session_.world));
+        lbempty->setText(hint.replace('/', QStringLiteral("/\u200B")));
+    }
+    lbempty->setVisible(kept_.empty());
     lblegend->setVisible(std::any_of(kept_.begin(), kept_.end(),
                                      [](const KeptReplay& k) { return k.match && k.match->partial; }));
 }

@@ -198,6 +198,16 @@ std::vector<KeptReplay> keptreplays(const World& world) {
     return list;
 }
 
+std::string noreplaystext(const World& world) {
+    const fs::path on = world.path(kReplaySwitch);
+    std::error_code ec;
+    if (fs::exists(on, ec))
+        return "保存したリプレイはありません。記録はオンです。"
+               "これから観戦する試合は、終わるとここに保存されます。";
+    return "保存したリプレイはありません。空のファイル\n" + on.generic_string() +
+           "\nを作ると記録がオンになり、それから観戦する試合は、終わるとここに保存されます。";
+}
+
 std::string replaytitle(const fs::path& file, const std::optional<KeptMatch>& match) {
     if (!match) return file.filename().string();
     return whentext(*match) + "  " + match->names[0] + " " + std::to_string(match->goals[0]) + " - " +

@@ -63,6 +63,9 @@ std::optional<std::filesystem::path> keepreplay(const World& world, const LiveMa
 
 // The kept replays, newest first. A missing folder lists nothing.
 std::vector<KeptReplay> keptreplays(const World& world);
+// What the viewer says while no replay is kept: how watched matches come to
+// be kept (the switch file data/vtr, by its full path, or that it is on).
+std::string noreplaystext(const World& world);
 // How the viewer names a record: "2年目 5節  北浜 2 - 1 ロス" ("対戦  ..." for
 // a versus match; "（途中まで）" after it when the record stops part-way), or
 // the file's name when there is no description.

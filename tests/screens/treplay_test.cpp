@@ -238,6 +238,32 @@ TEST_F(ReplayViewer, DeletingAKeptReplayAsksFirst) {
     EXPECT_EQ(viewer->view(), nullptr) << "the deleted replay is no longer on show";
 }
 
+TEST_F(ReplayViewer, AnEmptyListSaysHowWatchedMatchesComeToBeKept) {
+    fs::remove(world->path("data/vtr"));
+    Treplay* viewer = host->openReplays();
+    ASSERT_NE(viewer, nullptr);
+    auto* hint = child<QLabel>(viewer, "lbempty");
+    EXPECT_TRUE(hint->isVisible());
+    const QString off = hint->text().remove(QChar(0x200B));
+    EXPECT_EQ(off.toStdString(), noreplaystext(*world));
+    EXPECT_TRUE(off.contains(QString::fromStdString(world->path("data/vtr").generic_string())));
+    test::screenshot(viewer, "replay-empty");
+
+    // With the switch on it says so; once a replay is kept the list speaks for itself.
+    writeBytesAtomic(world->path("data/vtr"), "");
+    viewer = host->openReplays();
+    settle();
+    hint = child<QLabel>(viewer, "lbempty");
+    EXPECT_TRUE(hint->isVisible());
+    EXPECT_EQ(hint->text().toStdString(), noreplaystext(*world));
+    EXPECT_NE(hint->text(), off);
+    keepWatchedMatch();
+    viewer = host->openReplays();
+    settle();
+    EXPECT_FALSE(child<QLabel>(viewer, "lbempty")->isVisible());
+    EXPECT_FALSE(child<QLabel>(viewer, "lblegend")->isVisible()) << "no record stops part-way";
+}
+
 TEST_F(ReplayViewer, AGivenUpMatchIsMarkedInTheListAndTitledAsStoppingPartWay) {
     keepWatchedMatch();
     const fs::path kept = keepWatchedMatch(true);

@@ -1,7 +1,7 @@
 // The player's kept replays: a watched match kept under its own name, never
 // over another, listed newest first with its score, marked when its record
 // stops part-way, still listed when its description is damaged, and deleted
-// with it.
+// with it; and what the viewer says while none is kept.
 #include <filesystem>
 
 #include "league/savefiles.h"
@@ -175,6 +175,20 @@ TEST_F(ReplayLibrary, DescriptionsOfWholeMatchesKeepTheirSixLinesAndOldOnesStill
     EXPECT_EQ(list[1].file, part);
     EXPECT_EQ(list[1].match, cut);
     EXPECT_EQ(list[2].match, kDerby);
+}
+
+TEST_F(LiveTest, WithNoReplayKeptTheViewerNamesTheFileThatSwitchesRecordingOn) {
+    speedFile("6\r\n");
+    const fs::path vtr = world->path("data/vtr");
+    const std::string off = noreplaystext(*world);
+    ASSERT_NE(off.find(vtr.generic_string()), std::string::npos) << off;
+    EXPECT_FALSE(LiveMatch(*world, false, now).recording());
+
+    writeBytesAtomic(vtr, "");  // what the text asks for
+    EXPECT_TRUE(LiveMatch(*world, false, now).recording());
+    const std::string on = noreplaystext(*world);
+    EXPECT_NE(on, off);
+    EXPECT_NE(on.find("記録はオンです"), std::string::npos) << on;
 }
 
 TEST_F(LiveTest, AMatchWatchedWithoutRecordingKeepsNothing) {
