@@ -6,6 +6,7 @@
 #include <QShortcut>
 #include <QTimer>
 
+#include <algorithm>
 #include <stdexcept>
 
 #include "league/savefiles.h"
@@ -80,6 +81,17 @@ void Treplay::buildList() {
     connect(gridreplays, &GridView::cellPressed, this, [this](int row, int, Qt::MouseButton button) {
         if (button == Qt::LeftButton) gridreplaysPressed(row);
     });
+    lbempty = new QLabel(gridreplays);
+    lbempty->setObjectName("lbempty");
+    lbempty->setGeometry(12, 40, 280, 160);
+    lbempty->setWordWrap(true);
+    lbempty->setAttribute(Qt::WA_TransparentForMouseEvents);
+    lbempty->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    lbempty->setStyleSheet("QLabel { color: #404040; font-size: 13px; background: transparent; }");
+    lblegend = caption(kPartialLegend, {104, 540, 208, 36}, this);
+    lblegend->setObjectName("lblegend");
+    lblegend->setWordWrap(true);
+    lblegend->setStyleSheet("QLabel { color: #fffbf0; font-size: 12px; }");
     Pdelete = new PanelButton("削除", {8, 544}, this);
     Pdelete->setObjectName("Pdelete");
     connect(Pdelete, &PanelButton::clicked, this, &Treplay::PdeleteClick);
@@ -162,10 +174,18 @@ void Treplay::buildKeys() {
 void Treplay::listReplays() {
     kept_ = keptreplays(session_.world);
     gridreplays->setGrid(replaygrid(kept_));
-    gridreplays->setColumnWidths(60, {{0, 66}, {1, 96}, {2, 42}, {3, 96}});
+    gridreplays->setColumnWidths(60, {{0, 76}, {1, 91}, {2, 42}, {3, 91}});
     for (std::size_t r = 0; r < kept_.size(); ++r)
         if (kept_[r].file == shown_) gridreplays->selectGridRow(static_cast<int>(r) + 1);
     Pdelete->setEnabled(!kept_.empty());
+    if (kept_.empty()) {
+        // A path breaks after any of its slashes, not only at spaces.
+        QString hint = QString::fromStdString(noreplaystext(session_.world));
+        lbempty->setText(hint.replace('/', QStringLiteral("/\u200B")));
+    }
+    lbempty->setVisible(kept_.empty());
+    lblegend->setVisible(std::any_of(kept_.begin(), kept_.end(),
+                                     [](const KeptReplay& k) { return k.match && k.match->partial; }));
 }
 
 void Treplay::gridreplaysPressed(int row) {
@@ -187,7 +207,9 @@ void Treplay::PdeleteClick() {
     try {
         deletereplay(session_.world, kept);
     } catch (const std::runtime_error& e) {
+        // Nothing was removed: the replay stays listed and, when on show, on show.
         session_.prompts.error(e.what());
+        return;
     }
     if (kept.file == shown_) clearRecord();
     listReplays();

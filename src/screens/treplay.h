@@ -91,6 +91,8 @@ private:
     QLabel* lbframe;
     QLabel* lbspeed;
     QLabel* lbnote;
+    QLabel* lbempty;   // how replays get kept, while none is
+    QLabel* lblegend;  // what the list's "※" means, while one is listed
 };
 
 }  // namespace vm

@@ -87,7 +87,9 @@ void LiveMatch::open(Frame& f) {
 void LiveMatch::soundEnded() {
     if (!holding_) return;
     holding_ = false;
-    if (over_) finished_ = true;
+    if (!over_) return;
+    finished_ = true;
+    savespeed();
 }
 
 void LiveMatch::setSpeed(int speed) {
@@ -165,6 +167,7 @@ void LiveMatch::draw(std::vector<Cue>& cues) {
 
 void LiveMatch::finishHeadless() {
     opened_ = true;
+    if (!over_) givenup_ = true;
     // Without frames the automatic rule runs after every tick, as in the
     // fixtures played without a view; nobody moves the formation any more.
     while (!over_) {
@@ -175,6 +178,7 @@ void LiveMatch::finishHeadless() {
     book();
     holding_ = false;
     finished_ = true;
+    savespeed();
 }
 
 void LiveMatch::book() {
@@ -203,6 +207,13 @@ void LiveMatch::book() {
             warnings_.push_back(std::string("リプレイを保存できませんでした（") + e.what() + "）");
         }
     }
+    savespeed();
+}
+
+void LiveMatch::savespeed() {
+    if (speed_ == savedSpeed_) return;
+    // A speed that could not be written is told once, not at every try.
+    savedSpeed_ = speed_;
     try {
         writespeed(world_.path(kSpeedFile), speed_);
     } catch (const std::exception& e) {

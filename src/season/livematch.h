@@ -76,7 +76,8 @@ public:
     bool paused() const { return paused_; }
 
     // Ticks a frame, 2..6; read at every frame, written to data/msp.dat when
-    // the match closes.
+    // the match is booked and again, when changed since, when it is finished
+    // (a change during the final whistle is kept too).
     int speed() const { return speed_; }
     void setSpeed(int speed);
 
@@ -88,6 +89,8 @@ public:
     // The view is given up: the rest of the match and of the other fixtures
     // is played without frames and everything is booked as at a watched end.
     void finishHeadless();
+    // The view was given up before the end, so the replay record stops there.
+    bool givenup() const { return givenup_; }
 
     bool holding() const { return holding_; }  // waiting for a whistle to end
     bool over() const { return over_; }        // no more ticks; booked
@@ -124,6 +127,8 @@ private:
     bool over_ = false;
     bool finished_ = false;
     bool recording_ = false;
+    bool givenup_ = false;
+    int savedSpeed_ = 0;  // the speed last written to data/msp.dat; 0 before
     // How far the booking has come, so that a failed step can be retried
     // without booking anything twice.
     enum class Booked { nothing, match, goals, table, all } booked_ = Booked::nothing;
@@ -140,6 +145,8 @@ private:
     void substitutions(const MarkerCorners* board);
     void draw(std::vector<Cue>& cues);
     void book();
+    // Writes the speed for the next match when it differs from the one written.
+    void savespeed();
     void cue(std::vector<Cue>& cues, Cue c);
 };
 

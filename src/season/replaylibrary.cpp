@@ -24,6 +24,10 @@ namespace {
 constexpr std::size_t kNameBytes = 48;
 constexpr int kMaxSeason = 9999;
 constexpr int kMaxGoals = 999;
+// The description's last line when the record stops part-way. Whole matches
+// keep the six lines of the first kept replays.
+constexpr const char* kPartialLine = "途中まで";
+constexpr const char* kPartialNote = "（途中まで）";
 
 // Bytes of the UTF-8 character starting at `at`, or 0 when it is not one.
 std::size_t charBytes(std::string_view s, std::size_t at) {
@@ -86,8 +90,11 @@ int number(std::string_view line, int low, int high) {
 }
 
 std::vector<std::string> describe(const KeptMatch& m) {
-    return {std::to_string(m.season),   std::to_string(m.matchday), m.names[0], m.names[1],
-            std::to_string(m.goals[0]), std::to_string(m.goals[1])};
+    std::vector<std::string> lines{
+        std::to_string(m.season),   std::to_string(m.matchday), m.names[0], m.names[1],
+        std::to_string(m.goals[0]), std::to_string(m.goals[1])};
+    if (m.partial) lines.push_back(kPartialLine);
+    return lines;
 }
 
 std::optional<KeptMatch> description(const fs::path& record) {
@@ -96,8 +103,9 @@ std::optional<KeptMatch> description(const fs::path& record) {
         std::error_code ec;
         if (fs::file_size(text, ec) > 4096 || ec) return std::nullopt;
         const std::vector<std::string> lines = readLines(text);
-        if (lines.size() != 6) return std::nullopt;
+        if (lines.size() != 6 && (lines.size() != 7 || lines[6] != kPartialLine)) return std::nullopt;
         KeptMatch m;
+        m.partial = lines.size() == 7;
         m.season = number(lines[0], 0, kMaxSeason);
         m.matchday = number(lines[1], 0, kRounds);
         for (int side = 0; side < 2; ++side) {
@@ -160,6 +168,7 @@ KeptMatch keptmatch(const World& world, const LiveMatch& match) {
         m.names[side] = world.team(game.club[side]).name;
         m.goals[side] = game.goals(side);
     }
+    m.partial = match.givenup();
     return m;
 }
 
@@ -189,10 +198,20 @@ std::vector<KeptReplay> keptreplays(const World& world) {
     return list;
 }
 
+std::string noreplaystext(const World& world) {
+    const fs::path on = world.path(kReplaySwitch);
+    std::error_code ec;
+    if (fs::exists(on, ec))
+        return "保存したリプレイはありません。記録はオンです。"
+               "これから観戦する試合は、終わるとここに保存されます。";
+    return "保存したリプレイはありません。空のファイル\n" + on.generic_string() +
+           "\nを作ると記録がオンになり、それから観戦する試合は、終わるとここに保存されます。";
+}
+
 std::string replaytitle(const fs::path& file, const std::optional<KeptMatch>& match) {
     if (!match) return file.filename().string();
     return whentext(*match) + "  " + match->names[0] + " " + std::to_string(match->goals[0]) + " - " +
-           std::to_string(match->goals[1]) + " " + match->names[1];
+           std::to_string(match->goals[1]) + " " + match->names[1] + (match->partial ? kPartialNote : "");
 }
 
 Grid replaygrid(const std::vector<KeptReplay>& replays) {
@@ -204,7 +223,7 @@ Grid replaygrid(const std::vector<KeptReplay>& replays) {
         const KeptReplay& kept = replays[r];
         if (kept.match) {
             const KeptMatch& m = *kept.match;
-            g.cell(0, row) = whentext(m);
+            g.cell(0, row) = whentext(m) + (m.partial ? kPartialMark : "");
             g.cell(1, row) = m.names[0];
             g.cell(2, row) = std::to_string(m.goals[0]) + " - " + std::to_string(m.goals[1]);
             g.cell(3, row) = m.names[1];

@@ -4,7 +4,9 @@
 //
 // data/replays/<number>_<season>年目_<match day>節_<club>_<club>.dat  the record
 // data/replays/<same>.txt  six lines: season, match day (0 for a versus match),
-//                          both clubs' names, both sides' goals
+//                          both clubs' names, both sides' goals (the final
+//                          score); a seventh, "途中まで", when the record stops
+//                          before the end because the view was given up
 // The number grows with every kept replay, so a name is never taken twice
 // and the list runs newest first. A text that is missing or damaged costs
 // only the description: the replay stays in the list under its file name.
@@ -32,6 +34,7 @@ struct KeptMatch {
     int matchday = 0;  // 1..27; 0 for a versus match
     std::array<std::string, 2> names;
     std::array<int, 2> goals{};
+    bool partial = false;  // the record stops before the end (the view was given up)
     bool operator==(const KeptMatch&) const = default;
 };
 
@@ -51,7 +54,7 @@ std::string replayfilename(int number, const KeptMatch& match);
 // (nothing half-written is left behind).
 std::filesystem::path keepreplay(const World& world, const Replay& replay, const KeptMatch& match);
 // The match a finished live match was: the season and match day it was
-// played on, its clubs and its score.
+// played on, its clubs, its final score and whether its view was given up.
 KeptMatch keptmatch(const World& world, const LiveMatch& match);
 // What the live-match screen calls when a watched match has ended (is over):
 // keeps its record when it was recording and recorded at least one frame.
@@ -60,10 +63,18 @@ std::optional<std::filesystem::path> keepreplay(const World& world, const LiveMa
 
 // The kept replays, newest first. A missing folder lists nothing.
 std::vector<KeptReplay> keptreplays(const World& world);
+// What the viewer says while no replay is kept: how watched matches come to
+// be kept (the switch file data/vtr, by its full path, or that it is on).
+std::string noreplaystext(const World& world);
 // How the viewer names a record: "2年目 5節  北浜 2 - 1 ロス" ("対戦  ..." for
-// a versus match), or the file's name when there is no description.
+// a versus match; "（途中まで）" after it when the record stops part-way), or
+// the file's name when there is no description.
 std::string replaytitle(const std::filesystem::path& file, const std::optional<KeptMatch>& match);
 // The list as the viewer shows it: 試合, チーム, スコア, 相手; row r + 1 is replays[r].
+// A replay whose record stops part-way has "※" after its match day, which
+// kPartialLegend explains below the list.
+inline constexpr const char* kPartialMark = "※";
+inline constexpr const char* kPartialLegend = "※ 観戦をやめた試合：記録は途中までです";
 Grid replaygrid(const std::vector<KeptReplay>& replays);
 // Removes a kept replay and its description. DataError when the record
 // cannot be removed; a file outside data/replays is never touched.

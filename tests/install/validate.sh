@@ -30,7 +30,7 @@ case "$kind" in
             [ -z "$out" ] || { echo "$out"; exit 1; }
             # Every command of the tool has its entry.
             page=$(LC_ALL=C.UTF-8 MANWIDTH=80 man -l "$file" 2>/dev/null)
-            for command in world match window simulate inspect export-vs; do
+            for command in world match window simulate inspect export-vs replay; do
                 grep -q "^       $command" <<<"$page" || { echo "no entry for $command"; exit 1; }
             done
         fi ;;

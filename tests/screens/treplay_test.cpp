@@ -42,7 +42,7 @@ protected:
 
     // A whole match watched with recording on, kept as a replay. The match is
     // played once for the whole suite; each test keeps its own copy.
-    fs::path keepWatchedMatch() {
+    fs::path keepWatchedMatch(bool givenUp = false) {
         static const std::pair<Replay, KeptMatch> watched = [this] {
             writeBytesAtomic(world->path("data/vtr"), "");
             writeBytesAtomic(world->path("data/msp.dat"), "6\r\n");
@@ -57,7 +57,9 @@ protected:
             }
             return std::pair{replayof(*world, match.game(), match.speed()), keptmatch(*world, match)};
         }();
-        return keepreplay(*world, watched.first, watched.second);
+        KeptMatch described = watched.second;
+        described.partial = givenUp;
+        return keepreplay(*world, watched.first, described);
     }
 
     static void click(PanelButton* button) { QTest::mouseClick(button, Qt::LeftButton); }
@@ -234,6 +236,72 @@ TEST_F(ReplayViewer, DeletingAKeptReplayAsksFirst) {
     EXPECT_TRUE(fs::exists(older));
     EXPECT_EQ(grid->grid().rowCount(), 2);
     EXPECT_EQ(viewer->view(), nullptr) << "the deleted replay is no longer on show";
+}
+
+TEST_F(ReplayViewer, AnEmptyListSaysHowWatchedMatchesComeToBeKept) {
+    fs::remove(world->path("data/vtr"));
+    Treplay* viewer = host->openReplays();
+    ASSERT_NE(viewer, nullptr);
+    auto* hint = child<QLabel>(viewer, "lbempty");
+    EXPECT_TRUE(hint->isVisible());
+    const QString off = hint->text().remove(QChar(0x200B));
+    EXPECT_EQ(off.toStdString(), noreplaystext(*world));
+    EXPECT_TRUE(off.contains(QString::fromStdString(world->path("data/vtr").generic_string())));
+    test::screenshot(viewer, "replay-empty");
+
+    // With the switch on it says so; once a replay is kept the list speaks for itself.
+    writeBytesAtomic(world->path("data/vtr"), "");
+    viewer = host->openReplays();
+    settle();
+    hint = child<QLabel>(viewer, "lbempty");
+    EXPECT_TRUE(hint->isVisible());
+    EXPECT_EQ(hint->text().toStdString(), noreplaystext(*world));
+    EXPECT_NE(hint->text(), off);
+    keepWatchedMatch();
+    viewer = host->openReplays();
+    settle();
+    EXPECT_FALSE(child<QLabel>(viewer, "lbempty")->isVisible());
+    EXPECT_FALSE(child<QLabel>(viewer, "lblegend")->isVisible()) << "no record stops part-way";
+}
+
+TEST_F(ReplayViewer, AGivenUpMatchIsMarkedInTheListAndTitledAsStoppingPartWay) {
+    keepWatchedMatch();
+    const fs::path kept = keepWatchedMatch(true);
+    Treplay* viewer = host->openReplays(kept);
+    ASSERT_NE(viewer, nullptr);
+    EXPECT_TRUE(viewer->kept()[0].match->partial);
+    const Grid& list = child<GridView>(viewer, "gridreplays")->grid();
+    EXPECT_EQ(list.cell(0, 1), "1年目 1節※");
+    EXPECT_EQ(list.cell(0, 2), "1年目 1節");
+    auto* legend = child<QLabel>(viewer, "lblegend");
+    EXPECT_TRUE(legend->isVisible());
+    EXPECT_EQ(legend->text(), "※ 観戦をやめた試合：記録は途中までです");
+    EXPECT_TRUE(child<QLabel>(viewer, "lbmatch")->text().endsWith("（途中まで）"));
+    test::screenshot(viewer, "replay-partial");
+}
+
+TEST_F(ReplayViewer, AReplayThatCannotBeDeletedStaysOnShowAndListedWithTheReason) {
+    keepWatchedMatch();
+    const fs::path newer = keepWatchedMatch();
+    Treplay* viewer = host->openReplays();
+    auto* grid = child<GridView>(viewer, "gridreplays");
+    pressRow(grid, 1);
+    ASSERT_NE(viewer->view(), nullptr);
+    const QString title = child<QLabel>(viewer, "lbmatch")->text();
+    // Something the game cannot remove now stands where the record was.
+    fs::remove(newer);
+    fs::create_directory(newer);
+    writeBytesAtomic(newer / "inside", "x");
+
+    prompts.yesno = {true};
+    click(child<PanelButton>(viewer, "Pdelete"));
+    ASSERT_EQ(prompts.errors.size(), 1u);
+    EXPECT_EQ(prompts.errors[0], newer.generic_string() + " を削除できません");
+    ASSERT_NE(viewer->view(), nullptr) << "the replay is still on show";
+    EXPECT_EQ(child<QLabel>(viewer, "lbmatch")->text(), title);
+    EXPECT_EQ(grid->grid().rowCount(), 3) << "and still listed";
+    EXPECT_EQ(grid->currentGridRow(), 1);
+    EXPECT_TRUE(child<PanelButton>(viewer, "Pplay")->isEnabled());
 }
 
 }  // namespace

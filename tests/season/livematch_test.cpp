@@ -215,6 +215,36 @@ TEST_F(LiveTest, TheSpeedIsThePlayersOwnElseTheShippedDefaultAndIsKeptForThePlay
     EXPECT_EQ(LiveMatch(*world, false, now).speed(), 4);
 }
 
+TEST_F(LiveTest, ASpeedChangedDuringTheFinalWhistleIsTheOneKeptForTheNextMatch) {
+    speedFile("6\r\n");
+    auto m = open(false);
+    while (!m->over()) {
+        frame(*m);
+        if (m->holding() && !m->over()) m->soundEnded();
+    }
+    ASSERT_TRUE(m->holding()) << "the final whistle sounds";
+    EXPECT_EQ(readBytes(world->path("data/msp.dat")), "6\r\n") << "written at the booking";
+    m->setSpeed(2);
+    m->soundEnded();
+    ASSERT_TRUE(m->finished());
+    EXPECT_EQ(readBytes(world->path("data/msp.dat")), "2\r\n");
+    EXPECT_EQ(LiveMatch(*world, false, now).speed(), 2);
+}
+
+TEST_F(LiveTest, ASpeedChangedWhileTheWindowClosesOnTheFinalWhistleIsKept) {
+    speedFile("6\r\n");
+    auto m = open(false);
+    while (!m->over()) {
+        frame(*m);
+        if (m->holding() && !m->over()) m->soundEnded();
+    }
+    m->setSpeed(4);
+    m->finishHeadless();  // the window closed before the whistle ended
+    EXPECT_FALSE(m->givenup()) << "the whole match was seen";
+    EXPECT_EQ(readBytes(world->path("data/msp.dat")), "4\r\n");
+    EXPECT_TRUE(m->warnings().empty());
+}
+
 TEST_F(LiveTest, TheFinalWhistleHoldsAfterTheBookingAndThenTheMatchIsFinished) {
     speedFile("6\r\n");
     auto m = open(false);
@@ -258,6 +288,7 @@ TEST_F(LiveTest, GivingUpTheViewPlaysTheRestAndBooksAllTenFixtures) {
     EXPECT_NE(league(1).matchslots[0], nullptr);  // the other division runs in step
     m->finishHeadless();
     EXPECT_TRUE(m->finished());
+    EXPECT_TRUE(m->givenup());
     EXPECT_GT(m->counter(), kLiveRegulation + 4);
     EXPECT_EQ(m->newsStart(), 0);
     for (int d = 1; d <= 2; ++d) {

@@ -1,13 +1,16 @@
 // The player's kept replays: a watched match kept under its own name, never
-// over another, listed newest first with its score, still listed when its
-// description is damaged, and deleted with it.
+// over another, listed newest first with its score, marked when its record
+// stops part-way, still listed when its description is damaged, and deleted
+// with it; and what the viewer says while none is kept.
 #include <filesystem>
 
 #include "league/savefiles.h"
 #include "season/live_fixture.h"
 #include "season/replay_support.h"
 #include "season/replaylibrary.h"
+#include "season/replayview.h"
 #include "util/errors.h"
+#include "util/textfile.h"
 
 namespace vm {
 namespace {
@@ -124,6 +127,68 @@ TEST_F(LiveTest, AWatchedLeagueMatchIsKeptWithItsMatchDayClubsAndScore) {
                              {m->game().goals(0), m->game().goals(1)}};
     EXPECT_EQ(list[0].match, expected);
     EXPECT_EQ(kept->filename(), replayfilename(1, expected));
+}
+
+TEST_F(LiveTest, AGivenUpMatchIsKeptWithItsFinalScoreAndSaysItsRecordStopsPartWay) {
+    writeBytesAtomic(world->path("data/vtr"), "");
+    speedFile("6\r\n");
+    prepare();
+    auto m = open(true);
+    for (int k = 0; k < 300; ++k) {
+        frame(*m);
+        if (m->holding()) m->soundEnded();
+    }
+    const int recorded = static_cast<int>(m->game().vtrlist->size());
+    m->finishHeadless();  // "試合観戦をやめますか？" answered yes
+    const std::optional<fs::path> kept = keepreplay(*world, *m);
+    ASSERT_TRUE(kept);
+    EXPECT_EQ(ReplayView(readreplayfile(*kept).replay).frames(), recorded)
+        << "the record stops at the give-up";
+
+    const std::vector<KeptReplay> list = keptreplays(*world);
+    ASSERT_EQ(list.size(), 1u);
+    ASSERT_TRUE(list[0].match);
+    EXPECT_TRUE(list[0].match->partial);
+    const std::string score = std::to_string(m->game().goals(0)) + " - " + std::to_string(m->game().goals(1));
+    const std::string opponent = world->team(m->game().club[1]).name;
+    EXPECT_EQ(replaygrid(list).rowText(1),
+              "1年目 1節※," + world->team(0).name + "," + score + "," + opponent);
+    EXPECT_EQ(replaytitle(*kept, list[0].match),
+              "1年目 1節  " + world->team(0).name + " " + score + " " + opponent + "（途中まで）");
+}
+
+TEST_F(ReplayLibrary, DescriptionsOfWholeMatchesKeepTheirSixLinesAndOldOnesStillRead) {
+    const fs::path whole = keepreplay(*world, handmadeReplay({"1"}), kDerby);
+    EXPECT_EQ(readLines(fs::path(whole).replace_extension(".txt")),
+              (std::vector<std::string>{"2", "5", "北浜ユナイテッド", "ロス・ガトス", "2", "1"}));
+    KeptMatch cut = kDerby;
+    cut.partial = true;
+    const fs::path part = keepreplay(*world, handmadeReplay({"2"}), cut);
+    // A seventh line that is not the part-way mark is a damaged description.
+    const fs::path odd = keepreplay(*world, handmadeReplay({"3"}), kDerby);
+    writeLines(fs::path(odd).replace_extension(".txt"),
+               {"2", "5", "北浜ユナイテッド", "ロス・ガトス", "2", "1", "x"});
+
+    const std::vector<KeptReplay> list = keptreplays(*world);
+    ASSERT_EQ(list.size(), 3u);
+    EXPECT_FALSE(list[0].match);
+    EXPECT_EQ(list[1].file, part);
+    EXPECT_EQ(list[1].match, cut);
+    EXPECT_EQ(list[2].match, kDerby);
+}
+
+TEST_F(LiveTest, WithNoReplayKeptTheViewerNamesTheFileThatSwitchesRecordingOn) {
+    speedFile("6\r\n");
+    const fs::path vtr = world->path("data/vtr");
+    const std::string off = noreplaystext(*world);
+    ASSERT_NE(off.find(vtr.generic_string()), std::string::npos) << off;
+    EXPECT_FALSE(LiveMatch(*world, false, now).recording());
+
+    writeBytesAtomic(vtr, "");  // what the text asks for
+    EXPECT_TRUE(LiveMatch(*world, false, now).recording());
+    const std::string on = noreplaystext(*world);
+    EXPECT_NE(on, off);
+    EXPECT_NE(on.find("記録はオンです"), std::string::npos) << on;
 }
 
 TEST_F(LiveTest, AMatchWatchedWithoutRecordingKeepsNothing) {
