@@ -97,6 +97,9 @@ public:
     void coachSelect();
     // A heading click: the same column again reverses, a new one starts descending.
     void sortBy(int col);
+    // A player was renamed on his card: the list and the name labels show
+    // the players' names as they are now.
+    void rereadNames();
 
     // "フォメSAVE": writes the ten corners (DataError when it cannot). The
     // overwrite question is the caller's.
