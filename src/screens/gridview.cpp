@@ -1,7 +1,9 @@
 #include "screens/gridview.h"
 
+#include <QFocusEvent>
 #include <QHeaderView>
 #include <QMouseEvent>
+#include <QSignalBlocker>
 #include <QStyledItemDelegate>
 
 namespace vm {
@@ -147,6 +149,20 @@ void GridView::mousePressEvent(QMouseEvent* event) {
     if (i.isValid()) emit cellPressed(model_->gridRow(i.row()), i.column(), event->button());
     if (event->button() == Qt::RightButton) return;  // a right press chooses nothing
     QTableView::mousePressEvent(event);
+}
+
+void GridView::focusInEvent(QFocusEvent* event) {
+    if (currentIndex().isValid()) {
+        QTableView::focusInEvent(event);
+        return;
+    }
+    // The item view puts the cursor of a table without one on its first cell
+    // when the focus comes by the keyboard or with the window; a screen that
+    // follows the cursor would take that for the player's choice. The focus
+    // alone chooses nothing: the first arrow key still starts at the top.
+    const QSignalBlocker quiet(selectionModel());
+    QTableView::focusInEvent(event);
+    selectionModel()->setCurrentIndex({}, QItemSelectionModel::NoUpdate);
 }
 
 }  // namespace vm

@@ -58,6 +58,7 @@ signals:
 
 protected:
     void mousePressEvent(QMouseEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
 
 private:
     GridModel* model_;

@@ -4,8 +4,6 @@
 #include <QGuiApplication>
 #include <QScreen>
 
-#include <stdexcept>
-
 #include <memory>
 #include <stdexcept>
 
@@ -76,6 +74,7 @@ Tsave* ScreenHost::openSave(SaveMode mode) {
 }
 
 Ttactics* ScreenHost::openTactics(Tmain* over) {
+    closeCards();
     if (tactics_) tactics_->close();
     tactics_ = adopt(Ttactics::open(session(), over));
     if (tactics_) tactics_->show();
@@ -83,6 +82,7 @@ Ttactics* ScreenHost::openTactics(Tmain* over) {
 }
 
 Tnews* ScreenHost::openNews(int start, const std::filesystem::path& replay) {
+    closeCards();
     return adopt(Tnews::open(session(), start, replay));
 }
 
@@ -102,10 +102,11 @@ Ttradetop* ScreenHost::openTrade(bool startWeek) {
 }
 
 Tplayerdata* ScreenHost::openCard(int owner, int index) {
-    // One card per player: asking again brings his open card forward.
+    // One card per player: asking again brings his open card forward, the
+    // card of the player himself, wherever he stood when it was made.
     const QList<Tplayerdata*> open = cards();
     for (Tplayerdata* shown : open) {
-        if (shown->card().owner == owner && shown->card().index == index) {
+        if (showsplayer(world_, shown->card(), owner, index)) {
             shown->raise();
             shown->activateWindow();
             return shown;
@@ -136,6 +137,10 @@ QList<Tplayerdata*> ScreenHost::cards() const {
     return open;
 }
 
+void ScreenHost::refreshCards() {
+    for (Tplayerdata* card : cards()) card->refresh();
+}
+
 void ScreenHost::closeCards() {
     const QList<QPointer<Tplayerdata>> open = cards_;
     cards_.clear();
@@ -145,6 +150,7 @@ void ScreenHost::closeCards() {
 
 Tmatch* ScreenHost::openMatch(bool league) {
     if (match_) return nullptr;
+    closeCards();
     match_ = adopt(Tmatch::open(session(), league));
     return match_;
 }

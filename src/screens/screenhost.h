@@ -73,6 +73,10 @@ public:
     Tplayerdata* openCard(int owner, int index);
     // The player cards now open.
     QList<Tplayerdata*> cards() const;
+    // A club's roster changed under the open cards (a new line-up, a player
+    // made coach): each shows its player where he stands now, and the card
+    // of a player who has left his club closes.
+    void refreshCards();
     // Closes every card, answered or not: the step or the screen they belong
     // to is over.
     void closeCards();

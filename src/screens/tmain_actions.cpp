@@ -176,7 +176,10 @@ void Tmain::popcoachClick(int slot) {
     const int row = menberlist->currentGridRow();
     if (!coachMenuAllowed_ || row < 1) return;
     const int index = std::stoi(menberlist->grid().cell(15, row));
-    if (appointcoach(session_.world, session_.prompts, index, slot)) FormShow();
+    if (!appointcoach(session_.world, session_.prompts, index, slot)) return;
+    // He is a coach now, and the last player took his place in the roster.
+    session_.host.refreshCards();
+    FormShow();
 }
 
 }  // namespace vm

@@ -72,7 +72,7 @@ Tmatch::Tmatch(const Session& session, bool league)
         // The board's right button works on the rows of the match's own list.
         board_->setChosenRow([this] { return data_->squad(0)->currentGridRow(); });
         board_->board().substitution = [this](int slot, int rosterIndex) {
-            match_->menberchange(slot, rosterIndex);
+            return match_->menberchange(slot, rosterIndex);
         };
     }
     buildKeys();

@@ -47,7 +47,6 @@ Tplayerdata::Tplayerdata(const Session& session, int owner, int index)
     : QWidget(nullptr), session_(session), card_(vm::pload(session.world, owner, index)) {
     setWindowFlags(Qt::Window | Qt::FramelessWindowHint);
     setFixedSize(kSize);
-    setWindowTitle(qstr(card_.identity[kCardName]));
     emblem = new QLabel(this);
     emblem->setObjectName("emblem");
     emblem->setGeometry(50, 150, 100, 100);
@@ -99,6 +98,7 @@ void Tplayerdata::buildButtons() {
 }
 
 void Tplayerdata::pload() {
+    setWindowTitle(qstr(card_.identity[kCardName]));
     showEmblem();
 
     Grid attributes(kAttributeCols, static_cast<int>(kAttributeNames.size()));
@@ -131,6 +131,7 @@ void Tplayerdata::pload() {
                                              : colours::cream;
     footColours_ = {kFootGrey, kFootGrey};
     footColours_[card_.leg == -1 ? 0 : 1] = kFootRed;
+    update();
 }
 
 void Tplayerdata::showEmblem() {
@@ -239,12 +240,24 @@ void Tplayerdata::ptradenClick() {
 void Tplayerdata::mousePressEvent(QMouseEvent* event) {
     QWidget::mousePressEvent(event);
     if (event->button() != Qt::LeftButton || !kNameArea.contains(event->position().toPoint())) return;
-    if (renameplayer(session_.world, session_.prompts, card_.owner, card_.index)) {
-        card_.identity[kCardName] = session_.world.team(card_.owner).getplayer(card_.index).name;
-        grid2->table().edit([&](Grid& g) { g.cell(1, kCardName) = card_.identity[kCardName]; });
-        setWindowTitle(qstr(card_.identity[kCardName]));
-        emit renamed();
+    switch (renamefromcard(session_.world, session_.prompts, card_)) {
+        case CardRename::renamed:
+            pload();
+            emit renamed();
+            break;
+        case CardRename::left: close(); break;
+        case CardRename::kept: break;
     }
+}
+
+void Tplayerdata::refresh() {
+    std::optional<PlayerCard> now = cardreload(session_.world, card_);
+    if (!now) {
+        discard();  // nothing is left to show or answer
+        return;
+    }
+    card_ = std::move(*now);
+    pload();
 }
 
 void Tplayerdata::keyPressEvent(QKeyEvent* event) {

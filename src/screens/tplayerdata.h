@@ -44,6 +44,9 @@ public:
     bool awaitsAnswer() const;
     // Lets the card close even unanswered: the screen it belongs to goes.
     void discard();
+    // Shows the card's player again where he stands now, after his club's
+    // roster changed; the card closes when he has left the club.
+    void refresh();
 
 signals:
     // The card is closing; the screen that opened it shows the world again.

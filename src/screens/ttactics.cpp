@@ -15,6 +15,7 @@
 #include "screens/screenhost.h"
 #include "screens/tacticsboardview.h"
 #include "screens/tmain.h"
+#include "screens/tplayerdata.h"
 
 namespace vm {
 namespace {
@@ -85,7 +86,9 @@ void Ttactics::buildList() {
     });
     connect(menberlist, &GridView::cellDoubleClicked, this, [this](int row, int) {
         const int index = pitch_->board().rosterIndex(row);
-        if (row >= 1 && index >= 0) session_.host.openCard(0, index);
+        if (row < 1 || index < 0) return;
+        if (Tplayerdata* card = session_.host.openCard(0, index))
+            connect(card, &Tplayerdata::renamed, this, &Ttactics::playerRenamed, Qt::UniqueConnection);
     });
 }
 

@@ -68,6 +68,8 @@ private:
     void PformsaveClick();
     void PformloadClick();
     void previewTick();
+    // A player renamed on a card opened from the member list.
+    void playerRenamed();
 
     Session session_;
     QPointer<Tmain> over_;

@@ -32,6 +32,7 @@ void Ttactics::PokClick() {
         session_.prompts.message(kMembersMissing);
         return;
     }
+    session_.host.refreshCards();
     PbackClick();
 }
 
@@ -61,6 +62,7 @@ void Ttactics::PmoveClick() {
     // club's line-up as it was takes the pitch.
     const TacticsBoard::PreviewStart start = board.startPreview();
     if (start != TacticsBoard::PreviewStart::stored) session_.prompts.message(kMembersMissing);
+    session_.host.refreshCards();
     showList();
     if (!board.previewing()) return;
     showEditing(false);
@@ -80,7 +82,14 @@ void Ttactics::PcoachClick() {
     } catch (const DataError& e) {
         session_.prompts.error(e.what());
     }
+    session_.host.refreshCards();
     FormShow();
+}
+
+void Ttactics::playerRenamed() {
+    pitch_->board().rereadNames();
+    showList();
+    pitch_->refresh();
 }
 
 void Ttactics::PformsaveClick() {

@@ -1,5 +1,6 @@
 #include "season/playercard.h"
 
+#include <algorithm>
 #include <stdexcept>
 
 #include "league/world.h"
@@ -14,14 +15,17 @@ constexpr int kStarters = 11;
 constexpr int kBenchEnd = 13;
 constexpr int kCareerCols = 6;
 
+// The list a card of club `owner` (99: the pool) finds its player in, or null.
+const PlayerList* cardlist(const World& world, int owner) {
+    if (owner == kPoolOwner) return world.trade ? &world.trade->pool : nullptr;
+    if (owner < 0 || owner >= kClubCount) return nullptr;
+    return &world.team(owner).roster;
+}
+
 const Tplayer& findplayer(const World& world, int owner, int index) {
+    const PlayerList* list = cardlist(world, owner);
     const Tplayer* p = nullptr;
-    if (owner == kPoolOwner) {
-        if (world.trade) p = world.trade->playerat(owner, index);
-    } else if (owner >= 0 && owner < kClubCount && index >= 0) {
-        const Tteam& club = world.team(owner);
-        if (index < static_cast<int>(club.roster.size())) p = club.roster[index].get();
-    }
+    if (list && index >= 0 && index < static_cast<int>(list->size())) p = (*list)[index].get();
     if (p == nullptr)
         throw std::invalid_argument("その選手はいません: " + std::to_string(owner) + "," +
                                     std::to_string(index));
@@ -84,6 +88,7 @@ PlayerCard pload(const World& world, int owner, int index) {
     PlayerCard card;
     card.owner = owner;
     card.index = index;
+    card.player = &p;
     card.key = offerkey(owner, index);
     card.freeagent = owner == kPoolOwner;
     if (!card.freeagent) card.emblem = world.team(owner).emblem;
@@ -103,6 +108,24 @@ PlayerCard pload(const World& world, int owner, int index) {
     card.career = careertable(world, p.career);
     card.careerVisible = !p.career.empty();
     return card;
+}
+
+int cardindex(const World& world, const PlayerCard& card) {
+    const PlayerList* list = cardlist(world, card.owner);
+    if (!list || !card.player) return -1;
+    const auto it =
+        std::find_if(list->begin(), list->end(), [&](const auto& p) { return p.get() == card.player; });
+    return it == list->end() ? -1 : static_cast<int>(it - list->begin());
+}
+
+bool showsplayer(const World& world, const PlayerCard& card, int owner, int index) {
+    return card.owner == owner && index >= 0 && cardindex(world, card) == index;
+}
+
+std::optional<PlayerCard> cardreload(const World& world, const PlayerCard& card) {
+    const int index = cardindex(world, card);
+    if (index < 0) return std::nullopt;
+    return pload(world, card.owner, index);
 }
 
 std::string offerready(const Ttrade& trade, const std::string& key) {

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <array>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -39,8 +40,13 @@ inline constexpr const char* kBenchText = "ベンチ";
 inline constexpr const char* kOutOfSquadText = "ベンチ外";
 
 struct PlayerCard {
-    int owner = 0;           // club number, 99 for a free agent
-    int index = 0;           // roster index, or pool index for a free agent
+    int owner = 0;  // club number, 99 for a free agent
+    int index = 0;  // roster index, or pool index for a free agent, as the card was made
+    // The player himself. A roster's order changes while his card is open
+    // (the coach's line-up, a stored line-up, a team-mate made coach), so the
+    // card finds him by this, never by `index`. Only compared: he may have
+    // left the club, and then nothing may be read through it.
+    const Tplayer* player = nullptr;
     std::string key;         // the offer key "TT,PPP"
     bool freeagent = false;  // true: "無" in place of the emblem
     Bitmap emblem;           // the owner's emblem; empty for a free agent
@@ -63,6 +69,17 @@ struct PlayerCard {
 // `index` when the owner is 99 (only while a transfer window is open).
 // Throws std::invalid_argument when there is no such player.
 PlayerCard pload(const World& world, int owner, int index);
+
+// Where the card's player stands now: his index in the roster of the card's
+// club (in the window's pool for a free agent), or -1 when he is no longer
+// there (made coach, gone with the window, another world loaded).
+int cardindex(const World& world, const PlayerCard& card);
+// True when `card` shows roster player `index` of club `owner` (99: free
+// agent `index`) as they stand now, wherever he stood when it was made.
+bool showsplayer(const World& world, const PlayerCard& card, int owner, int index);
+// The card made again where its player stands now (his place in the line-up
+// may have changed, or his name); nothing when he has left the card's club.
+std::optional<PlayerCard> cardreload(const World& world, const PlayerCard& card);
 
 inline constexpr const char* kMakeOfferText = "オファーをする";
 inline constexpr const char* kDropOfferText = "オファーをやめる";

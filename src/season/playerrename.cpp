@@ -1,6 +1,7 @@
 #include "season/playerrename.h"
 
 #include "league/world.h"
+#include "season/playercard.h"
 #include "season/prompts.h"
 #include "util/cp932.h"
 
@@ -29,6 +30,18 @@ bool renameplayer(World& world, Prompts& prompts, int club, int index) {
     }
     player.name = *answer;
     return true;
+}
+
+CardRename renamefromcard(World& world, Prompts& prompts, PlayerCard& card) {
+    if (!canrename(world)) return CardRename::kept;
+    const int index = cardindex(world, card);
+    if (index < 0) {
+        prompts.message(kPlayerLeft);
+        return CardRename::left;
+    }
+    if (!renameplayer(world, prompts, card.owner, index)) return CardRename::kept;
+    card = pload(world, card.owner, index);
+    return CardRename::renamed;
 }
 
 }  // namespace vm

@@ -13,6 +13,7 @@ namespace vm {
 
 class World;
 class Prompts;
+struct PlayerCard;
 
 inline constexpr const char* kRenameCaption = "選手名変更";
 inline constexpr const char* kRenamePrompt = "選手名を入力してください";
@@ -32,5 +33,18 @@ std::optional<std::string> playernameproblem(std::string_view name);
 // nothing; a cancelled question changes nothing. True when he was renamed.
 // Asks nothing and returns false when renaming is not allowed now.
 bool renameplayer(World& world, Prompts& prompts, int club, int index);
+
+// Told when the name on a card is clicked after its player left the club.
+inline constexpr const char* kPlayerLeft = "この選手はもうチームにいません";
+
+enum class CardRename {
+    renamed,  // the card has been made again with his new name
+    kept,     // nothing asked, cancelled or refused: the name stays
+    left,     // he is no longer in the card's club (kPlayerLeft was shown)
+};
+// The name clicked on a card: renames the card's player himself, found where
+// he stands now, since his club's roster may have changed order since the
+// card was made. Asks nothing when renaming is not allowed now.
+CardRename renamefromcard(World& world, Prompts& prompts, PlayerCard& card);
 
 }  // namespace vm

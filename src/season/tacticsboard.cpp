@@ -160,6 +160,18 @@ void TacticsBoard::sortBy(int col) {
         gridsort(list_, col, ascending_);
 }
 
+void TacticsBoard::rereadNames() {
+    for (int r = 1; r <= rows(); ++r) {
+        const Tplayer* p = list_.objectAs<Tplayer>(r);
+        if (!p) continue;
+        list_.cell(kNameCol, r) = p->name;
+        // A marker's label names the player holding the place its caption
+        // shows (a substitute's number once he came on).
+        for (TacticsMarker& m : markers_)
+            if (m.visible && m.caption == list_.cell(kPlaceCol, r)) m.label = p->name;
+    }
+}
+
 void TacticsBoard::formationSave(const std::filesystem::path& file) const {
     formationfilesave(file, corners());
 }

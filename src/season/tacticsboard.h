@@ -97,6 +97,9 @@ public:
     void coachSelect();
     // A heading click: the same column again reverses, a new one starts descending.
     void sortBy(int col);
+    // A player was renamed on his card: the list and the name labels show
+    // the players' names as they are now.
+    void rereadNames();
 
     // "フォメSAVE": writes the ten corners (DataError when it cannot). The
     // overwrite question is the caller's.
@@ -127,15 +130,17 @@ public:
     // --- While club 0's match is watched ---
 
     // Brings roster player `rosterIndex` on for the man in line-up `slot`;
-    // the live match fills it (Tgame::substitute for side 0).
-    std::function<void(int slot, int rosterIndex)> substitution;
+    // the live match fills it (Tgame::substitute for side 0). False when the
+    // match refused (it is over, say): the board then stays as it was.
+    std::function<bool(int slot, int rosterIndex)> substitution;
     // Right button on marker n with the match list's row `row` selected:
     // markers 02..11 and rows 2..11 trade places (the two players trade
     // formation spots). False for any other pair.
     bool matchposchange(int n, int row);
     // Rows 12 and 13 (the bench) with markers 01..11: the bench player comes
     // on for the marker's player, once a match. False, asking nothing, for
-    // any other pair, without a substitution hook, or after the substitution.
+    // any other pair, without a substitution hook, or after the substitution;
+    // false with the board unchanged when the match refuses it.
     bool matchmenberchange(int n, int row);
     bool substituted() const { return substituted_; }
 

@@ -55,7 +55,7 @@ bool TacticsBoard::matchmenberchange(int n, int row) {
     const int index = row - 1;
     const Tteam& team = club();
     if (index > team.playerhigh()) return false;
-    substitution(n - 1, index);
+    if (!substitution(n - 1, index)) return false;
     substituted_ = true;
     TacticsMarker& m = markers_[n - 1];
     m.caption = pad(row, 2);

@@ -1,7 +1,8 @@
 // The watched match on screen, driven like a player would on a clock that
 // never waits: a match day watched from the main screen to the news and on
 // to the next, a substitution and a formation change on the board beside
-// the match, giving the view up, the keys, and a picture that is missing.
+// the match (and none after the final whistle), giving the view up, the keys,
+// and a picture that is missing.
 #include "screens/tmatch.h"
 
 #include <QLabel>
@@ -242,6 +243,29 @@ TEST_F(MatchWindow, TheRightButtonOnTheBoardBringsOnTheSubstituteAndHisRowChange
     for (int r = 0; r < after.rowCount(); ++r)
         EXPECT_EQ(ownSquad(m)->grid().rowText(r), after.rowText(r)) << "row " << r;
     EXPECT_EQ(m->match().game().sublog[0].index, 11);
+}
+
+TEST_F(MatchWindow, AfterTheFinalWhistleTheBoardShowsNoSubstitution) {
+    season(0);
+    // Without the news picture the window stays on the final whistle.
+    const auto picture = world->path("data/skin/news.jpg");
+    std::filesystem::rename(picture, tmp("news.jpg"));
+    QPointer<Tmatch> m = watch();
+    ASSERT_TRUE(m);
+    runUntil(m, [&] { return m->match().finished(); });
+    settle();
+    ASSERT_TRUE(m);
+    const QString starter = label(m->board(), "Label06n")->text();
+
+    pressRow(ownSquad(m), 12, sqName);
+    QTest::mouseClick(m->board(), Qt::RightButton, {}, marker(m, 6)->geometry().center());
+
+    EXPECT_EQ(m->match().game().sublog[0].slot, -1) << "the match refuses";
+    EXPECT_EQ(marker(m, 6)->text(), "06");
+    EXPECT_EQ(label(m->board(), "Label06n")->text(), starter);
+    EXPECT_TRUE(marker(m, 12)->isVisibleTo(m->board())) << "the bench is still there";
+    EXPECT_FALSE(m->board()->board().substituted());
+    std::filesystem::rename(tmp("news.jpg"), picture);
 }
 
 TEST_F(MatchWindow, AMarkerDraggedOnTheBoardMovesThatMansSpotAtTheNextFrame) {

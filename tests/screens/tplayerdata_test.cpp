@@ -1,9 +1,12 @@
 // The player card as a player sees it: opened by a double click on the main
 // screen's member list, its tables, bars, circle and feet, the free agent's
-// card, renaming between seasons, and Esc.
+// card, renaming between seasons, Esc, and a card that stays with its player
+// while his club's roster changes order under it.
 #include "screens/tplayerdata.h"
 
+#include <QAction>
 #include <QLabel>
+#include <QPointer>
 
 #include <gtest/gtest.h>
 
@@ -12,11 +15,14 @@
 #include "screens/gridview.h"
 #include "screens/panelbutton.h"
 #include "screens/tmain.h"
+#include "screens/ttactics.h"
 #include "screenshot.h"
 #include "season/names.h"
 #include "season/playerrename.h"
+#include "season/tacticsboard.h"
 #include "transfers/ttrade.h"
 #include "transfers/window.h"
+#include "util/arith.h"
 
 namespace vm {
 namespace {
@@ -34,11 +40,45 @@ protected:
         int row = 1;
         while (row < members->grid().rowCount() && std::stoi(members->grid().cell(15, row)) != index) ++row;
         EXPECT_LT(row, members->grid().rowCount());
-        const QPoint at =
-            members->visualRect(members->table().index(members->table().modelRow(row), 0)).center();
+        const QModelIndex cell = members->table().index(members->table().modelRow(row), 0);
+        members->scrollTo(cell);
+        const QPoint at = members->visualRect(cell).center();
         QTest::mouseClick(members->viewport(), Qt::LeftButton, {}, at);
         QTest::mouseDClick(members->viewport(), Qt::LeftButton, {}, at);
         return host->cards().isEmpty() ? nullptr : host->cards().last();
+    }
+    // "戦術" pressed on the main screen between seasons: the tactics screen
+    // takes its place.
+    Ttactics* pressTactics(Tmain* main) {
+        QTest::mouseClick(child<PanelButton>(main, "Ptact"), Qt::LeftButton);
+        settle();
+        for (QWidget* w : host->screens())
+            if (auto* t = qobject_cast<Ttactics*>(w)) return t;
+        ADD_FAILURE() << "no tactics screen opened";
+        return nullptr;
+    }
+    // A double click on the tactics member list's row of `player`: the card
+    // that is then in front.
+    Tplayerdata* cardFromTactics(Ttactics* tactics, const Tplayer& player) {
+        auto* list = child<GridView>(tactics, "menberlist");
+        int row = 1;
+        while (row < list->grid().rowCount() && list->grid().objectAs<Tplayer>(row) != &player) ++row;
+        EXPECT_LT(row, list->grid().rowCount()) << player.name << " is not listed";
+        const QModelIndex cell = list->table().index(list->table().modelRow(row), 1);
+        list->scrollTo(cell);
+        const QPoint at = list->visualRect(cell).center();
+        QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, at);
+        QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, at);
+        return host->cards().isEmpty() ? nullptr : host->cards().last();
+    }
+    int rosterIndexOf(const Tplayer& player) const {
+        const PlayerList& roster = world->team(0).roster;
+        for (std::size_t i = 0; i < roster.size(); ++i)
+            if (roster[i].get() == &player) return static_cast<int>(i);
+        return -1;
+    }
+    static void clickName(Tplayerdata* card) {
+        QTest::mouseClick(card, Qt::LeftButton, {}, QPoint(300, 100));
     }
     static QString identity(Tplayerdata* card, int row) {
         return QString::fromStdString(child<GridView>(card, "grid2")->grid().cell(1, row));
@@ -145,7 +185,7 @@ TEST_F(PlayerCardScreen, TheNameChangesByAClickBetweenSeasonsOnly) {
     const std::string old = world->team(0).getplayer(5).name;
 
     prompts.inputs = {std::string("新しい名前")};
-    QTest::mouseClick(card, Qt::LeftButton, {}, QPoint(300, 100));
+    clickName(card);
     ASSERT_EQ(prompts.typing.size(), 1u);
     EXPECT_EQ(prompts.typing[0].caption, kRenameCaption);
     EXPECT_EQ(prompts.typing[0].initial, old);
@@ -166,6 +206,100 @@ TEST_F(PlayerCardScreen, TheNameChangesByAClickBetweenSeasonsOnly) {
     tradeopen(*world);
     QTest::mouseClick(card, Qt::LeftButton, {}, QPoint(300, 100));
     EXPECT_EQ(prompts.typing.size(), 2u);
+}
+
+TEST_F(PlayerCardScreen, TheMainScreensCardsCloseWhenTheTacticsScreenOpens) {
+    Tmain* main = newGame();
+    ASSERT_NE(cardFromMainScreen(main, 5), nullptr);
+
+    ASSERT_NE(pressTactics(main), nullptr);
+
+    EXPECT_TRUE(host->cards().isEmpty()) << "the card belonged to the main screen";
+}
+
+TEST_F(PlayerCardScreen, ACardStaysWithItsPlayerWhenTheCoachPicksTheLineUp) {
+    Tmain* main = newGame();
+    Tteam& club = world->team(0);
+    ASSERT_GT(club.roster.size(), 16u);
+    // A keeper out of the squad who is sure to be the coach's first choice.
+    Tplayer& star = club.getplayer(16);
+    star.at = 0;
+    star.ability = {89, 89, 89, 89, 89, 89, 89};
+    const std::string starName = star.name;
+    Ttactics* tactics = pressTactics(main);
+    ASSERT_NE(tactics, nullptr);
+    Tplayerdata* card = cardFromTactics(tactics, star);
+    ASSERT_NE(card, nullptr);
+    EXPECT_EQ(identity(card, kCardPlace), "ベンチ外");
+
+    QTest::mouseClick(child<PanelButton>(tactics, "Pcoach"), Qt::LeftButton);
+    const int now = rosterIndexOf(star);
+    ASSERT_GE(now, 0);
+    ASSERT_LT(now, 11) << "the coach puts him in the eleven";
+    Tplayer& other = club.getplayer(16);  // whoever holds his old place now
+    const std::string otherName = other.name;
+    EXPECT_EQ(identity(card, kCardPlace).toStdString(), pad(now + 1, 2)) << "the card shows his new place";
+
+    prompts.inputs = {std::string("新しい名前")};
+    clickName(card);
+    ASSERT_EQ(prompts.typing.size(), 1u);
+    EXPECT_EQ(prompts.typing[0].initial, starName) << "the card's own player is asked about";
+    EXPECT_EQ(star.name, "新しい名前");
+    EXPECT_EQ(other.name, otherName);
+    EXPECT_EQ(identity(card, kCardName), "新しい名前");
+    // The tactics screen shows the new name in its list and under his marker.
+    const Grid& list = child<GridView>(tactics, "menberlist")->grid();
+    int row = 1;
+    while (row < list.rowCount() && list.objectAs<Tplayer>(row) != &star) ++row;
+    ASSERT_LT(row, list.rowCount());
+    EXPECT_EQ(list.cell(TacticsBoard::kNameCol, row), "新しい名前");
+    const std::string label = "Label" + pad(now + 1, 2) + "n";
+    EXPECT_EQ(child<QLabel>(tactics, label.c_str())->text(), "新しい名前");
+
+    // The player in his old place has a card of his own.
+    Tplayerdata* second = cardFromTactics(tactics, other);
+    ASSERT_NE(second, nullptr);
+    EXPECT_NE(second, card);
+    EXPECT_EQ(host->cards().size(), 2);
+    EXPECT_EQ(identity(second, kCardName).toStdString(), otherName);
+}
+
+TEST_F(PlayerCardScreen, TheCardOfAPlayerMadeCoachClosesAndTheOthersFollowTheirPlayers) {
+    Tmain* main = newGame();
+    Tteam& club = world->team(0);
+    const int lastIndex = club.playerhigh();
+    ASSERT_GT(lastIndex, 14);
+    club.getplayer(14).value = 3;
+    Tplayer& last = club.getplayer(lastIndex);
+    QPointer<Tplayerdata> veteranCard = cardFromMainScreen(main, 14);
+    Tplayerdata* lastCard = cardFromMainScreen(main, lastIndex);
+    ASSERT_TRUE(veteranCard);
+    ASSERT_NE(lastCard, nullptr);
+
+    // The veteran becomes coach 2 through the member list's menu; the last
+    // player takes his place in the roster.
+    auto* members = child<GridView>(main, "menberlist");
+    int row = 1;
+    while (std::stoi(members->grid().cell(15, row)) != 14) ++row;
+    const QModelIndex cell = members->table().index(members->table().modelRow(row), 0);
+    members->scrollTo(cell);
+    emit members->customContextMenuRequested(members->visualRect(cell).center());
+    prompts.okcancel = {true};
+    auto* appoint = main->findChild<QAction*>("popcoach2");
+    ASSERT_NE(appoint, nullptr);
+    appoint->trigger();
+    settle();
+    ASSERT_EQ(&club.getplayer(14), &last);
+
+    EXPECT_TRUE(veteranCard.isNull() || !veteranCard->isVisible()) << "he is a coach now";
+    EXPECT_EQ(host->cards(), QList<Tplayerdata*>{lastCard});
+    EXPECT_EQ(identity(lastCard, kCardPlace), "ベンチ外");
+    EXPECT_EQ(cardFromMainScreen(main, 14), lastCard) << "his own card comes forward";
+    EXPECT_EQ(host->cards().size(), 1);
+
+    prompts.inputs = {std::string("新しい名前")};
+    clickName(lastCard);
+    EXPECT_EQ(last.name, "新しい名前");
 }
 
 }  // namespace

@@ -1,9 +1,11 @@
 // The save screen from the main screen and the title: saving under a new
 // name and over an old one, loading back the same world, exporting the club
 // with a comment, leaving by Esc or "Cancel", a main screen that waits beneath
-// it, and damaged files and failed writes that cost nothing.
+// it, no file chosen until the player picks one, and damaged files and failed
+// writes that cost nothing.
 #include "screens/tsave.h"
 
+#include <QApplication>
 #include <QLabel>
 #include <QPlainTextEdit>
 
@@ -208,6 +210,42 @@ TEST_F(SaveWindow, AFailedWriteIsReportedAndTheOldFileStays) {
     EXPECT_EQ(prompts.errors[0].rfind("保存できませんでした", 0), 0u) << prompts.errors[0];
     EXPECT_EQ(shownSave(), screen) << "the screen stays for another try";
     EXPECT_EQ(fileBytes("data/savedata/keep.dat"), before);
+}
+
+TEST_F(SaveWindow, NoFileIsChosenUntilThePlayerPicksOne) {
+    Tmain* main = gameInSeason();
+    save(*world, savePath(*world, "一つ目"));
+    save(*world, savePath(*world, "二つ目"));
+    world->team(0).money += 300;
+    Tsave* screen = saveFrom(main, "menusave");
+    ASSERT_NE(screen, nullptr);
+    auto* list = child<GridView>(screen, "grid");
+    auto* chosen = child<QLabel>(screen, "lbsave");
+    ASSERT_EQ(list->grid().rowCount(), 3);
+    const std::string first = list->grid().cell(0, 1);
+    const std::string path = "data/savedata/" + first + ".dat";
+    const std::string kept = fileBytes(path.c_str());
+
+    // The window comes up and its list takes the focus; later Tab brings it back.
+    QApplication::setActiveWindow(screen);
+    settle();
+    ASSERT_EQ(QApplication::focusWidget(), list);
+    EXPECT_EQ(chosen->text(), "");
+    list->clearFocus();
+    list->setFocus(Qt::TabFocusReason);
+    EXPECT_EQ(chosen->text(), "");
+
+    // "保存" asks for a file and writes over none.
+    QTest::mouseClick(child<PanelButton>(screen, "P0"), Qt::LeftButton);
+    settle();
+    EXPECT_EQ(prompts.messages, std::vector<std::string>{kChooseFileText});
+    EXPECT_TRUE(prompts.questions.empty());
+    EXPECT_TRUE(fileBytes(path.c_str()) == kept) << "the newest file is as it was";
+    EXPECT_EQ(shownSave(), screen);
+
+    // The arrow key is the player's choice: the first file, as a press would be.
+    QTest::keyClick(list, Qt::Key_Down);
+    EXPECT_EQ(chosen->text().toStdString(), first);
 }
 
 TEST_F(SaveWindow, LoadingOrAVersusMatchWithNoFileOpensNothing) {

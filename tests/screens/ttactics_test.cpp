@@ -423,7 +423,10 @@ TEST_F(TacticsScreen, InAMatchTheNarrowBoardSwapsStartersAndBringsOnTheSubstitut
     int row = -1;
     view.setChosenRow([&] { return row; });
     std::vector<std::pair<int, int>> subs;
-    view.board().substitution = [&](int slot, int index) { subs.emplace_back(slot, index); };
+    view.board().substitution = [&](int slot, int index) {
+        subs.emplace_back(slot, index);
+        return true;
+    };
     auto* four = view.findChild<QLabel*>("Label04");
     auto* nine = view.findChild<QLabel*>("Label09");
     const QPoint fourAt = four->pos(), nineAt = nine->pos();

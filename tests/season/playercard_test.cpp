@@ -1,5 +1,10 @@
-// The player card's contents, its offer button and the decision card.
+// The player card's contents, the card finding its player after his club's
+// roster changed order, its offer button and the decision card.
 #include <gtest/gtest.h>
+
+#include <algorithm>
+#include <memory>
+#include <optional>
 
 #include "season/playercard.h"
 #include "transfers/trade_fixture.h"
@@ -90,6 +95,55 @@ TEST_F(PlayerCardTest, ACardForNobodyIsRefused) {
     EXPECT_THROW(pload(*world, 3, static_cast<int>(club(3).roster.size())), std::invalid_argument);
     EXPECT_THROW(pload(*world, kPoolOwner, 0), std::invalid_argument);  // no window, no free agents
     EXPECT_THROW(pload(*world, 20, 0), std::invalid_argument);
+}
+
+TEST_F(PlayerCardTest, ACardFollowsItsPlayerWhenTheRosterChangesOrder) {
+    Tteam& c = club(0);
+    const PlayerCard card = pload(*world, 0, 3);
+    const Tplayer* him = card.player;
+    ASSERT_EQ(him, &c.getplayer(3));
+
+    // The coach's line-up puts everybody in a new place: he is now fifth.
+    std::rotate(c.roster.begin(), c.roster.begin() + 1, c.roster.begin() + 5);
+    ASSERT_EQ(&c.getplayer(2), him);
+
+    EXPECT_EQ(cardindex(*world, card), 2);
+    EXPECT_TRUE(showsplayer(*world, card, 0, 2));
+    EXPECT_FALSE(showsplayer(*world, card, 0, 3)) << "his old place is another player's now";
+    EXPECT_FALSE(showsplayer(*world, card, 1, 2)) << "another club";
+    const std::optional<PlayerCard> again = cardreload(*world, card);
+    ASSERT_TRUE(again);
+    EXPECT_EQ(again->player, him);
+    EXPECT_EQ(again->index, 2);
+    EXPECT_EQ(again->identity[kCardPlace], "03");
+    EXPECT_EQ(again->identity[kCardName], him->name);
+}
+
+TEST_F(PlayerCardTest, ACardWhosePlayerBecameCoachFindsNobody) {
+    Tteam& c = club(0);
+    while (c.roster.size() < 15) c.playeradd(std::make_unique<Tplayer>(*world, 30, 0, 1));
+    c.getplayer(6).value = 100;
+    const PlayerCard coach = pload(*world, 0, 6);
+    const PlayerCard last = pload(*world, 0, c.playerhigh());
+
+    ASSERT_TRUE(c.coachset(6, 1));  // the last player takes his place in the roster
+
+    EXPECT_EQ(cardindex(*world, coach), -1);
+    EXPECT_FALSE(cardreload(*world, coach));
+    for (int i = 0; i <= c.playerhigh(); ++i) EXPECT_FALSE(showsplayer(*world, coach, 0, i)) << i;
+    EXPECT_EQ(cardindex(*world, last), 6);
+    EXPECT_TRUE(showsplayer(*world, last, 0, 6));
+}
+
+TEST_F(PlayerCardTest, AFreeAgentsCardFindsHimInThePoolAndNowhereOnceItCloses) {
+    open();
+    const PlayerCard card = pload(*world, kPoolOwner, 4);
+    EXPECT_EQ(cardindex(*world, card), 4);
+    EXPECT_TRUE(showsplayer(*world, card, kPoolOwner, 4));
+
+    world->trade.reset();
+    EXPECT_EQ(cardindex(*world, card), -1);
+    EXPECT_FALSE(showsplayer(*world, card, kPoolOwner, 4));
 }
 
 TEST_F(PlayerCardTest, AFourthOfferReplacesTheThirdAndKeepsTheFirstTwo) {

@@ -1,6 +1,8 @@
-// Renaming a player from his card: when it is allowed, and which names pass.
+// Renaming a player from his card: when it is allowed, which names pass, and
+// who is renamed once the roster has changed under the card.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <memory>
 #include <optional>
 #include <string>
@@ -10,6 +12,7 @@
 #include "league/tleague.h"
 #include "league/world.h"
 #include "season/names.h"
+#include "season/playercard.h"
 #include "season/playerrename.h"
 #include "support/scratch.h"
 #include "support/scripted_prompts.h"
@@ -89,6 +92,51 @@ TEST_F(RenameTest, NobodyIsRenamedDuringASeasonOrATransferWindow) {
 
     tradeend(*world);
     EXPECT_EQ(rename("新しい名前"), "新しい名前");
+}
+
+TEST_F(RenameTest, TheCardRenamesItsOwnPlayerAfterTheRosterChangedOrder) {
+    Tteam& club = world->team(4);
+    PlayerCard card = pload(*world, 4, 2);
+    Tplayer& him = club.getplayer(2);
+    // The coach's line-up: he is first now, and his old place is another's.
+    std::rotate(club.roster.begin(), club.roster.begin() + 2, club.roster.end());
+    ASSERT_EQ(&club.getplayer(0), &him);
+    const std::string old = him.name;
+    const std::string other = club.getplayer(2).name;
+
+    typist.inputs = {std::string("新しい名前")};
+    EXPECT_EQ(renamefromcard(*world, typist, card), CardRename::renamed);
+
+    ASSERT_EQ(typist.typing.size(), 1u);
+    EXPECT_EQ(typist.typing[0].initial, old) << "he is the one asked about";
+    EXPECT_EQ(him.name, "新しい名前");
+    EXPECT_EQ(club.getplayer(2).name, other);
+    EXPECT_EQ(card.identity[kCardName], "新しい名前");
+    EXPECT_EQ(card.identity[kCardPlace], "01") << "the card shows where he stands now";
+}
+
+TEST_F(RenameTest, ACardWhosePlayerLeftTheClubRenamesNobody) {
+    Tteam& club = world->team(4);
+    club.getplayer(2).value = 100;
+    PlayerCard card = pload(*world, 4, 2);
+    std::vector<std::string> before;
+    ASSERT_TRUE(club.coachset(2, 1));
+    for (const auto& p : club.roster) before.push_back(p->name);
+
+    typist.inputs = {std::string("新しい名前")};
+    EXPECT_EQ(renamefromcard(*world, typist, card), CardRename::left);
+
+    EXPECT_EQ(typist.messages, std::vector<std::string>{kPlayerLeft});
+    EXPECT_TRUE(typist.typing.empty()) << "nobody is asked for";
+    std::vector<std::string> after;
+    for (const auto& p : club.roster) after.push_back(p->name);
+    EXPECT_EQ(after, before);
+
+    // During a season the click asks nothing and says nothing.
+    typist.messages.clear();
+    seasonstart(*world);
+    EXPECT_EQ(renamefromcard(*world, typist, card), CardRename::kept);
+    EXPECT_TRUE(typist.messages.empty());
 }
 
 }  // namespace

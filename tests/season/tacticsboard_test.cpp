@@ -216,6 +216,31 @@ TEST_F(TacticsTest, TheCoachLeavesTheClubAloneWhenTheFormationDataIsBroken) {
     EXPECT_EQ(board.marker(1).label, before[0]->name);
 }
 
+TEST_F(TacticsTest, ARenamedPlayerShowsHisNewNameInTheListAndUnderHisMarker) {
+    TacticsBoard board(*world);
+    ASSERT_TRUE(board.menberselect(5, 3));  // the third player takes place 05, 03 stays empty
+    board.sortBy(TacticsBoard::kNameCol);   // rows no longer in roster order
+    Tplayer& moved = club.getplayer(2);
+    Tplayer& reserve = club.getplayer(11);
+    moved.name = "新しい名前";
+    reserve.name = "控えの名前";
+
+    board.rereadNames();
+
+    const Grid& list = board.menberlist();
+    auto nameOf = [&](const Tplayer& p) {
+        for (int r = 1; r < list.rowCount(); ++r)
+            if (list.objectAs<Tplayer>(r) == &p) return list.cell(TacticsBoard::kNameCol, r);
+        return std::string("(not listed)");
+    };
+    EXPECT_EQ(nameOf(moved), "新しい名前");
+    EXPECT_EQ(nameOf(reserve), "控えの名前");
+    EXPECT_EQ(board.marker(5).label, "新しい名前");
+    EXPECT_EQ(board.marker(3).label, "") << "nobody holds place 03";
+    EXPECT_EQ(board.marker(12).label, "控えの名前");
+    EXPECT_EQ(board.marker(1).label, club.getplayer(0).name);
+}
+
 TEST_F(TacticsTest, ASavedFormationComesBackOnTheMarkersAndLeavesTheClubAlone) {
     TacticsBoard board(*world);
     for (int n = 2; n <= 11; ++n) ASSERT_TRUE(board.drag(n, {80 + 19 * n, 430 - 35 * n}));

@@ -1,5 +1,6 @@
 // The tactics board beside a watched match: two starters trade places, one
-// bench player comes on through the match.
+// bench player comes on through the match, and a substitution the match
+// refuses leaves the board as it was.
 #include <vector>
 
 #include "match/tgame.h"
@@ -39,7 +40,10 @@ TEST_F(TacticsTest, ABenchPlayerComesOnOnceThroughTheMatch) {
     TacticsBoard board(*world);
     std::vector<Call> calls;
     EXPECT_FALSE(board.matchmenberchange(6, 12));  // no match to ask yet
-    board.substitution = [&](int slot, int index) { calls.push_back({slot, index}); };
+    board.substitution = [&](int slot, int index) {
+        calls.push_back({slot, index});
+        return true;
+    };
     EXPECT_FALSE(board.matchmenberchange(12, 13));  // bench for bench
     EXPECT_FALSE(board.matchmenberchange(6, 11));   // a starter is no substitute
     EXPECT_TRUE(calls.empty());
@@ -60,12 +64,40 @@ TEST_F(TacticsTest, ABenchPlayerComesOnOnceThroughTheMatch) {
 TEST_F(TacticsTest, TheWatchedMatchBringsOnTheBoardsSubstitute) {
     Tgame game(*world, 0, 1, -1);
     TacticsBoard board(*world);
-    board.substitution = [&](int slot, int index) { game.substitute(0, slot, index); };
+    board.substitution = [&](int slot, int index) {
+        game.substitute(0, slot, index);
+        return game.sublog[0].slot != -1;
+    };
 
     ASSERT_TRUE(board.matchmenberchange(1, 12));
     EXPECT_EQ(game.men[0][0].name, club.getplayer(11).name);
     EXPECT_EQ(game.sublog[0].slot, 0);
     EXPECT_EQ(game.sublog[0].index, 11);
+}
+
+TEST_F(TacticsTest, ASubstitutionTheMatchRefusesLeavesTheBoardAsItWas) {
+    TacticsBoard board(*world);
+    bool matchAllows = false;  // the final whistle has gone
+    std::vector<Call> calls;
+    board.substitution = [&](int slot, int index) {
+        calls.push_back({slot, index});
+        return matchAllows;
+    };
+    const TacticsMarker six = board.marker(6);
+
+    EXPECT_FALSE(board.matchmenberchange(6, 12));
+    EXPECT_EQ(calls, (std::vector<Call>{{5, 11}}));
+    EXPECT_EQ(board.marker(6).caption, six.caption);
+    EXPECT_EQ(board.marker(6).label, six.label);
+    EXPECT_TRUE(board.marker(12).visible);
+    EXPECT_TRUE(board.marker(13).visible);
+    EXPECT_FALSE(board.substituted());
+
+    // Where the match takes him after all, the board follows.
+    matchAllows = true;
+    ASSERT_TRUE(board.matchmenberchange(6, 12));
+    EXPECT_EQ(board.marker(6).caption, "12");
+    EXPECT_TRUE(board.substituted());
 }
 
 }  // namespace
