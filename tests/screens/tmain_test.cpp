@@ -199,6 +199,37 @@ TEST_F(MainScreen, OnceAMatchDayIsUnderWaySavingAndLeavingAreRefused) {
     EXPECT_EQ(prompts.messages, std::vector<std::string>(2, kNotNowText));
 }
 
+TEST_F(MainScreen, AMatchDayStoppedPartWayHidesNextAndPointsToTheTitleScreen) {
+    Tmain* main = inSeason(3);
+    child<QRadioButton>(main, "rbskip")->setChecked(true);
+    auto* next = child<PanelButton>(main, "Pnext");
+    // The first finished match cannot write its goal lines.
+    std::filesystem::remove_all(world->path("data/tmp"));
+    QTest::mouseClick(next, Qt::LeftButton);
+    ASSERT_EQ(prompts.errors.size(), 1u);
+    EXPECT_NE(prompts.errors[0].find("goal0"), std::string::npos) << prompts.errors[0];
+    EXPECT_NE(prompts.errors[0].find(kMatchDayFailedText), std::string::npos) << prompts.errors[0];
+    EXPECT_FALSE(next->isVisible());
+    EXPECT_FALSE(child<QRadioButton>(main, "rbskip")->isVisible());
+    EXPECT_FALSE(child<ProgressCells>(main, "bargrid")->isVisible());
+
+    // Neither Enter nor the player's saving gets past the half-played match day.
+    std::filesystem::create_directories(world->path("data/tmp"));
+    main->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(main));
+    QTest::keyClick(main, Qt::Key_Return);
+    settle();
+    EXPECT_EQ(host->screens(), QList<QWidget*>{main}) << "no news over half-booked fixtures";
+    EXPECT_EQ(main->flow().nextstep(), 2);
+    trigger(main, "menusave");
+    EXPECT_EQ(prompts.messages, std::vector<std::string>{kNotNowText});
+
+    trigger(main, "tomenu");
+    settle();
+    ASSERT_EQ(host->screens().size(), 1);
+    EXPECT_NE(qobject_cast<Ttitle*>(host->screens().first()), nullptr);
+}
+
 TEST_F(MainScreen, AHeadingPressSortsDescendingThenAscendingAndPositionsInPitchOrder) {
     Tmain* main = newGame();
     auto* members = child<GridView>(main, "menberlist");
