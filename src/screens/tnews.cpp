@@ -116,7 +116,8 @@ void Tnews::buildMessage() {
     lb->setObjectName("lb");
     lb->setGeometry(0, 6, kScreen.width(), 30);
     lb->setAlignment(Qt::AlignCenter);
-    lb->setStyleSheet("QLabel { color: white; font-size: 20px; font-weight: bold; }");
+    // Dark blue on the light band along the top of the picture.
+    lb->setStyleSheet("QLabel { color: #14275e; font-size: 20px; font-weight: bold; }");
 
     memomes = new QPlainTextEdit(this);
     memomes->setObjectName("memomes");
