@@ -1,10 +1,15 @@
-// How the news screen reads: the title against the picture's light band.
+// How the news screen reads: the title against the picture's light band and
+// the goal boxes beside the results (one goal a line, a scroll bar only
+// where the goals do not fit).
+#include <QScrollBar>
+
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <cmath>
 
 #include "news_screen.h"
+#include "screens/goalbox.h"
 
 namespace vm {
 namespace {
@@ -42,6 +47,48 @@ TEST_F(NewsScreen, TheTitleStandsOutFromTheLightBandBehindIt) {
         for (int x = 0; x < shown.width(); ++x)
             best = std::max(best, contrast(shown.pixelColor(x, y), band.pixelColor(x, y)));
     EXPECT_GE(best, 4.5) << "the title's letters are hard to tell from the band";
+}
+
+TEST_F(NewsScreen, EachGoalStandsOnOneLineAndOnlyABoxThatOverflowsScrolls) {
+    season(3);
+    allResults();
+    const std::vector<std::string> four{"05分　09佐々木　龍之介→10長谷川　大貴",
+                                        "23分　11長谷川　大貴→09佐々木　龍之介", "45分　Own Goal",
+                                        "67分　07渡辺　謙太郎→11佐々木　龍之介"};
+    writeLines(tmp("110"), four);
+    writeLines(tmp("120"), {four[0], four[1], four[2]});
+    writeLines(tmp("221"), {"89分　07渡辺　謙太郎→11佐々木　龍之介"});
+    writeLines(tmp("210"), {"12分　07渡辺　謙太郎"});
+    Tnews* screen = host->openNews(kAfterMatchDay);
+    ASSERT_NE(screen, nullptr);
+
+    turn(screen);
+    ASSERT_EQ(title(screen), "DIV1の第4節の結果");
+    auto* crowded = qobject_cast<GoalBox*>(goalBox(screen, 1, 0));
+    ASSERT_NE(crowded, nullptr);
+    EXPECT_EQ(crowded->toPlainText().split('\n').size(), 4);
+    EXPECT_EQ(crowded->document()->lineCount(), 4) << "no goal line wraps";
+    EXPECT_GE(crowded->font().pixelSize(), GoalBox::kSmallest);
+    EXPECT_TRUE(crowded->verticalScrollBar()->isVisible()) << "four goals do not fit";
+    auto* three = qobject_cast<GoalBox*>(goalBox(screen, 2, 0));
+    EXPECT_EQ(three->document()->lineCount(), 3);
+    EXPECT_FALSE(three->verticalScrollBar()->isVisible()) << "a smaller type holds three goals";
+
+    // The next page's boxes show their own goals, whatever stood there before.
+    turn(screen);
+    ASSERT_EQ(title(screen), "DIV2の第4節の結果");
+    EXPECT_EQ(crowded->toPlainText(), "12分　07渡辺　謙太郎");
+    EXPECT_EQ(crowded->font().pixelSize(), GoalBox::kLargest) << "a short line keeps the largest type";
+    EXPECT_FALSE(crowded->verticalScrollBar()->isVisible());
+    auto* single = qobject_cast<GoalBox*>(goalBox(screen, 2, 1));
+    EXPECT_EQ(single->document()->lineCount(), 1);
+    EXPECT_FALSE(single->verticalScrollBar()->isVisible());
+    for (int m = 0; m < kPairings; ++m) {
+        for (int s = 0; s < 2; ++s) {
+            if (!goalBox(screen, m, s)->toPlainText().isEmpty()) continue;
+            EXPECT_FALSE(goalBox(screen, m, s)->verticalScrollBar()->isVisible()) << m << s;
+        }
+    }
 }
 
 }  // namespace
