@@ -190,8 +190,9 @@ void Tnews::buildChoices() {
     Pyouth->hide();
     connect(Pyouth, &PanelButton::clicked, this, &Tnews::PyouthClick);
 
-    // The match just watched, again, from its kept record.
-    Preplay = new PanelButton("リプレイ", {35, 322}, this);
+    // The match just watched, again, from its kept record: below the right
+    // goal boxes and the tables, clear of the small pitch and the caster.
+    Preplay = new PanelButton("リプレイ", {515, 324}, this);
     Preplay->setObjectName("Preplay");
     Preplay->setFocusPolicy(Qt::TabFocus);
     Preplay->hide();

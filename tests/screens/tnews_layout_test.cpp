@@ -1,6 +1,6 @@
-// How the news screen reads: the title against the picture's light band and
-// the goal boxes beside the results (one goal a line, a scroll bar only
-// where the goals do not fit).
+// How the news screen reads: the title against the picture's light band, the
+// goal boxes beside the results (one goal a line, a scroll bar only where
+// the goals do not fit) and the "リプレイ" panel clear of everything else.
 #include <QScrollBar>
 
 #include <gtest/gtest.h>
@@ -8,8 +8,12 @@
 #include <algorithm>
 #include <cmath>
 
+#include "league/savefiles.h"
+#include "league/versus.h"
 #include "news_screen.h"
+#include "screens/backdrop.h"
 #include "screens/goalbox.h"
+#include "screenshot.h"
 
 namespace vm {
 namespace {
@@ -89,6 +93,50 @@ TEST_F(NewsScreen, EachGoalStandsOnOneLineAndOnlyABoxThatOverflowsScrolls) {
             EXPECT_FALSE(goalBox(screen, m, s)->verticalScrollBar()->isVisible()) << m << s;
         }
     }
+}
+
+// Every page the programme shows with "リプレイ" on it: nothing else is under the panel.
+void expectReplayClear(Tnews* screen, int& pages, bool& opponent) {
+    auto* replay = screen->findChild<PanelButton*>("Preplay");
+    ASSERT_NE(replay, nullptr);
+    if (!replay->isVisible()) return;
+    ++pages;
+    if (!opponent && screen->programme().page().kind == PageKind::opponent) {
+        opponent = true;
+        test::screenshot(screen, "news-replay");
+    }
+    for (QWidget* w : screen->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+        if (w == replay || !w->isVisible() || qobject_cast<Backdrop*>(w)) continue;
+        EXPECT_FALSE(w->geometry().intersects(replay->geometry()))
+            << w->objectName().toStdString() << " on " << screen->programme().page().title;
+    }
+}
+
+TEST_F(NewsScreen, TheReplayPanelCoversNothingOnAnyPage) {
+    int pages = 0;
+    bool opponent = false;
+    // An ordinary match day (its opponent's small pitch), then the season's last.
+    season(3);
+    for (const int round : {3, kRounds - 1}) {
+        for (auto& l : world->leagues) l->round = round;
+        allResults();
+        if (round == kRounds - 1) vssave(*world, vsPath(*world, "rival"), "よろしく");
+        Tnews* screen = host->openNews(kAfterMatchDay, scratch.path("watched.dat"));
+        ASSERT_NE(screen, nullptr);
+        expectReplayClear(screen, pages, opponent);
+        for (int turns = 0; turns < 20 && !screen->programme().finished(); ++turns) {
+            turn(screen);
+            expectReplayClear(screen, pages, opponent);
+        }
+        ASSERT_TRUE(screen->programme().finished());
+        settle();
+        ASSERT_NE(mainScreen(), nullptr);
+        mainScreen()->close();
+        settle();
+    }
+    EXPECT_TRUE(opponent);
+    EXPECT_GE(pages, 12);
+    EXPECT_TRUE(prompts.errors.empty());
 }
 
 }  // namespace
