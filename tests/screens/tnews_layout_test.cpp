@@ -74,6 +74,7 @@ TEST_F(NewsScreen, EachGoalStandsOnOneLineAndOnlyABoxThatOverflowsScrolls) {
     EXPECT_EQ(crowded->document()->lineCount(), 4) << "no goal line wraps";
     EXPECT_GE(crowded->font().pixelSize(), GoalBox::kSmallest);
     EXPECT_TRUE(crowded->verticalScrollBar()->isVisible()) << "four goals do not fit";
+    EXPECT_GT(crowded->verticalScrollBar()->maximum(), 0) << "the last goal can be scrolled to";
     auto* three = qobject_cast<GoalBox*>(goalBox(screen, 2, 0));
     EXPECT_EQ(three->document()->lineCount(), 3);
     EXPECT_FALSE(three->verticalScrollBar()->isVisible()) << "a smaller type holds three goals";
