@@ -30,8 +30,12 @@ PanelButton::PanelButton(const QString& caption, QPoint topLeft, QWidget* parent
 void PanelButton::pressOnEnter(QWidget* window) {
     for (const int key : {Qt::Key_Return, Qt::Key_Enter}) {
         auto* press = new QShortcut(QKeySequence(key), window);
-        connect(press, &QShortcut::activated, this, [this] {
-            if (isVisible() && isEnabled()) click();
+        connect(press, &QShortcut::activated, this, [this, window] {
+            // The window's shortcut sees Enter before any button does, so the
+            // button the player moved the focus to is pressed from here.
+            auto* focused = qobject_cast<QPushButton*>(window->focusWidget());
+            QPushButton* pressed = focused && focused->isVisible() ? focused : this;
+            if (pressed->isVisible() && pressed->isEnabled()) pressed->click();
         });
     }
 }

@@ -13,8 +13,9 @@ public:
     // The same, placed with its top-left corner at `topLeft` of the parent.
     PanelButton(const QString& caption, QPoint topLeft, QWidget* parent);
 
-    // Enter (either key) anywhere in `window` presses this panel, as a click
-    // does, whenever it is shown and may be pressed.
+    // Enter (either key) in `window` presses this panel, as a click does,
+    // whenever it is shown and may be pressed; on another button that has
+    // the focus it presses that button instead.
     void pressOnEnter(QWidget* window);
 
 protected:

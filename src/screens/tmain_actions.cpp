@@ -5,6 +5,8 @@
 #include <QMenu>
 #include <QRadioButton>
 
+#include <string>
+
 #include "screens/clickablelabel.h"
 #include "screens/clock.h"
 #include "screens/gridview.h"
@@ -61,10 +63,15 @@ void Tmain::toautomatch() {
                         [this](int fill) { bargrid->setFill(fill); }};
     try {
         flow_.toautomatch(skip, pacing);
-    } catch (const std::runtime_error& e) {
-        session_.prompts.error(e.what());
+    } catch (const std::exception& e) {
+        // The error is shown; a match day it stopped half played cannot go
+        // on, so "ＮＥＸＴ" stays away and the player is told the way out.
+        std::string text = e.what();
+        if (flow_.failed()) text = text + "\n\n" + kMatchDayFailedText;
+        session_.prompts.error(text);
     }
     bargrid->hide();
+    if (flow_.failed()) return;
     watchPanel->show();
     Pnext->show();
 }

@@ -12,6 +12,7 @@
 #include <QShortcut>
 
 #include "screens/backdrop.h"
+#include "screens/goalbox.h"
 #include "screens/gridview.h"
 #include "screens/panelbutton.h"
 #include "screens/pictures.h"
@@ -37,10 +38,10 @@ const char* const kMenu[kMenuRows] = {"メニュー",   "D1順位",     "D1得�
                                       "怪我人情報", "過去の成績", "終了"};
 const QColor kFirstRank{255, 255, 0};
 
-QString lines(const std::vector<std::string>& text) {
-    QStringList joined;
-    for (const std::string& line : text) joined << qstr(line);
-    return joined.join('\n');
+QStringList lines(const std::vector<std::string>& text) {
+    QStringList shown;
+    for (const std::string& line : text) shown << qstr(line);
+    return shown;
 }
 
 QLabel* picture(const QImage& image, QRect geometry, QWidget* parent) {
@@ -116,7 +117,8 @@ void Tnews::buildMessage() {
     lb->setObjectName("lb");
     lb->setGeometry(0, 6, kScreen.width(), 30);
     lb->setAlignment(Qt::AlignCenter);
-    lb->setStyleSheet("QLabel { color: white; font-size: 20px; font-weight: bold; }");
+    // Dark blue on the light band along the top of the picture.
+    lb->setStyleSheet("QLabel { color: #14275e; font-size: 20px; font-weight: bold; }");
 
     memomes = new QPlainTextEdit(this);
     memomes->setObjectName("memomes");
@@ -139,16 +141,9 @@ void Tnews::buildTable() {
 void Tnews::buildGoalBoxes() {
     for (int m = 0; m < kPairings; ++m) {
         for (int s = 0; s < 2; ++s) {
-            auto* box = new QPlainTextEdit(this);
+            auto* box = new GoalBox(this);
             box->setObjectName(QString("memo%1%2").arg(m).arg(s));
-            box->setReadOnly(true);
-            box->setFocusPolicy(Qt::NoFocus);
-            // A long goal line wraps; a fourth goal scrolls.
-            box->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-            box->setTextInteractionFlags(Qt::NoTextInteraction);
             box->setGeometry(QRect(QPoint(s == 0 ? 0 : 440, kGoalBoxTop + m * kGoalBoxStep), kGoalBox));
-            box->setStyleSheet(
-                "QPlainTextEdit { font-size: 11px; background: #fffbf0; border: 1px solid #7a7a7a; }");
             box->hide();
             goalBoxes_[2 * m + s] = box;
         }
@@ -195,8 +190,9 @@ void Tnews::buildChoices() {
     Pyouth->hide();
     connect(Pyouth, &PanelButton::clicked, this, &Tnews::PyouthClick);
 
-    // The match just watched, again, from its kept record.
-    Preplay = new PanelButton("リプレイ", {35, 322}, this);
+    // The match just watched, again, from its kept record: below the right
+    // goal boxes and the tables, clear of the small pitch and the caster.
+    Preplay = new PanelButton("リプレイ", {515, 324}, this);
     Preplay->setObjectName("Preplay");
     Preplay->setFocusPolicy(Qt::TabFocus);
     Preplay->hide();
@@ -251,7 +247,7 @@ void Tnews::newsversion() {
 void Tnews::showPage(const NewsPage& page, bool turned) {
     lb->setText(qstr(page.title));
     if (!website_) {
-        memomes->setPlainText(lines(page.message));
+        memomes->setPlainText(lines(page.message).join('\n'));
         memomes->setGeometry(page.largeCaster ? kWideMessage : kMessage);
         caster->setVisible(!page.largeCaster);
         caster2->setVisible(page.largeCaster);
@@ -267,8 +263,8 @@ void Tnews::showPage(const NewsPage& page, bool turned) {
 
     for (int m = 0; m < kPairings; ++m) {
         for (int s = 0; s < 2; ++s) {
-            QPlainTextEdit* box = goalBoxes_[2 * m + s];
-            box->setPlainText(lines(page.goals[m][s]));
+            GoalBox* box = goalBoxes_[2 * m + s];
+            box->showLines(lines(page.goals[m][s]));
             box->setVisible(page.goalsVisible && m + 1 < page.table.rowCount());
         }
     }

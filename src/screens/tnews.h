@@ -22,6 +22,7 @@ class QPlainTextEdit;
 namespace vm {
 
 struct CellPaint;
+class GoalBox;
 class GridView;
 class PanelButton;
 
@@ -103,7 +104,7 @@ private:
     QLabel* caster;
     QLabel* caster2;
     GridView* grid;
-    std::array<QPlainTextEdit*, 2 * kPairings> goalBoxes_{};  // fixture m, side s at 2m + s
+    std::array<GoalBox*, 2 * kPairings> goalBoxes_{};  // fixture m, side s at 2m + s
     QWidget* pitch;
     std::array<QLabel*, 11> shirts_{};
     QListWidget* ListBox1;

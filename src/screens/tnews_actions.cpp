@@ -7,6 +7,7 @@
 #include <QListWidget>
 #include <QMouseEvent>
 #include <QPlainTextEdit>
+#include <QSignalBlocker>
 
 #include <algorithm>
 #include <stdexcept>
@@ -91,6 +92,12 @@ void Tnews::PstayClick() {
         return;
     }
     picked_.clear();
+    // Division 2's own club stands in the slot again: no versus club is marked.
+    {
+        const QSignalBlocker quiet(ListBox1);
+        ListBox1->setCurrentRow(-1);
+        ListBox1->clearSelection();
+    }
     showPage(news_->page(), false);
 }
 

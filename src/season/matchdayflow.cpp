@@ -19,7 +19,7 @@ void MatchDayFlow::reshown() {
 }
 
 MatchDayFlow::Step MatchDayFlow::click() {
-    if (running_) return Step::none;
+    if (running_ || failed_) return Step::none;
     ++nextstep_;
     switch (nextstep_) {
         case 1: return Step::trade;
@@ -52,7 +52,17 @@ void MatchDayFlow::toautomatch(bool skip, const Pacing& pacing) {
     runningleague(world_, 2);
     prepared_ = true;
     skip_ = skip;
+    // From here on every step changes the world: whatever stops it leaves
+    // the match day half played.
+    try {
+        prepareandplay(pacing);
+    } catch (...) {
+        failed_ = true;
+        throw;
+    }
+}
 
+void MatchDayFlow::prepareandplay(const Pacing& pacing) {
     world_.team(0).training();
     for (int c = 1; c < kClubCount; ++c) {
         Tteam& club = world_.team(c);
@@ -62,7 +72,7 @@ void MatchDayFlow::toautomatch(bool skip, const Pacing& pacing) {
     }
     prematch(world_, 1);
     prematch(world_, 2);
-    if (!skip) return;  // the live view plays the fixtures in step with the user's match
+    if (!skip_) return;  // the live view plays the fixtures in step with the user's match
 
     running_ = true;
     struct Done {
@@ -84,6 +94,7 @@ void MatchDayFlow::toautomatch(bool skip, const Pacing& pacing) {
 }
 
 bool MatchDayFlow::tonext() {
+    if (failed_) throw std::logic_error("the match day stopped part way");
     if (nextstep_ != 3 || !prepared_) throw std::logic_error("the match day has not been prepared");
     return !skip_;
 }

@@ -14,6 +14,12 @@ class World;
 inline constexpr const char* kTradeQuestion = "移籍期間終了までセーブできません。準備はよろしいですか？";
 // The refusal of saving, exporting and leaving once a match day is under way.
 inline constexpr const char* kNotNowText = "現在この機能は使用できません";
+// Said after the error that stopped a match day part way: the world is left
+// half played, so the way on is the title screen and a saved game.
+inline constexpr const char* kMatchDayFailedText =
+    "この節の進行が途中で止まったため、続きを行うことはできません。"
+    "メニューの「ゲーム終了」から「タイトル画面へ」を選んでタイトル画面に戻り、"
+    "セーブデータをロードしてください。";
 
 // Steps of the headless run of one division, and how often the window is paced.
 inline constexpr int kHeadlessSteps = 13501;
@@ -55,8 +61,16 @@ public:
     bool totrade(bool yes);
     // Step 2: every club's training, the computer clubs' line-ups and
     // formations, both divisions' preparation and, when skipping, all ten
-    // fixtures of the match day without a view.
+    // fixtures of the match day without a view. Should any of it throw (a
+    // damaged formation, a goal or result file that cannot be written), the
+    // error is passed on and the match day is failed for good.
     void toautomatch(bool skip, const Pacing& pacing = {});
+    // The match day stopped part way through step 2. By then clubs have
+    // trained, players have been prepared and fixtures may be half booked,
+    // none of which can be taken back, so the match day can neither go on to
+    // the news nor be played again: "ＮＥＸＴ" does nothing more, saving stays
+    // refused and only leaving is allowed (see kMatchDayFailedText).
+    bool failed() const { return failed_; }
     // Step 3: true when the match is watched (the live view opens), false when
     // the news follows at once.
     bool tonext();
@@ -68,11 +82,15 @@ public:
     bool skipping() const { return skip_; }
 
 private:
+    // The part of step 2 that changes the world, once the match day is due.
+    void prepareandplay(const Pacing& pacing);
+
     World& world_;
     int nextstep_ = 0;
     bool skip_ = false;
     bool prepared_ = false;
     bool running_ = false;
+    bool failed_ = false;
 };
 
 }  // namespace vm

@@ -21,6 +21,7 @@
 #include "screens/gridview.h"
 #include "screens/panelbutton.h"
 #include "screens/progresscells.h"
+#include "screens/ttactics.h"
 #include "screens/ttitle.h"
 #include "screenshot.h"
 #include "season/career.h"
@@ -197,6 +198,67 @@ TEST_F(MainScreen, OnceAMatchDayIsUnderWaySavingAndLeavingAreRefused) {
     trigger(main, "menusave");
     trigger(main, "vssave");
     EXPECT_EQ(prompts.messages, std::vector<std::string>(2, kNotNowText));
+}
+
+TEST_F(MainScreen, AMatchDayStoppedPartWayHidesNextAndPointsToTheTitleScreen) {
+    Tmain* main = inSeason(3);
+    child<QRadioButton>(main, "rbskip")->setChecked(true);
+    auto* next = child<PanelButton>(main, "Pnext");
+    // The first finished match cannot write its goal lines.
+    std::filesystem::remove_all(world->path("data/tmp"));
+    QTest::mouseClick(next, Qt::LeftButton);
+    ASSERT_EQ(prompts.errors.size(), 1u);
+    EXPECT_NE(prompts.errors[0].find("goal0"), std::string::npos) << prompts.errors[0];
+    EXPECT_NE(prompts.errors[0].find(kMatchDayFailedText), std::string::npos) << prompts.errors[0];
+    EXPECT_FALSE(next->isVisible());
+    EXPECT_FALSE(child<QRadioButton>(main, "rbskip")->isVisible());
+    EXPECT_FALSE(child<ProgressCells>(main, "bargrid")->isVisible());
+
+    // Neither Enter nor the player's saving gets past the half-played match day.
+    std::filesystem::create_directories(world->path("data/tmp"));
+    main->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(main));
+    QTest::keyClick(main, Qt::Key_Return);
+    settle();
+    EXPECT_EQ(host->screens(), QList<QWidget*>{main}) << "no news over half-booked fixtures";
+    EXPECT_EQ(main->flow().nextstep(), 2);
+    trigger(main, "menusave");
+    EXPECT_EQ(prompts.messages, std::vector<std::string>{kNotNowText});
+
+    trigger(main, "tomenu");
+    settle();
+    ASSERT_EQ(host->screens().size(), 1);
+    EXPECT_NE(qobject_cast<Ttitle*>(host->screens().first()), nullptr);
+}
+
+TEST_F(MainScreen, EnterPressesTheButtonWithTheFocusAndOtherwiseNext) {
+    Tmain* main = inSeason(4);
+    main->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(main));
+    QTest::mouseClick(child<ClickableLabel>(main, "img23"), Qt::LeftButton);
+    ASSERT_EQ(main->shownclub(), 3);
+
+    // Tabbed to "順位・日程": Enter shows the table, the match day waits.
+    child<PanelButton>(main, "Pleague")->setFocus(Qt::TabFocusReason);
+    QTest::keyClick(main, Qt::Key_Return);
+    EXPECT_EQ(child<QLabel>(main, "lbselectteam")->text(), "5節");
+    EXPECT_EQ(main->flow().nextstep(), 1);
+
+    // On the watch choice, which is no button, Enter is "ＮＥＸＴ".
+    auto* skip = child<QRadioButton>(main, "rbskip");
+    skip->setFocus(Qt::TabFocusReason);
+    QTest::keyClick(main, Qt::Key_Enter, Qt::KeypadModifier);
+    EXPECT_EQ(main->flow().nextstep(), 2);
+    EXPECT_FALSE(skip->isChecked());
+
+    // Tabbed to "戦術": the tactics board opens over the waiting match day.
+    child<PanelButton>(main, "Ptact")->setFocus(Qt::TabFocusReason);
+    QTest::keyClick(main, Qt::Key_Return);
+    settle();
+    EXPECT_EQ(main->flow().nextstep(), 2);
+    bool tactics = false;
+    for (QWidget* w : host->screens()) tactics = tactics || qobject_cast<Ttactics*>(w) != nullptr;
+    EXPECT_TRUE(tactics);
 }
 
 TEST_F(MainScreen, AHeadingPressSortsDescendingThenAscendingAndPositionsInPitchOrder) {

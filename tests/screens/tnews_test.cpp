@@ -168,6 +168,14 @@ TEST_F(NewsScreen, TheLastMatchDayRanksPaysAndEndsTheSeasonWithTheDoctorChosenOn
     EXPECT_EQ(world->team(last).name, lastName);
     EXPECT_EQ(message(screen).first().toStdString(),
               "ここで、今期div2で最下位となった" + lastName + "と他のチームの入れ替えができます");
+    EXPECT_EQ(versus->currentRow(), -1) << "no versus club stays marked";
+    EXPECT_TRUE(versus->selectedItems().isEmpty());
+    // The same club can be chosen again.
+    QTest::mouseClick(versus->viewport(), Qt::LeftButton, {},
+                      versus->visualItemRect(versus->item(0)).center());
+    EXPECT_EQ(world->team(last).name, world->team(0).name);
+    QTest::mouseClick(child<PanelButton>(screen, "Pstay"), Qt::LeftButton);
+    EXPECT_EQ(world->team(last).name, lastName);
 
     // The doctor: the first row stands chosen; the player picks the third.
     turn(screen);

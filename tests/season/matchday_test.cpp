@@ -8,6 +8,7 @@
 #include "season/matchdayflow.h"
 #include "season/news_fixture.h"
 #include "season/simplecoach.h"
+#include "util/errors.h"
 
 namespace vm {
 namespace {
@@ -108,6 +109,28 @@ TEST_F(NewsTest, DuringTheHeadlessRunNothingMayLeaveOrStepAhead) {
     EXPECT_TRUE(main.canleave());
     EXPECT_TRUE(main.canchangelineup());
     EXPECT_EQ(main.click(), MatchDayFlow::Step::next);
+}
+
+TEST_F(NewsTest, AMatchDayThatStopsPartWayCanNeitherGoOnNorBePlayedAgain) {
+    season(0);
+    MatchDayFlow main(*world);
+    main.click();
+    // The first finished match cannot write its goal lines.
+    fs::remove_all(world->path("data/tmp"));
+    const int rating = world->team(3).roster[0]->rating;
+    EXPECT_THROW(main.toautomatch(true), DataError);
+    EXPECT_NE(world->team(3).roster[0]->rating, rating) << "the players were prepared before it stopped";
+
+    EXPECT_TRUE(main.failed());
+    EXPECT_FALSE(main.running());
+    EXPECT_TRUE(main.canleave()) << "the title screen stays the way out";
+    EXPECT_FALSE(main.cansave()) << "a half-played match day is never saved";
+    // Even with the folder back, the news never opens over half-booked fixtures.
+    fs::create_directories(world->path("data/tmp"));
+    EXPECT_EQ(main.click(), MatchDayFlow::Step::none);
+    EXPECT_EQ(main.nextstep(), 2);
+    EXPECT_THROW(main.tonext(), std::logic_error);
+    EXPECT_THROW(main.toautomatch(true), std::logic_error);
 }
 
 TEST_F(NewsTest, AReshownScreenKeepsItsStepDuringASeasonAndStartsAgainBetweenSeasons) {
