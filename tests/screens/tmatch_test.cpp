@@ -79,6 +79,19 @@ protected:
             runUntil(m, [&] { return m->pitch().frame().cacheKey() != drawn; });
         }
     }
+    // Without the news picture the window cannot hand over, so a watched
+    // match stays on its final whistle. `restoreNews()` puts it back.
+    QPointer<Tmatch> watchUntilHeldOnTheWhistle() {
+        season(0);
+        std::filesystem::rename(newsPicture(), tmp("news.jpg"));
+        QPointer<Tmatch> m = watch();
+        if (m) runUntil(m, [&] { return m->match().finished(); });
+        settle();
+        return m;
+    }
+    std::filesystem::path newsPicture() const { return world->path("data/skin/news.jpg"); }
+    void restoreNews() { std::filesystem::rename(tmp("news.jpg"), newsPicture()); }
+
     // Until the match is over and its window has made way.
     static void playOut(QPointer<Tmatch> m) {
         runUntil(m, [] { return false; });
@@ -246,14 +259,7 @@ TEST_F(MatchWindow, TheRightButtonOnTheBoardBringsOnTheSubstituteAndHisRowChange
 }
 
 TEST_F(MatchWindow, AfterTheFinalWhistleTheBoardShowsNoSubstitution) {
-    season(0);
-    // Without the news picture the window stays on the final whistle.
-    const auto picture = world->path("data/skin/news.jpg");
-    std::filesystem::rename(picture, tmp("news.jpg"));
-    QPointer<Tmatch> m = watch();
-    ASSERT_TRUE(m);
-    runUntil(m, [&] { return m->match().finished(); });
-    settle();
+    QPointer<Tmatch> m = watchUntilHeldOnTheWhistle();
     ASSERT_TRUE(m);
     const QString starter = label(m->board(), "Label06n")->text();
 
@@ -265,7 +271,7 @@ TEST_F(MatchWindow, AfterTheFinalWhistleTheBoardShowsNoSubstitution) {
     EXPECT_EQ(label(m->board(), "Label06n")->text(), starter);
     EXPECT_TRUE(marker(m, 12)->isVisibleTo(m->board())) << "the bench is still there";
     EXPECT_FALSE(m->board()->board().substituted());
-    std::filesystem::rename(tmp("news.jpg"), picture);
+    restoreNews();
 }
 
 TEST_F(MatchWindow, AMarkerDraggedOnTheBoardMovesThatMansSpotAtTheNextFrame) {
@@ -371,19 +377,13 @@ TEST_F(MatchWindow, AMissingPictureKeepsTheMainScreenAndPlaysNothing) {
 }
 
 TEST_F(MatchWindow, WhenTheNewsCannotOpenTheFinishedMatchWaitsAndTheNextCloseTriesAgain) {
-    season(0);
-    const auto picture = world->path("data/skin/news.jpg");
-    std::filesystem::rename(picture, tmp("news.jpg"));
-    QPointer<Tmatch> m = watch();
-    ASSERT_TRUE(m);
-    runUntil(m, [&] { return m->match().finished(); });
-    settle();
+    QPointer<Tmatch> m = watchUntilHeldOnTheWhistle();
     ASSERT_TRUE(m) << "the window stays on the final whistle";
     ASSERT_EQ(prompts.errors.size(), 1u);
     EXPECT_NE(prompts.errors[0].find("news.jpg"), std::string::npos) << prompts.errors[0];
     EXPECT_EQ(booked(), 20) << "the match day is booked all the same";
 
-    std::filesystem::rename(tmp("news.jpg"), picture);
+    restoreNews();
     m->close();
     settle();
     EXPECT_TRUE(m.isNull());
