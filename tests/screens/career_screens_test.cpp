@@ -10,6 +10,7 @@
 
 #include "career_screens.h"
 #include "match/tgame.h"
+#include "match_driving.h"
 #include "screens/matchpitch.h"
 #include "screens/tmatch.h"
 #include "screens/tmatchdata.h"
@@ -17,8 +18,10 @@
 
 namespace vm {
 namespace {
+using test::frames;
 using test::NewsPlan;
 using test::pressRow;
+using test::runUntil;
 
 // Seed 3: its first window brings an offer for one of our players that may
 // be refused and a cheap player of a computer club that his owner lets go,
@@ -28,26 +31,8 @@ constexpr std::uint64_t kCareerSeed = 3;
 // promotes both youth players after it.
 constexpr std::uint64_t kPlainSeed = 36;
 
-// A match runs far longer than this many passes of the event loop only when
-// it never ends.
-constexpr long kPassesAtMost = 5'000'000;
-
 class CareerOnScreen : public test::CareerScreens {
 protected:
-    // The event loop runs until `done` holds or the match window has gone.
-    static void runUntil(const QPointer<Tmatch>& m, const std::function<bool()>& done) {
-        long passes = 0;
-        while (m && !done()) {
-            QCoreApplication::processEvents();
-            ASSERT_LT(++passes, kPassesAtMost) << "the match does not move on";
-        }
-    }
-    static void frames(const QPointer<Tmatch>& m, int count) {
-        for (int k = 0; k < count && m; ++k) {
-            const qint64 drawn = m->pitch().frame().cacheKey();
-            runUntil(m, [&] { return m->pitch().frame().cacheKey() != drawn; });
-        }
-    }
     static QLabel* boardMarker(Tmatch* m, int n) {
         return child<QLabel>(m->board(), QString("Label%1").arg(n, 2, 10, QChar('0')).toUtf8().constData());
     }

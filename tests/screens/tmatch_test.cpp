@@ -14,6 +14,7 @@
 #include <functional>
 
 #include "match/tgame.h"
+#include "match_driving.h"
 #include "news_screen.h"
 #include "screens/matchpitch.h"
 #include "screens/tacticsboardview.h"
@@ -25,17 +26,9 @@
 
 namespace vm {
 namespace {
+using test::frames;
 using test::pressRow;
-
-// A match runs far longer than this many passes of the event loop only when
-// it never ends.
-constexpr long kPassesAtMost = 5'000'000;
-
-QLabel* label(QWidget* w, const char* name) {
-    QLabel* found = w->findChild<QLabel*>(name);
-    EXPECT_NE(found, nullptr) << name;
-    return found;
-}
+using test::runUntil;
 
 class MatchWindow : public test::NewsScreen {
 protected:
@@ -64,21 +57,7 @@ protected:
         return nullptr;
     }
 
-    // The event loop runs until `done` holds or the window has gone.
-    static void runUntil(const QPointer<Tmatch>& m, const std::function<bool()>& done) {
-        long passes = 0;
-        while (m && !done()) {
-            QCoreApplication::processEvents();
-            ASSERT_LT(++passes, kPassesAtMost) << "the match does not move on";
-        }
-    }
-    // Until the pitch has drawn `count` more frames.
-    static void frames(const QPointer<Tmatch>& m, int count = 1) {
-        for (int k = 0; k < count && m; ++k) {
-            const qint64 drawn = m->pitch().frame().cacheKey();
-            runUntil(m, [&] { return m->pitch().frame().cacheKey() != drawn; });
-        }
-    }
+    static QLabel* label(QWidget* w, const char* name) { return child<QLabel>(w, name); }
     // Without the news picture the window cannot hand over, so a watched
     // match stays on its final whistle. `restoreNews()` puts it back.
     QPointer<Tmatch> watchUntilHeldOnTheWhistle() {

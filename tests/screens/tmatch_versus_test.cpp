@@ -13,6 +13,7 @@
 #include "league/tleague.h"
 #include "league/versus.h"
 #include "match/tgame.h"
+#include "match_driving.h"
 #include "news_screen.h"
 #include "save/save_support.h"
 #include "screens/matchpitch.h"
@@ -27,14 +28,6 @@
 namespace vm {
 namespace {
 using test::pressRow;
-
-constexpr long kPassesAtMost = 5'000'000;
-
-QLabel* label(QWidget* w, const char* name) {
-    QLabel* found = w->findChild<QLabel*>(name);
-    EXPECT_NE(found, nullptr) << name;
-    return found;
-}
 
 class VersusMatchWindow : public test::ScreenTest {
 protected:
@@ -96,7 +89,7 @@ TEST_F(VersusMatchWindow, TwoVersusClubsPlayToTheEndThenTheResultThenTheTitle) {
     EXPECT_EQ(host->screens().size(), 1);
     EXPECT_EQ(m->board(), nullptr) << "a versus match has no tactics board";
     EXPECT_EQ(m->pitch().geometry(), QRect(160, 5, 640, 480));
-    EXPECT_FALSE(label(m, "lbhome")->isVisible()) << "nobody is at home";
+    EXPECT_FALSE(child<QLabel>(m, "lbhome")->isVisible()) << "nobody is at home";
     ASSERT_EQ(world->team(0).name, "青空ＦＣ");
     const std::string opponent = world->team(1).name;
     EXPECT_EQ(m->windowTitle().toStdString(), "青空ＦＣ VS " + opponent);
@@ -104,7 +97,7 @@ TEST_F(VersusMatchWindow, TwoVersusClubsPlayToTheEndThenTheResultThenTheTitle) {
     // The score of the match as it is played, up to the window's last moment.
     std::array<int, 2> played{};
     long passes = 0;
-    while (m && ++passes < kPassesAtMost) {
+    while (m && ++passes < test::kPassesAtMost) {
         played = {m->match().game().goals(0), m->match().game().goals(1)};
         QCoreApplication::processEvents();
     }
