@@ -7,6 +7,8 @@
 #include <QLabel>
 #include <QListWidget>
 #include <QPlainTextEdit>
+#include <QRadioButton>
+#include <QTest>
 
 #include <string>
 #include <vector>
@@ -79,6 +81,16 @@ protected:
         for (QWidget* w : host->screens())
             if (auto* m = qobject_cast<Tmain*>(w)) return m;
         return nullptr;
+    }
+
+    // On the main screen, with "試合を飛ばす" chosen: "ＮＥＸＴ" plays the
+    // match day without a view, and the next "ＮＥＸＴ" opens the news.
+    static void skipToNews(Tmain* main) {
+        child<QRadioButton>(main, "rbskip")->setChecked(true);
+        auto* next = child<PanelButton>(main, "Pnext");
+        QTest::mouseClick(next, Qt::LeftButton);
+        QTest::mouseClick(next, Qt::LeftButton);
+        settle();
     }
 
     // A left click on the message box.

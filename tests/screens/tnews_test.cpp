@@ -24,11 +24,7 @@ TEST_F(NewsScreen, AnOrdinaryMatchDayShowsFourPagesAndGoesBackToTheMainScreen) {
     season(3);
     Tmain* main = host->openMain();
     EXPECT_TRUE(child<QRadioButton>(main, "rbwatch")->isChecked()) << "watching is the default";
-    child<QRadioButton>(main, "rbskip")->setChecked(true);
-    auto* next = child<PanelButton>(main, "Pnext");
-    QTest::mouseClick(next, Qt::LeftButton);  // the match day, played without a view
-    QTest::mouseClick(next, Qt::LeftButton);  // to the news
-    settle();
+    skipToNews(main);
     Tnews* screen = news();
     ASSERT_NE(screen, nullptr);
     EXPECT_EQ(mainScreen(), nullptr) << "the main screen is released";
@@ -74,11 +70,7 @@ TEST_F(NewsScreen, AnOrdinaryMatchDayShowsFourPagesAndGoesBackToTheMainScreen) {
 TEST_F(NewsScreen, TheGoalBoxesHoldEachSidesGoalLinesAndTheScoreAgrees) {
     season(6);
     Tmain* main = host->openMain();
-    child<QRadioButton>(main, "rbskip")->setChecked(true);
-    auto* next = child<PanelButton>(main, "Pnext");
-    QTest::mouseClick(next, Qt::LeftButton);
-    QTest::mouseClick(next, Qt::LeftButton);
-    settle();
+    skipToNews(main);
     Tnews* screen = news();
     ASSERT_NE(screen, nullptr);
     for (int d = 1; d <= 2; ++d) {
@@ -275,11 +267,7 @@ TEST_F(NewsScreen, AMissingPictureKeepsTheMainScreenAndTheNextClickTriesAgain) {
     const auto picture = world->path("data/skin/caster2.bmp");
     std::filesystem::rename(picture, tmp("caster2.bmp"));
     Tmain* main = host->openMain();
-    child<QRadioButton>(main, "rbskip")->setChecked(true);
-    auto* next = child<PanelButton>(main, "Pnext");
-    QTest::mouseClick(next, Qt::LeftButton);
-    QTest::mouseClick(next, Qt::LeftButton);
-    settle();
+    skipToNews(main);
     ASSERT_EQ(prompts.errors.size(), 1u);
     EXPECT_NE(prompts.errors[0].find("caster2.bmp"), std::string::npos) << prompts.errors[0];
     EXPECT_EQ(news(), nullptr);
@@ -288,7 +276,7 @@ TEST_F(NewsScreen, AMissingPictureKeepsTheMainScreenAndTheNextClickTriesAgain) {
 
     // The picture is back: the played match day goes on to its news.
     std::filesystem::rename(tmp("caster2.bmp"), picture);
-    QTest::mouseClick(next, Qt::LeftButton);
+    QTest::mouseClick(child<PanelButton>(main, "Pnext"), Qt::LeftButton);
     settle();
     ASSERT_NE(news(), nullptr);
     turn(news());

@@ -28,6 +28,7 @@
 #include "screenshot.h"
 #include "season/newsprogramme.h"
 #include "season/tradetables.h"
+#include "support/market_setups.h"
 #include "transfers/offerkey.h"
 #include "transfers/ttrade.h"
 
@@ -56,19 +57,6 @@ protected:
         for (QWidget* w : host->screens())
             if (auto* screen = qobject_cast<Ttradetop*>(w)) return screen;
         return nullptr;
-    }
-
-    // Club 4 plays without a keeper, so its first choice is the best keeper
-    // on the market: ours, made outstanding and cheap.
-    void club4WantsOurKeeper() {
-        Tplayer& keeper = world->team(0).getplayer(0);
-        keeper.at = 0;
-        keeper.ability[0] = keeper.ability[2] = 89;
-        keeper.age = 18;
-        keeper.peak = 27;
-        keeper.value = 50;
-        world->team(4).getplayer(0).at = 1;
-        world->team(4).money = 5000;
     }
 
     static QRect cellRect(GridView* view, int gridRow, int col) {
@@ -288,7 +276,7 @@ TEST_F(TransferScreen, AFourthOfferReplacesTheThirdAndARightClickReordersThem) {
 
 TEST_F(TransferScreen, ADecisionCardHoldsTheStepButtonAndARefusalIsMarkedInRed) {
     openWindowOnly();
-    club4WantsOurKeeper();
+    test::club4WantsOurKeeper(*world);
     Ttradetop* screen = host->openTrade();
     ASSERT_NE(screen, nullptr);
     auto* next = child<PanelButton>(screen, "Pnext");

@@ -13,6 +13,7 @@
 #include "season/playercard.h"
 #include "season/tradetables.h"
 #include "season/transferweekflow.h"
+#include "support/market_setups.h"
 #include "support/scratch.h"
 #include "transfers/ttrade.h"
 
@@ -47,19 +48,6 @@ protected:
         tradeopen(*world);
     }
     Ttrade& trade() { return *world->trade; }
-
-    // Club 4 plays without a keeper, so its first choice is the best keeper
-    // on the market: ours, made outstanding and cheap.
-    void club4WantsOurKeeper() {
-        Tplayer& keeper = world->team(0).getplayer(0);
-        keeper.at = 0;
-        keeper.ability[0] = keeper.ability[2] = 89;
-        keeper.age = 18;
-        keeper.peak = 27;
-        keeper.value = 50;
-        world->team(4).getplayer(0).at = 1;
-        world->team(4).money = 5000;
-    }
 
     // The key of a row of a table showing owner and index (plain or padded).
     static std::string key(const Grid& g, int ownercol, int row) {
@@ -189,7 +177,7 @@ TEST_F(TransferFlowTest, OffersAreMadeOnCardsAndReorderedByTheUser) {
 }
 
 TEST_F(TransferFlowTest, ARefusedOfferIsMarkedAndTheSettlementWaitsForEveryAnswer) {
-    club4WantsOurKeeper();
+    test::club4WantsOurKeeper(*world);
     TransferWeekFlow flow(*world);
     flow.click(desk);
     flow.click(desk);
