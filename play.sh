@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds Vellmora 2 from this folder and starts it.
 #
 #   ./play.sh                    install what is missing, build and play

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds everything and runs every test: the normal build, then the core tests
 # again under AddressSanitizer + UndefinedBehaviorSanitizer, then a short run of
 # each fuzz target when clang is present. The exit code is the verdict.

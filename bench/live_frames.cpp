@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The watched match's frame rate on the real clock: opens the match window
 // of a prepared match day, lets it play for a while and reports how often
 // the pitch was painted, how many frames came late, and how much processor

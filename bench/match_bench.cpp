@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // How fast the match engine runs: one headless 90-minute match between two
 // real clubs of a new game, the ten fixtures of a match day through the
 // runner with their booking, and one live frame (6 ticks of 11 matches).

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A benchmark's world: the game's data copied into a fresh temporary folder
 // and a new game played in it with a fixed seed; the folder is removed again
 // when the world goes.

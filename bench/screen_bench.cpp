@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The headless run of a match day as the player sees it: the main screen's
 // "ＮＥＸＴ" with "試合を飛ばす", paced as the game paces it (the window
 // processes its events after every step and pauses 1 ms every 30), on the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // How long a whole season takes without a display: the transfer window, the
 // news after it, 27 match days with their news and the season's end with the
 // doctors, club 0 run by the plain coach. Also the parts on their own: the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A club's stored form, as a saved game or a versus file carries it.
 #include "fuzz_world.h"
 #include "league/savefiles.h"

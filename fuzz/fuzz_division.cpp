@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A division's stored form.
 #include "fuzz_world.h"
 #include "league/tleague.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A BMP picture, as club emblems are stored.
 #include "fuzz_world.h"
 #include "util/bitmap.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A formation file (*.frm).
 #include "fuzz_world.h"
 #include "players/formationfile.h"

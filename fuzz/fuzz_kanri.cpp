@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The league manager's stored form, with or without the two divisions.
 #include "fuzz_world.h"
 #include "league/season.h"

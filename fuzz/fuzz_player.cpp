@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A player's stored form.
 #include "fuzz_world.h"
 #include "util/errors.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A watched match's replay record (data/tmp/match.dat or a kept replay), as
 // the viewer reads and plays it.
 #include <algorithm>

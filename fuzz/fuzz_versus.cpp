@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A versus file.
 #include "fuzz_world.h"
 #include "league/savefiles.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Shared ground of the fuzz targets: a world of twenty empty clubs that the
 // readers work on without touching any folder, and the one failure a reader
 // may report. Any other exception, crash or sanitizer report is a finding.

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs the Debian packages the game, its tests and its tools need, only the
 # ones that are missing. Sourced by test.sh. The last line of the list checks
 # and packs the installed game: the desktop entry (desktop-file-utils), the

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Runs every fuzz target of a build for a bounded time, each starting from its
 # seed corpus in fuzz/corpus/<target>/. Fails when a target crashes, leaks,
 # hangs or reports anything through a sanitizer; the input that did it is kept.

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Takes the screenshots under docs/screens: runs the screen tests in a real
 # X server (Xvfb) with the game's fonts, and every test that shows a screen
 # worth a picture leaves one there.

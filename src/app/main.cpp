@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Vellmora 2: the program entry. It reads the data it ships from
 // <prefix>/share/vellmora2 beside its own folder (an installed game), else from
 // the source tree it was built from (a developer build), and keeps the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Where the game and vellmora-tool find their two folders (see world.h): the
 // data the game ships, and the player's own folder.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A new game on the world built at start-up: the user gets two fresh weak
 // clubs, every club its name, emblem, line-up, formation spots and coaches.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The player's own files: saved games in data/savedata and versus files in
 // data/vs. Listing them, checking the names the player types, reading and
 // writing them safely, and the club record both kinds of file carry.

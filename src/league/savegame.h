@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The saved game: the format number 29, the twenty clubs, the league manager
 // (with both divisions while a season runs) and the season history, written
 // as one file and read back in one piece.

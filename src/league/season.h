@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The league manager's season operations: building both divisions at the
 // season start, and at the season end the final tables, history, prize money,
 // popularity, ageing, season mood, career records, coaches, and promotion and

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // One division of ten clubs for one season: the table of counters, the
 // 27-round schedule, the current round and the scorer and assist rankings.
 #pragma once

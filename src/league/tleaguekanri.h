@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The league manager: the season number, the user's division and the club
 // lists of both divisions. The season operations live beside it.
 #pragma once

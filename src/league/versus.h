@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Versus files: one club with a comment, so that clubs of different players
 // can meet in a versus match or join another player's league in place of
 // Division 2's last club.

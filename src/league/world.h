@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The world: everything that lasts between screens. The league manager, the
 // twenty clubs, the divisions while a season runs, the transfer engine while a
 // window is open, the one random generator and the game's two folders.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The goalkeeper's forecast of the ball, kept up to date tick by tick.
 #include "match/flight.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The ball's flight for one tick (gravity in the air, friction on the
 // ground, swerve), and a forecast of it 30 ticks ahead that the defending
 // goalkeeper reads every tick.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Pitch geometry shared by the match, the ball and the movement rules: the
 // pitch's fixed lines, distances, points along a direction and the walking step.
 //

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The home side of a match from the first division's match day.
 #include "match/homeside.h"
 

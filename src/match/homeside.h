@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Which side of a match plays at home. On the first division's match days 0
 // to 17 the home row's club (side 0) is at home on odd days and the away
 // row's club (side 1) on even days; from match day 18 nobody is.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A side's men as the lanes of AVX2 vectors, for the movement rules' fast
 // way: eight men to a vector, lanes 0..7 in the first and men 8..10 in the
 // first three lanes of the second, read straight from the side's columns.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A set of a side's men kept as the bits of a word (bit i for man i), shown
 // as one flag per man: the movement rules work on bits, their objects show
 // flags.

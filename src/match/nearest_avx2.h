@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Which own man is nearest each opponent, with AVX2, for the files that choose
 // this way when the processor has it; the defending side's fast way works it
 // out in place, with both sides' positions still in registers.

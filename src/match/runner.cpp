@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The match-day runner's play: the players' preparation, and the creation,
 // ticking and finishing of a division's headless fixtures.
 #include "match/runner.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The match-day runner: prepares the players, plays a division's fixtures
 // without a view in step with a shared counter, and books each result into
 // the result files, the scorer and assist lists, the table and the players'

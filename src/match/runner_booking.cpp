@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The runner's booking of a finished match: goal lines into result files,
 // scorers and assistants into the ranking lists, the result into the table
 // and every player's form.

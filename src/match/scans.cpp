@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The scans of a tick: a baseline for every processor (SSE2 on x86-64) and
 // AVX2 ways that do twice the lanes per instruction.
 //

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The scans of a tick over all the men: which own man is nearest each
 // opponent (marking), which men of one side meet a man of the other (body
 // contests) and who has left the pitch. All work on whole-unit positions

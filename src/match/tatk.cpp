@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Attacking movement: one chaser, and the others placed by position type
 // relative to the ball and the two goals.
 #include "match/tatk.h"

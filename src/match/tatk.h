@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The attacking side's movement for one tick: the man nearest the ball goes
 // to it and every other man takes up the point his position type asks for.
 // The tactics screen runs one object repeatedly for its formation preview.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The attacking side's orders with AVX2. Every position type's point is
 // built from a handful of values common to the whole side (the ball, the
 // opposing keeper, the own goal line), so a table of those values indexed by

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Defending movement in five steps: recovery runs, the ball winner, the
 // goalkeeper, marking and shape.
 //

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The defending side's movement for one tick: men caught upfield run back,
 // the nearest man goes for the ball, the goalkeeper reads its flight, the
 // others mark the nearest opponents and the rest keep the side's shape.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The defending side's orders with AVX2: the stun tests, the band of men
 // goal-side of the ball, the recovery runs, the shape and the ball winner
 // are each a few vector operations for the whole side; the goalkeeper and

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The defending side's errands that go man by man, shared by both ways of
 // giving its orders (tdf.cpp and tdf_avx2.cpp) and worked out in place in
 // each: the ball winner, the goalkeeper and the marking.

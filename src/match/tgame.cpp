@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The match's set-up and its tick: the sides' movement by mode, body
 // contests, keeping the men on the pitch and handing the ball to the kick.
 #include "match/tgame.h"

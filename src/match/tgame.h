@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // One football match between two clubs, played tick by tick: the twenty-two
 // men, the ball, the clock, each side's mode (regroup, defend, attack), goals,
 // restarts and substitutions. The live view and the match-day runner drive it.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The rules at the pitch's edges: throw-ins, the goal line (goal, post and
 // bar, goal kick, corner), the restart positions and the goal record.
 #include <cmath>

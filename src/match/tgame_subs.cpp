@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Substitutions (the automatic rule by clock and score, the choice of who
 // comes on and who goes off) and the bookkeeping after the final whistle:
 // the bench players' form and mood and the two goal files.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The ball half of a match: who meets the ball each tick, what the touch does
 // (catch, parry, control, deflection), who has it, which kick the man on the
 // ball chooses and how it flies, and the one-line match commentary.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The ball's tick: the touch of the first man who meets it, what the touch
 // does to the ball and to possession, and the flight with gravity, friction
 // and swerve.

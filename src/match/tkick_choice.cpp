@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The man with the ball under control: what his side's mode makes of it, and
 // which kick he chooses from his skills and where he stands.
 #include <algorithm>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The kicks: a lofted launch toward the target, the short pass, the forward
 // pass to a free man, the through ball, the dribble push, the cross, the shot
 // and the clearance. Each needs a dead ball, so the second of a pair of tries

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The men on the pitch and the ball, as the match engine moves them every
 // tick. A side is filled from a club's line-up by Tplayer::manmake / Tteam::matchteam.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The walking step for a whole side. The square root and the division of
 // each step are the slowest operations of a tick, so where the processor has
 // AVX2 four men are walked at once; elsewhere one man at a time.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A side's walking orders for one tick, carried out together. Within one
 // movement step every man walks at most once and the choices are made on the
 // positions the men had when the step began, so the walks can wait until the

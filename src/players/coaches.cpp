@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Coaches and the weekly training: three coaches of seven values each, the
 // club's coaching power (the best coach per attribute), the appointment of
 // veterans, the yearly decline and one week of training for the whole club.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Formation files (*.frm): the player's own line-ups of the ten outfield
 // markers, one line holding the magic "005234" and each marker's top-left
 // corner as "%.3d%.3d", markers 02..11 in order.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The weekly injury draw with the roster refill from the youth squad, the
 // weekly countdown of the injured list and its table.
 #include <algorithm>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The coach's automatic line-up: a fixed sequence of stable table sorts that
 // picks a player for each of the eleven slots and the two bench places.
 #include <string>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The off-season clear-out when the transfer window opens: old players retire,
 // unhappy players and over-age youth go to the free-agent pool, two youth
 // players arrive and the roster is refilled to eleven.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // One footballer: seven attributes with their training state, age and peak,
 // position, foot, mood and market value, the season's figures, form, injury,
 // owning club and career record.

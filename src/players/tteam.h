@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // One club: name, emblem, money, doctor, popularity, the roster in line-up
 // order, the eleven formation spots, the coaches, the youth squad and the
 // injured list.

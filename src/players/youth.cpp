@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The youth squad: new youth players, promotion to the roster (by the user, by
 // the computer clubs' rule, or to refill a short roster), career entries and
 // ageing.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The game's look shared by every window: a font that holds all of its
 // Japanese texts, and the application icon.
 #pragma once

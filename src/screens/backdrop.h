@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A screen's background: a picture stretched over the whole widget.
 #pragma once
 

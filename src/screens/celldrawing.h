@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // How the game's tables draw a cell: the text centred 2 pixels below the
 // cell's top, and the marks that the screens share (the condition colours of
 // a player's row, the red diagonal of a starter). A screen's cell painter

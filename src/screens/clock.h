@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The time the screens run on. The game uses the system's monotonic clock;
 // the screen tests give a clock that jumps ahead, so that pauses, frame
 // timers and the end of a programme never make a test wait.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The "ゲーム終了" menu that the main screen and the transfer screen share:
 // "タイトル画面へ", a separator and "終了", each calling the screen's handler.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The news's goal box: fitting the goal lines to the box, and its scroll bar.
 #include "screens/goalbox.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A goal box of the news's results pages: one side's goal lines of one
 // fixture, one goal a line, in the largest type the narrow box allows.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The replay viewer's position slider: a horizontal slider over the frames
 // with a red mark under each goal moment.
 #pragma once

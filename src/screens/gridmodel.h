@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A game table (util::Grid) as a Qt table model. Grid row 0 holds the
 // headings, shown as the view's heading row, and grid rows 1.. are the
 // model's rows 0..; a table without headings shows every grid row as data.

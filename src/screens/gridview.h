@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A table of the game on screen: a QTableView over a GridModel with the look
 // of the game's string grids (a fixed heading row, thin lines, rows 20 pixels
 // high, small text centred near the top), one cell painter per screen, and

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The pitch of the watched match (TMATCH): the pitch picture with the 22
 // numbered shirts, the ball's shadow and the ball raised above it, drawn
 // into a buffer each frame and shown whole; and the goal captions over it.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The player's answers through modal message boxes and file dialogs over the
 // active window.
 #pragma once

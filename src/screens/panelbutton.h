@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The game's clickable panel: a 90 x 30 cream plate with a bold 15-pixel
 // caption and a hand cursor. It emits clicked() like any button.
 #pragma once

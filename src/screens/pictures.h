@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Pictures for the screens: the game's bitmaps as Qt images, and the skin
 // pictures under data/skin (JPEG through libjpeg, BMP through the game's reader,
 // PNG through Qt).

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The pitch as the live match and the replay viewer both draw it: the pitch
 // picture, both sides' numbered shirts, then the ball's shadow and the ball
 // raised above it by its height.

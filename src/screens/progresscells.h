@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The bar of the headless run: one row of 100 cells, 2 pixels each, filled
 // black from the left up to the fill count.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The game's texts (UTF-8 std::string inside the program) as Qt strings, and
 // the captions the screens set on a dark plate over their pictures.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The pitch of a replay, drawn as the live match draws it: the pitch picture,
 // both sides' numbered shirts, the ball's shadow and the ball above it, and
 // "GOAL！！" while a goal is celebrated.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The owner of the game's top-level screens. A screen hands over by asking
 // the host for the next screen and then closing itself: the next one is on
 // screen first, so the game never stands without a window, the closed one is

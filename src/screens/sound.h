@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The game's sounds: WAVE files played through Qt Multimedia. Where the
 // machine has no audio output every call returns at once and nothing is heard.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Club 0's tactics board on screen: the pitch picture with the thirteen
 // numbered markers, their name labels and the preview ball, drawn from a
 // TacticsBoard it owns. The tactics screen shows the whole 660 x 480 pitch

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The main screen's layout and what it shows: the club panel, a club's
 // roster and coaches, the division's table and fixtures.
 #include "screens/tmain.h"

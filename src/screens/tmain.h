@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The main screen: the club house the player comes back to between all other
 // screens. It shows the twenty clubs by division, a club's roster and
 // coaches or the division's table and fixtures, and holds "ＮＥＸＴ", the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What the main screen's buttons and menus do: the season's next step, the
 // club edits and the ways out. Each hands the work to the season flow and
 // shows the result.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The watched match's window: its panels and the timer that drives it.
 #include "screens/tmatch.h"
 

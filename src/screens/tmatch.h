@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The watched match: one window holding the in-match tactics board (league
 // matches only) at the left, the pitch beside it and the scoreboard below.
 // A precise timer polls the live driver for frames; the window plays the

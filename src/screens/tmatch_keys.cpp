@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The watched match's keys: + and - change the speed, Space pauses and
 // resumes. They work wherever the focus is, the squads' tables included.
 #include <QKeyEvent>

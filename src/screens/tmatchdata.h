@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The scoreboard under the watched match (Tmatchdata): both squads left and
 // right, between them the clock, the score, the club names with the home
 // marker and the speed bar, and the commentary line across the bottom.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The news screen's layout and how it shows a page: the title, the caster and
 // the message box, the table with the page's geometry, the goal boxes beside
 // the results, the shirt numbers on the small pitch, the off-season controls

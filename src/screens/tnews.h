@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The news screen: the club's television programme after a match day, a
 // versus match or the transfer window, page by page (a click on the message
 // box turns the page), and the club website the main screen opens. It shows

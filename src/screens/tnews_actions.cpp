@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What the news screen's clicks do: turning the page, the website's menu, the
 // answers on the off-season pages, and the end of the programme with its
 // pause before the next screen. Each hands the work to the news programme and

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The player card's window: its layout, what it shows, its buttons and the
 // renaming click.
 #include "screens/tplayerdata.h"

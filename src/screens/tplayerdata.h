@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The player card: a small black window showing one player's attributes as
 // bars over last season's, his identity and his career. Opened from the
 // transfer screen it carries the offer button; opened by the transfer window

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The replay viewer's layout, the list of kept replays and opening a record.
 #include "screens/treplay.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The replay viewer: a watched match played again from its record, with the
 // kept replays listed beside it, newest first. Play and pause, faster and
 // slower, one frame back or on, the previous or next goal and a position

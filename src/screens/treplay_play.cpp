@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The replay viewer's playing: the buttons and keys, the clock's polls and
 // what the window shows of the frame on show.
 #include <QLabel>

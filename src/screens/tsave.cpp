@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The save screen's layout and what it shows: the file list with the chosen
 // name and the panels, and in a versus match the two clubs beside the list.
 // What its clicks do is in tsave_actions.cpp.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The save screen: one window for saving the game, loading one, exporting the
 // club as a versus file and choosing the two clubs of a versus match. It shows
 // the file list of its task (and in a versus match the two chosen clubs) and

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What the save screen's clicks and keys do: each hands the click to the
 // season flow's SaveScreen and then redraws, closes, or hands over to the
 // screen that follows.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The tactics screen's layout: the pitch with its markers over the whole
 // window, the member list and the buttons over the pitch's right half, which
 // no marker reaches.

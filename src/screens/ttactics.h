@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The tactics screen ("戦術"): club 0's line-up on the pitch. The member list
 // gives players their places, the markers are dragged into the formation,
 // "動かす" shows it moving in attack, and formation files keep favourite

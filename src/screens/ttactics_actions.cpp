@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What the tactics screen's buttons do: store the line-up and leave, the
 // coach's choice, the moving preview and the formation files. Each hands the
 // work to the board and draws it again.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The title screen: the title picture and the four ways out of it (a new
 // game, loading a saved one, a versus match, quitting). Creating it builds a
 // fresh world.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The transfer screen's layout and what it shows: the money, the upper
 // tables and their buttons, the lower table in its three roles, the step
 // button and the menu.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The transfer screen: the transfer window seen by the user, week by week.
 // One step button walks each week through the market, the offers, the
 // owners' decisions and the settlement; between the steps the user browses

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What the transfer screen's controls do: the step button, the upper-table
 // buttons, heading sorts, player cards and the reordering of offers, the
 // window's questions, and the ways out.

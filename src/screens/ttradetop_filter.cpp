@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The transfer screen's filter panel "リスト絞込み": the position and foot
 // choices, the number boxes for the age limit and the attribute minimums,
 // "絞込み" and "初期化".

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The season loop: the screens' steps in their order, the coach answering.
 #include "season/career.h"
 

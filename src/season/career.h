@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Whole seasons without a display: the same steps the screens take one click
 // at a time (the transfer window week by week, the news pages, the two clicks
 // of every match day), called in a loop with a Coach answering for club 0.

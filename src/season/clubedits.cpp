@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Renaming clubs, loading emblems and appointing coaches from the main screen.
 #include "season/clubedits.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What the main screen lets the player change about the clubs: any club's
 // name and emblem, and a veteran of his own club turned into one of its
 // coaches. Names and coaches change only between seasons.

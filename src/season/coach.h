@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Everything the season asks of the person running club 0, in one place: the
 // transfer question, watch or skip, the transfer window's offers and answers,
 // which youth player to promote, which doctor to hire and which versus club

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Sorting a table from a press on its heading.
 #include "season/headingsort.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A press on a table's heading sorts the table by that column: the same
 // column again turns the direction round, another column starts descending.
 // A column of position names sorts in pitch order (GK first when ascending).

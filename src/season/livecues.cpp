@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The live match's cues, the home marker and the goal celebration's frames.
 #include "season/livecues.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What a frame of the live match asks of the screen: sounds to start, the
 // goal and scorer captions to show or hide, a shirt to redraw, and the
 // whistles that hold the match until they have sounded. Also the goal

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The live match's driver: opening, frames, the end rule, substitutions and
 // the booking at the end.
 #include "season/livematch.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The live match without its windows: club 0's match played in real time
 // from the screen's idle calls (a frame at most every 17 ms, 2 to 6 ticks a
 // frame), the other fixtures of a league match day in step with it, the goal

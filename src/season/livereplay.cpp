@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Writing and reading the replay record; joining the user's result files.
 #include "season/livereplay.h"
 

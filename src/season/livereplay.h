@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The replay record of a watched match and the joined result file, both kept
 // only while the marker file data/vtr exists when the match opens.
 //

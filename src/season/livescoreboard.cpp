@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The live match's pitch picture, scoreboard and speed file.
 #include "season/livescoreboard.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What the live match's two windows show, worked out without them: the
 // pitch picture's shirt, shadow and ball corners, the scoreboard (clock,
 // score, names, home marker, commentary, both squads, shirt numbers) and the

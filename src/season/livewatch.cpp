@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A watched match played to its end without a screen.
 #include "season/livewatch.h"
 

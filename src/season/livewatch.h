@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Club 0's match watched through the live driver by somebody who only looks:
 // the season loop's way to play a watched match day without a screen (tests
 // and tools set it as FlowHooks::watchmatch).

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The transfer screen's list of players the user can buy, and its narrowing
 // by the filter panel ("絞込み") back to the whole list ("初期化").
 #pragma once

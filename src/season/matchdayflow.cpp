@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The match-day driver: what the two clicks of a match day do to the world.
 #include "season/matchdayflow.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The main screen's "ＮＥＸＴ" button without the screen: between seasons it
 // opens the transfer window, during a season it plays a match day in two
 // clicks (the preparation and the headless run, then the hand-over to the live

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The name rule shared by clubs and players.
 #include "season/names.h"
 

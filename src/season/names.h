@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The rule every name the player types must pass: one item of comma text as
 // typed, so that it can stand in the game's comma-separated tables and files.
 #pragma once

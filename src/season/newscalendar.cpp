@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The news pages of the calendar: the next match day (or the season's end),
 // the next opponent and the week's injuries.
 #include <stdexcept>

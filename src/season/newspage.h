@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What one page of the news shows: the title, the message lines, the table
 // and the goal boxes, and which of the page's own controls are offered. The
 // news screen lays it out; the flow fills it.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The news programme's page sequencer, its opening and end, and the website menu.
 #include "season/newsprogramme.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The news between match days as a sequence of pages, one per click. Several
 // pages change the world: the results pages recompute the ranks, the ranking
 // pages prune the ranking lists and pay the season's prizes, the calendar page

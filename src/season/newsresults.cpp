@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The news pages of a division's match day: results, table and the scorer and
 // assist rankings with the season's prizes.
 #include <charconv>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The news pages of the transfer window's report, the versus result and the
 // club's past seasons.
 #include <filesystem>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The news pages of the decisions between two seasons: the replacement of
 // Division 2's last club by a versus club, the doctors for next season and
 // the youth players' promotion.

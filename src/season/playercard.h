@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The player card's contents: everything the card window draws for one
 // player, the offer button of the transfer screen's cards and the decision
 // card on which the user answers offers for his own players.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Renaming a player from his card, which the game allows only between
 // seasons outside the transfer window.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What the game asks of the player: messages, questions, typed answers and files.
 // The screens answer through message boxes; tests answer from a script. No
 // dialog is ever opened below the screens: flow steps ask through this.

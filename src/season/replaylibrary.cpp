@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Keeping, listing and deleting the player's replays in data/replays.
 #include "season/replaylibrary.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The replays the player keeps: after a watched match with recording on, its
 // record is kept in data/replays under a name of its own, with a small text
 // beside it that says which match it was and how it ended, for the list.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The replay viewer's frame, pace, steps and goal jumps.
 #include "season/replayview.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Watching a replay record again without its window: the frame on show,
 // playing at the recorded pace or faster or slower, stepping one frame,
 // jumping between the goals, and what the pitch shows at each frame.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The save screen's list, its chosen file, and saving, loading and exporting.
 // The versus sides and the versus start are in savescreen_versus.cpp.
 #include "season/savescreen.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The save screen without the screen: its four tasks (save a game, load one,
 // export club 0 as a versus file, play a versus match), the file list each
 // shows, and what each click does. The screen draws grid() and the two sides

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The save screen's versus match: choosing the two sides' clubs from versus
 // files, and setting up the match between them.
 #include <stdexcept>

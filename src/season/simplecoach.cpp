@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The tool's coach: plain answers to every question of a season.
 #include "season/simplecoach.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A plain coach for club 0 that needs nobody at the screen: it skips every
 // match, makes no offers and accepts every offer for its players, promotes
 // the youth players the computer clubs' rule would promote, hires the best

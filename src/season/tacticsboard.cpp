@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The tactics board while the line-up is edited: the member list and its
 // places, the markers, storing into club 0, the coach's choice, the heading
 // sorts and formation files.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The tactics board of club 0: the member list with its thirteen places, the
 // numbered markers over the pitch, storing the line-up, formation files, the
 // moving preview, and the two actions offered while a match is watched. The

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The tactics board in motion: the formation preview, and the place swaps
 // and the substitution offered while club 0's match is watched.
 #include "season/tacticsboard.h"

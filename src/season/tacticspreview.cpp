@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The formation preview: the attacking movement run over club 0's eleven
 // around the steered ball.
 #include "season/tacticspreview.h"

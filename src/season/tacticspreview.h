@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The tactics board's moving preview: club 0's eleven men run the attacking
 // movement around a ball the player steers with the mouse, so he sees how his
 // formation shapes up in attack. Nothing of it lasts but the ball's place.

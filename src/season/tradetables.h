@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The transfer screen's tables of the user's side: his own players, his
 // offers in priority order, and the marking of the asking prices the owners
 // raised in the week's offers table.

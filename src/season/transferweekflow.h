@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The transfer screen without the screen: the step button's counter and what
 // each press does to the world, the four tables the screen draws, and what the
 // screen may offer at each step (tactics, sorting, the filter, player cards).

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The owners' answers to the week's offers: the computer owners' rule, the
 // user's decisions, and the refusal that doubles the asking price.
 #include <algorithm>

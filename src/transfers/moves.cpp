@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The week's settled moves: listed and written to the trade log, then carried
 // out (careers, money, rosters, pool) and short rosters refilled from youth.
 #include <algorithm>

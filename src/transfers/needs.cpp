@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What a computer club lacks (needcheck), the search for the best affordable
 // player of one kind (kindsearch, candidatecheck), the computer clubs' offers
 // and the recommendations for the user.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The texts the market passes around, with their fixed widths: the offer key
 // "TT,PPP", the offer-book record "TT,PPP,AAAAAA/p,CC/p,CC..." and the move
 // record "TT,PPP,AAAAAA,p,CC". The settlement orders records by sorting these

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The clubs' offer lists: the user's own list (add, withdraw, reorder) and the
 // offer book that groups every offer by the player wanted.
 #include <algorithm>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The free-agent pool, the market snapshot of every player of every club and
 // the pool, and the list of players a club can afford.
 #include <stdexcept>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The settlement of the offer book in three priority rounds. Records are
 // ordered by sorting their text: the round prefix first, then owner and index.
 #include <algorithm>

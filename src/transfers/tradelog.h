@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The trade log data/tmp/trade.txt: started from the template data/trade.txt
 // when a window opens, one comma-text line per retirement, release and
 // transfer, shown by the news after the window.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The transfer engine of one transfer window: the free-agent pool, the weekly
 // market, the computer clubs' needs and offers, the owners' decisions, the
 // three-round settlement and the trade log. It exists only while a window is

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The transfer window week by week, in the order the transfer screen and the
 // command-line tool both follow: open, then three times tradestart ->
 // offerdecide -> movedecide -> playermove, then tradeend. The user's choices

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The game's arithmetic: rounding to the nearest whole number with halves to
 // the even neighbour, limits, and the zero-padded numbers of its texts.
 #pragma once

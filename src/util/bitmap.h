@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Small pictures in memory (club emblems, shirts) and their BMP file form.
 // The reader takes the common uncompressed variants, because versus files made
 // by other programs may carry any of them; it refuses anything broken.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Code page 932 at the edges of the program: text files and binary streams hold
 // CP932 bytes, everything inside is UTF-8.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The two kinds of failure the core reports: a fixed data or working file that
 // cannot be used, and bytes (a save, a versus file, a picture) that do not hold
 // what they claim. Screens show the message; the world is left as it was.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The string grid behind every table of the game: row 0 holds the headings,
 // every other row one record; a row may carry a reference to what it shows.
 // The sorts are stable in both directions, which the line-up and the transfer

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // JPEG pictures (screen backgrounds, the pitch) decoded through libjpeg.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The game's one random generator and the source of its seeds. A fixed seed
 // source reproduces a whole career: the world, every match and every window.
 #pragma once

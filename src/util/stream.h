@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The binary forms of players, clubs and divisions: 32-bit little-endian
 // integers and length-prefixed CP932 strings, written one after another.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The game's text files: CP932 with CR LF line ends on disk, UTF-8 lines in memory.
 #pragma once
 

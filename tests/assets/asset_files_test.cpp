@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Checks the pictures and sounds the game ships: a fresh run of the generator
 // reproduces every committed file byte for byte, and every file has the form
 // the screens expect (sizes, pixel formats, PCM layout, clean levels).

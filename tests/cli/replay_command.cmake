@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # vellmora-tool replay on the records the fuzzer starts from: a whole record
 # (as JSON and as text), one cut off inside its last frame, a file that is no
 # record, and a call without a file.

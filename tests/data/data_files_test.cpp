@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Checks the fixed data the game ships under data/: encoding, line ends, list
 // sizes and the shape of every table the game reads from there.
 

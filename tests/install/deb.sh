@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # `cpack -G DEB` builds a package named vellmora2 in section games, with its
 # maintainer, a description, the Debian packages it needs (from
 # dpkg-shlibdeps, plus the Japanese font) and the installed layout below /usr.

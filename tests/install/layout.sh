@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # `cmake --install` into a scratch prefix lays out every file the installed
 # game needs, and the installed tool reads the installed data from any folder.
 #   layout.sh BUILD_DIR SOURCE_DATA_DIR

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Checks one file the installed game ships with the program that reads it:
 #   validate.sh desktop FILE    desktop-file-validate
 #   validate.sh metainfo FILE   appstreamcli validate (no network)

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Where the game finds its folders: the installed shipped data beside the
 // program before the source tree, and the player's folder by the desktop's
 // base-directory rules.

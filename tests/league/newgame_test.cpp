@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A new game: two fresh clubs for the user, names and emblems for all, line-ups,
 // formation spots and coaches; and a refusal that leaves the world as it was
 // when a fixed data file is missing or broken.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Several seasons in a row with drawn results instead of matches: every week
 // the clubs pick their line-ups, train and get hurt, every season ends with
 // promotion and relegation. What must hold through all of it.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The season's start and end: divisions built from the manager's lists, career
 // entries, prize money, popularity, ageing, mood, promotion and relegation,
 // and the manager's stored form.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // One division: its schedule, the standings order, the tables it shows, the
 // files it leaves at the season's end and its stored form.
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The world as the game builds it at start-up.
 #include <gtest/gtest.h>
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The ball's flight and the goalkeeper's forecast of it: the forecast kept up
 // tick by tick is the one flown afresh, and touching the ball renews it.
 #include <gtest/gtest.h>

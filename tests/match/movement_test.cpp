@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // How the sides move: the walking step, the attacking side's role aims and
 // chaser, and the defending side's recovery runs, ball winner, marking and
 // goalkeeper.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The plain way of the match engine can be forced on a processor with AVX2
 // (VELLMORA_PLAIN), and both ways play the same season to the byte.
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The two ways of giving a side its orders for a tick (man by man, and with
 // AVX2 for the whole side at once) must give every man the same order, and
 // leave the same flags and aim, on any position: sides scattered on and off

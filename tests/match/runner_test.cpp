@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The match-day runner: the players' preparation, a whole headless match day
 // booked into the table and the result files, the goal lines turned into
 // result lines and ranking entries, and the form each result leaves.

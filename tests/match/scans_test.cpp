@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The all-men scans of a tick: every way of computing them (the baseline for
 // every processor and the AVX2 one where the processor has it) agrees with a
 // plain man-by-man reading of the rule, on crowded positions where ties and

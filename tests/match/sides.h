@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Hand-made match sides for the engine's rule tests: eleven men of middling
 // skill on a 4-4-2, placed where a test wants them.
 #pragma once

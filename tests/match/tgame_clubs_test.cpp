@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Matches between real clubs of a new game: one seed plays the same match
 // twice, the automatic substitutions by clock and score, who comes on for
 // whom, and the benches' bookkeeping and goal files after the final whistle.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The match's rules at the edges of the pitch and at a goal: kick-off, goal,
 // post and bar, goal kick and corner, throw-in, the goal lines with own goals
 // and assists, and body contests.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The man on the ball: which kicks the zones of the pitch allow, where shots,
 // passes, through balls and crosses go, and how a dribble runs out.
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The ball's touches: who may play it, catches and the keeper's throw, the
 // modes a touch hands back, possession, and the flight of a lofted kick.
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Coaches: who takes which coach place, who refuses, the yearly decline, and
 // the club's week of training.
 #include <gtest/gtest.h>

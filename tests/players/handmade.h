@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Hand-made squads for the club tests: players with chosen position, attributes
 // and condition, put straight into a club's lists.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The coach's automatic line-up: who gets which slot, how ties fall, and how
 // the bench and the rest follow.
 #include <gtest/gtest.h>

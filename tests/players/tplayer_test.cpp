@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A player's growth, mood, value and form: the arithmetic every screen and
 // every transfer leans on.
 #include <gtest/gtest.h>

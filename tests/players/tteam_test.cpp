@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A club: its roster operations, its table, its formation and its binary form.
 #include <gtest/gtest.h>
 

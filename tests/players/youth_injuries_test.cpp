@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Youth squads and injuries: new youngsters, promotion (by hand, by the
 // computer clubs' rule, to refill a roster), the weekly injury draw and the
 // countdown back to the roster.

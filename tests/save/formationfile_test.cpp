@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Formation files: written and read back to the same markers; anything but
 // one line of the magic and ten groups of digits is refused whole.
 #include <gtest/gtest.h>

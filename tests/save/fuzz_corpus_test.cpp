@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The fuzz targets start from real files the game writes (fuzz/corpus/<target>/).
 // The seeds are made here: run with VM_WRITE_FUZZ_CORPUS=1 to write them anew
 // into the source tree. Every run checks that each committed seed is still

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Shared ground for the save and versus tests: a new game on a fixed seed,
 // the same game in the middle of a season, and a snapshot of everything a
 // failed read must leave alone.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The player's own files: the names he may type, the lists the save screen
 // shows, and writes that never leave half a file or reach outside the folder.
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Saved games: written during a season and between seasons, read back into
 // another world, saved again to the same bytes; damaged files refused with the
 // world untouched.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Versus files: a file built byte by byte from the layout loads with every
 // field right and is written back to the same bytes; exports, the versus
 // match set-up, the replacement of Division 2's last club, and damaged files.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Whole careers through the real screens: a player's way through each screen
 // (the title, the club house, the tactics board, the transfer window and its
 // cards, the news, a watched match, the save screen), with the world's shape

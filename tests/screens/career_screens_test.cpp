@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Whole careers played through the real screens on a clock that never waits.
 // Two seasons from the title's "新規スタート" with everything a player does
 // (offers, answers and a refusal on cards, a formation, a watched match with

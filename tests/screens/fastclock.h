@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A clock for screen tests that never waits: pauses only move it on, and
 // what should happen later happens on the next pass of the event loop.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The screen tests' entry: one application object under the offscreen
 // platform, so the tests never need a display, with the game's own font.
 #include <QApplication>

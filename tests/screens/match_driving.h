@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Runs a watched match window's event loop in the screen tests: until a
 // condition holds, for a number of drawn frames, or until the window goes.
 #pragma once

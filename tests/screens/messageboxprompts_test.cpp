@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The message-box prompts: answers come back as the player gave them, texts
 // survive the trip in both directions, and a bare Enter never says yes.
 #include "screens/messageboxprompts.h"

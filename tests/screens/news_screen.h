@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What the news screen tests start from: a new game, a season on a chosen
 // match day with its results staged on disk, and the player's ways of
 // turning a page (the message box, the keys) and of answering on it.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What the save screen's tests share: finding the open save screen, pressing
 // and double-clicking rows of its tables, and the file list as it shows.
 #pragma once

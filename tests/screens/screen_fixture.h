@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What a screen test starts from: a scratch folder with the game's data, a
 // world with a fixed seed, scripted prompts, a clock that never waits and the
 // host that opens the screens. Screens left open are released afterwards.

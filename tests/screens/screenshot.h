@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Screenshots of what a player sees, for docs/screens: when VM_SCREENSHOTS
 // names a folder, a screen test can leave a picture of a window there
 // (scripts/screenshots.sh runs the screen tests under Xvfb for that).

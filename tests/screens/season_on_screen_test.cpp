@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A whole season clicked through the real main screen and news screen leaves
 // the world exactly as the same season played by the flow's loop: the screens
 // add nothing and leave nothing out.

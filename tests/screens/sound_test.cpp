@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Sound: the length of a WAVE file bounds every wait, and sounds that cannot
 // be played (missing, broken, no audio output) never hold the game up.
 #include "screens/sound.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The main screen driven like a player would: a new game opens it, "ＮＥＸＴ"
 // asks for the window and plays a match day without a view, the heading
 // sorts, the table and fixtures, renaming, emblems and coaches, and the

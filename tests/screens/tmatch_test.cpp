@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The watched match on screen, driven like a player would on a clock that
 // never waits: a match day watched from the main screen to the news and on
 // to the next, a substitution and a formation change on the board beside

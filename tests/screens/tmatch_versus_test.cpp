@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A versus match on screen, clicked through like a player would on a clock
 // that never waits: two versus files chosen from the title screen's
 // "データ対戦" (one with its own Japanese names and comment), the match

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // How the news screen reads: the title against the picture's light band, the
 // goal boxes beside the results (one goal a line, a scroll bar only where
 // the goals do not fit) and the "リプレイ" panel clear of everything else.

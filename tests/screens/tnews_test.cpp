@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The news programme on screen, clicked through like a player would: an
 // ordinary match day from the main screen and back, the last match day with
 // its tables, rankings, the replacement and the doctor, the programme after

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The club website from the main screen's "クラブ公式サイト": between seasons
 // only the past seasons, during a season every table, ranking, the next
 // opponent and our injured, the menu folded and opened, and "終了" back.

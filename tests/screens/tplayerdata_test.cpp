@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The player card as a player sees it: opened by a double click on the main
 // screen's member list, its tables, bars, circle and feet, the free agent's
 // card, renaming between seasons, Esc, and a card that stays with its player

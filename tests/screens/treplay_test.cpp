@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The replay viewer driven like a player would: opened from the main screen's
 // menu over it, a kept replay played on the fast clock, jumps to the goals,
 // steps and keys, a damaged or cut-off record, and deleting a kept replay.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The save screen from the main screen and the title: saving under a new
 // name and over an old one, loading back the same world, exporting the club
 // with a comment, leaving by Esc or "Cancel", a main screen that waits beneath

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The save screen choosing the two clubs of a versus match: each side's
 // emblem, name and comment and roster beside the list, the refusal with a
 // side missing, hostile files refused on the way, and the hand-over once both

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The tactics screen driven like a player would: opened from the main screen,
 // places given with the right button, markers dragged, the line-up stored,
 // the coach's choice, formation files through the dialogs, the moving

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The title screen: its window and buttons, the picture it shows, the world it
 // builds, quitting, and a start-up that stops on an unreadable data file.
 #include "screens/ttitle.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The transfer screen driven like a player would: "移籍" on the main screen
 // opens it on week 1, offers are made on the players' cards, reordered with a
 // right click, the owners' answers given on decision cards, three weeks

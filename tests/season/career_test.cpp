@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Whole seasons through the flow, a plain coach running club 0: two seasons
 // on a fixed seed with every invariant checked after every step. The long
 // soak (thirty seasons over several seeds) runs only with the soak label.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What the main screen changes about the clubs: names (between seasons, one
 // usable item of comma text), emblems (the top-left 12 x 12 of any bitmap) and
 // coach appointments (never below eleven players, asked, refusable).

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Sorting a table from its heading: descending first, then turning round, and
 // positions in pitch order.
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The checks a played career must pass after every step of the season flow,
 // shared by the two-season test and the long soak.
 #pragma once

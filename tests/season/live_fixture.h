@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A season on its first match day with the match day prepared as for
 // watching, and a made-up clock that drives the live match one frame at a
 // time, so that tests play whole matches without waiting.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The home crowd's cheer by the home marker: the home side's goals until
 // match day 18, every goal from then on.
 #include <gtest/gtest.h>

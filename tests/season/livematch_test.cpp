@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The live match driver on a made-up clock: frames and speed, the whistles
 // and the pause that hold play, the goal celebration, substitutions from the
 // board and the bench, the speed file, the end, and giving up the view.

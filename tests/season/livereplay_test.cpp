@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The replay record's frame line and byte form, a damaged record refused, a
 // cut-off one read as far as it goes, and the joined result file.
 #include <gtest/gtest.h>

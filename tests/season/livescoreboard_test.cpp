@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The scoreboard's clock and squad tables, the ball drawn above its shadow,
 // and the speed file read forgivingly.
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Watched matches played to their end: the replay record and the joined
 // result file, a watched match day booked whole through the season loop, and
 // the same seed watched twice.

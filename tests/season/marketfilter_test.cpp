@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The narrowing of the list of players the user can buy ("絞込み") and its
 // reset ("初期化"), on the market of a real window.
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The main screen's "ＮＥＸＴ" without the screen: the transfer question
 // between seasons, the two clicks of a match day with the headless run and its
 // pacing, and the plain coach's youth rule.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A new game with a season running, and helpers that stage a match day's
 // outcome (result files, final tables, ranking lists) without playing it.
 #pragma once

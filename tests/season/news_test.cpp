@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The news programme page by page: the order of the pages, what each shows,
 // and what the pages change: ranks, pruned rankings and prizes, the calendar
 // and the season's end, injuries, the end-of-programme clean-up.

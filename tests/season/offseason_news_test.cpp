@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The decisions between seasons on the news pages: the doctors for next
 // season, the replacement of Division 2's last club, the transfer report and
 // the youth players' promotion that leads into the new season.

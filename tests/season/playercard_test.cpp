@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The player card's contents, the card finding its player after his club's
 // roster changed order, its offer button and the decision card.
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Renaming a player from his card: when it is allowed, which names pass, and
 // who is renamed once the roster has changed under the card.
 #include <gtest/gtest.h>

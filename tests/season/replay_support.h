@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Replay records made by hand for the viewer's and the library's tests: frame
 // lines that put every shirt and the ball at one recognisable spot.
 #pragma once

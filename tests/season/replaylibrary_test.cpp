@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The player's kept replays: a watched match kept under its own name, never
 // over another, listed newest first with its score, marked when its record
 // stops part-way, still listed when its description is damaged, and deleted

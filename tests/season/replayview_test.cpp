@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Watching a record again: a whole watched match read back frame by frame
 // with its goals where they were, steps and goal jumps, the pace, and the
 // goal caption blinking as it did live.

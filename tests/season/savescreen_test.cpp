@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The save screen's saving, loading and exporting: the lists of each mode,
 // new names and the overwrite question, refusals that write nothing, failed
 // writes that keep the old file, and loads that are whole or change nothing.

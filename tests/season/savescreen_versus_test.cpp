@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The save screen's versus match: choosing the two sides from versus files,
 // refusing files that cannot be read, the start, and the versus programme
 // after a match in which only the versus fixture was played.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // An installed game's two folders: a season reads the shipped data where it
 // lies and never writes there, and everything the game writes lands in the
 // player's folder, which holds nothing of the shipped data.

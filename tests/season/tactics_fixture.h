@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A fresh world for the tactics board tests: club 0 with its generated squad
 // of eighteen, and a few ways to look at the board.
 #pragma once

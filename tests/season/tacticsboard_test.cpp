@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The tactics board while the line-up is edited: places given and taken, the
 // markers dragged, the line-up stored or refused, the coach's choice, the
 // heading sorts and formation files.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The tactics board beside a watched match: two starters trade places, one
 // bench player comes on through the match, and a substitution the match
 // refuses leaves the board as it was.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The formation preview: club 0's eleven in attack around the steered ball,
 // leaving the club's games and the board's markers as they were.
 #include <cmath>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The user's own players table and the marking of raised asking prices.
 #include <gtest/gtest.h>
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The transfer screen's step button without the screen: three weeks driven
 // press by press, with offers made on cards and decision cards left open
 // until answered, as the screen does.

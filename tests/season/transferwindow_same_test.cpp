@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The step button's flow and the tool's loop are the same transfer window:
 // pressed through by the plain coach, both leave the same world.
 #include <gtest/gtest.h>

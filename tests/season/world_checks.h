@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The world's bookkeeping checked between two moments of a career: the shape
 // every world keeps (twenty clubs, full rosters, each player in one place,
 // divisions and tables that add up) and the accounts of what happened in

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The checks the careers rely on catch what they are there for: a player in
 // two places, a short roster, money or a player that moved with no record of
 // it, a player who vanished; and a real transfer window passes them.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Worlds arranged so that the transfer window makes a known move, shared by
 // the transfer flow's tests and the transfer screen's.
 #pragma once

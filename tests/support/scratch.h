@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A scratch working folder for a test: a fresh temporary folder holding a copy
 // of the game's fixed data, removed again when the test ends.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Prompts for tests: every message, error and question is recorded, and every
 // question is answered from a script the test wrote beforehand. A question
 // the script does not expect fails the test.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Runs the built vellmora-tool as a user would, with its output and exit code
 // kept for the test to check.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Where vellmora-tool reads the shipped data: --data names a data folder or
 // the folder holding one; anything else is refused with the folder's name.
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // vellmora-tool export-vs: club 0 of a saved game written as the versus file
 // the game itself would export; a refused comment or a damaged save writes
 // nothing and leaves an existing file as it was.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // vellmora-tool inspect: what a saved game or a versus file holds, as text and
 // as JSON with named, typed fields; a damaged file is reported, not shown.
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The JSON of vellmora-tool world and window: clubs, players and the week's
 // transfers as named, typed fields that say what the text form says.
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Shared ground for the tests of the tool's file commands: a game five match
 // days into its first season, saved as game.dat in a scratch folder, and the
 // same file read back as the tool reads it.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The opening of a window (pool, trade log), the market snapshot and the list
 // of players a club can afford.
 #include <filesystem>

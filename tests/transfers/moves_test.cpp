@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Carrying the settled moves out: rosters, pool, money, careers, the trade log
 // and the refill of short rosters.
 #include <numeric>

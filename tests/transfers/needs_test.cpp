@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What a computer club lacks, and the searches that turn it into offers.
 #include "trade_fixture.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The user's offer list, the offer book and the owners' decisions on it.
 #include "trade_fixture.h"
 

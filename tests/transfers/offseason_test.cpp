@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The clear-out of one club when the window opens.
 #include <filesystem>
 

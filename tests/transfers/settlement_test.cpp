@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The three priority rounds of the settlement.
 #include "trade_fixture.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A started-up world with an open transfer engine, and small helpers to shape
 // players so that a test knows exactly who the market should pick.
 #pragma once

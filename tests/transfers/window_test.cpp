@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Whole transfer windows run through the same steps as the transfer screen.
 #include <filesystem>
 #include <functional>

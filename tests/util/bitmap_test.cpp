@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Emblems travel inside versus files made by other programs, so the BMP reader
 // takes every common uncompressed layout and refuses broken ones.
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The table sorts: their exact, stable orders are what the line-up and the
 // transfer market are built on.
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // JPEG decoding: pictures made here with libjpeg's encoder come back with their
 // size and colours; damaged or hostile files are refused with FormatError.
 #include "util/jpeg.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Length-prefixed strings, integers and CP932 at the edges of the program.
 #include <gtest/gtest.h>
 

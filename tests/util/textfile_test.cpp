@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The game's line files: CP932 with CRLF line ends, written over whatever was
 // there before, and a clear error when the folder is missing.
 #include <gtest/gtest.h>

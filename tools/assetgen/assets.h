@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Every picture and sound of the game, each made by one function. Pictures
 // come back as images to be written in the form the game reads; sounds as
 // 16-bit mono samples at kSoundRate.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The news presenter at the studio desk. One scene, 320 x 240 design units:
 // the large picture (start and end of the programme) shows all of it, the
 // small one beside the message box is a close-up of head and shoulders.

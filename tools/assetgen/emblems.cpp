@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The twenty club crests of teamimage.bmp, drawn as pixel art: at 12 x 12 a
 // crest must be built pixel by pixel to stay readable when the game stretches
 // it to 16, 28 or 100 pixels. Each crest is a shape (shield, roundel, badge)

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // File writers for the asset generator.
 #include "files.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Writers for the file forms the game reads: JPEG (libjpeg, fixed settings),
 // 24-bit BMP, PNG (zlib, fixed level) and 16-bit mono PCM WAVE. All of them
 // write only what the pixels and samples say, so output is reproducible.

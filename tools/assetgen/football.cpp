@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Football drawing: the twelve dark pentagons sit on the vertices of an
 // icosahedron, a third of the way along each edge; the remaining edges of the
 // truncated icosahedron are the seams between the white hexagons.

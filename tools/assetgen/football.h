@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A classic 32-panel football (a truncated icosahedron) drawn in 3-D, lit and
 // shaded: the game's recurring motif on the title, the icon and the studio.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The match ball and its shadow (8 x 8, drawn over the pitch) and the
 // application icon: a football on a mown-grass tile with a red "2" badge.
 // The icon is one list of vector layers, rendered to PNG at every size and

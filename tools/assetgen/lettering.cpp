@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Skeleton glyphs of the display lettering. Coordinates are in units of a
 // 100-unit cap height, y growing downwards, on the centre line of the stroke:
 // the baseline centre line is at y = -8, the cap line at -92, the x-height at -62.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The game's own display lettering: a bold, rounded monoline face drawn from
 // skeleton strokes, so that pictures never depend on the fonts a machine has.
 #pragma once

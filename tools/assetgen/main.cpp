@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // vm-assetgen DATA_FOLDER: draws every picture and synthesises every sound of
 // the game into DATA_FOLDER (normally the repository's data/). The same
 // program always writes the same bytes.

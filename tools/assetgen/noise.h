@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A fixed-seed random generator and hash-based value noise for textures. Our
 // own code, so the generated files are the same on every machine and library.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Small drawing helpers shared by the pictures: pixel loops, colour mixing,
 // soft shadows and lettering with outline.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The match pitch seen from above, on the match engine's own coordinates (one
 // unit = one pixel): touch lines at y 10 and 470, goal lines at x 10 and 630,
 // posts at y 210-212 and 268-270, the keeper's catch area as the penalty box,

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The calm backgrounds behind the tables: the club house (main screen), the
 // transfer office, the TV studio of the news and the manager's desk of the
 // save screen. Each keeps its contrast low where tables and labels sit.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The match sounds, synthesised: the referee's pea whistle (a warbling tone
 // with breath), crowds (many detuned voices through vowel formants, over
 // filtered noise), chant rhythm with hand claps, and the ring of an aluminium

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The title screen: a floodlit stadium at night seen from the side of the
 // pitch, the game's name in large lettering, a ball on the centre spot, and a
 // calm, darker band at the bottom where the four buttons sit.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The sub-commands of vellmora-tool. Each command file registers itself with
 // a static VM_COMMAND(...) line, so adding a command touches no other file.
 #pragma once

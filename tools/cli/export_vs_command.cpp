@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // vellmora-tool export-vs: club 0 of a saved game written as a versus file.
 #include <ostream>
 #include <stdexcept>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // vellmora-tool inspect: what a saved game or a versus file holds. A file that
 // cannot be read is reported on stderr with exit code 2.
 #include <ostream>

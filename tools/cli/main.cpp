@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // vellmora-tool: the game without a display. Builds worlds, plays matches,
 // transfer windows and whole careers, and inspects saved files.
 #include <exception>

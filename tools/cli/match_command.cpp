@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // vellmora-tool match: one headless match between two clubs of a new game,
 // or the figures of many matches of random pairings.
 #include <algorithm>

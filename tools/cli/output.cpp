@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The shared printing of the tool's commands: JSON texts and the JSON forms of
 // players, clubs and divisions.
 #include "output.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Shared printing for the tool's commands: plain tables and a small JSON writer.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // vellmora-tool replay: what a replay record holds, for scripts: its frames,
 // the frames its goals start on (counted from 1, as the viewer counts them)
 // and the speed it was recorded at. A record cut off inside a frame is

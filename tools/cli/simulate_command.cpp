@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // vellmora-tool simulate: whole seasons of a new game played without a
 // display, club 0 run by the plain coach. Prints each season's final tables,
 // promotions and relegations, rankings, transfers and goals; the same seed

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // vellmora-tool window: a new game's first transfer window, played through the
 // same weekly steps as the transfer screen. The user's club makes no offers
 // and accepts every offer for its players.

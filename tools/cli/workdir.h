@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The tool's folders: the shipped data, read where it lies, and a fresh
 // temporary folder for the files a run writes (the player's folder of the
 // game), so that runs never write into the repository, the installed game or

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // vellmora-tool world: the world as the game builds it at start-up, after a
 // new game (names, line-ups, formation spots, coaches) and at a season start
 // (both divisions' schedules and tables).
