@@ -36,8 +36,8 @@ Folders findFolders() {
     const fs::path program = vm::programFolder();
     const auto shipped = vm::findShippedRoot(program);
     if (!shipped) {
-        found.problem = "ゲームのデータが見つかりません。\n" +
-                        (program / vm::kInstalledShare).lexically_normal().string() + "/data が必要です。";
+        found.problem =
+            "ゲームのデータが見つかりません。\n" + vm::installedDataForMessages(program) + " が必要です。";
         return found;
     }
     found.shipped = *shipped;

@@ -38,6 +38,12 @@ std::optional<fs::path> findShippedRoot(const fs::path& programFolder) {
     return std::nullopt;
 }
 
+std::string installedDataForMessages(const fs::path& programFolder) {
+    if (programFolder.empty())
+        return "share/vellmora2/data（/proc/self/exe が読めず、プログラムの場所が分かりません）";
+    return ((programFolder / kInstalledShare).lexically_normal() / "data").string();
+}
+
 std::optional<fs::path> playerRoot(const char* xdgDataHome, const char* home) {
     if (absoluteFolder(xdgDataHome)) return fs::path(xdgDataHome) / "vellmora2";
     if (absoluteFolder(home)) return fs::path(home) / ".local/share/vellmora2";

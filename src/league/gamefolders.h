@@ -5,6 +5,7 @@
 
 #include <filesystem>
 #include <optional>
+#include <string>
 
 namespace vm {
 
@@ -24,6 +25,11 @@ inline constexpr const char* kSourceTreeNote = "vellmora2-source-tree";
 // build folder's note beside the program when that holds one; nullopt when
 // neither does.
 std::optional<std::filesystem::path> findShippedRoot(const std::filesystem::path& programFolder);
+
+// Where the shipped data/ of an installed program should be, for messages
+// that say it is missing: <prefix>/share/vellmora2/data, or, when the
+// program's own folder is unknown, that it is.
+std::string installedDataForMessages(const std::filesystem::path& programFolder);
 
 // The player's folder, by the desktop's base-directory rules:
 // $XDG_DATA_HOME/vellmora2, else $HOME/.local/share/vellmora2. A relative

@@ -59,6 +59,9 @@ TEST(GameFolders, NoDataAnywhereIsReportedRatherThanGuessed) {
     Layouts l;
     EXPECT_EQ(findShippedRoot(l.prefix / "bin"), std::nullopt);
     EXPECT_EQ(findShippedRoot(fs::path()), std::nullopt);
+    // The message names the folder that should hold the data.
+    EXPECT_EQ(installedDataForMessages("/usr/games"), "/usr/share/vellmora2/data");
+    EXPECT_NE(installedDataForMessages(fs::path()).find("/proc/self/exe"), std::string::npos);
     // A note naming a folder without data/, a relative folder or nothing.
     for (const std::string note : {l.prefix.string(), std::string("source"), std::string()}) {
         l.noteSourceTree(l.build, note);

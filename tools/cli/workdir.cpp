@@ -28,9 +28,8 @@ fs::path shippedRootFor(const std::vector<std::string>& args) {
     if (const auto given = option(args, "--data")) return givenShippedRoot(*given);
     const fs::path program = programFolder();
     if (const auto found = findShippedRoot(program)) return *found;
-    throw std::runtime_error("ゲームのデータが見つかりません（" +
-                             (program / kInstalledShare).lexically_normal().string() +
-                             "/data がありません）。--data DIR で指定してください");
+    throw std::runtime_error("ゲームのデータが見つかりません（" + installedDataForMessages(program) +
+                             " がありません）。--data DIR で指定してください");
 }
 
 }  // namespace
