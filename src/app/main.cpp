@@ -1,14 +1,17 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Vellmora 2: the program entry. It reads the data it ships from
-// <prefix>/share/vellmora2 beside its own folder (an installed game), else from
-// the source tree it was built from (a developer build), and keeps the
+// <prefix>/share/vellmora2 beside its own folder (an installed game), or, run
+// from its build folder, from the source tree it was built from, and keeps the
 // player's files in ${XDG_DATA_HOME:-~/.local/share}/vellmora2. The current
 // folder plays no part.
 #include <QApplication>
 
 #include <cstdlib>
 #include <filesystem>
+#include <iostream>
+#include <optional>
 #include <string>
+#include <string_view>
 #include <system_error>
 
 #include "league/gamefolders.h"
@@ -18,36 +21,94 @@
 #include "screens/messageboxprompts.h"
 #include "screens/screenhost.h"
 
+namespace {
+namespace fs = std::filesystem;
+
+// The game's two folders (league/gamefolders.h), or why one of them is missing.
+struct Folders {
+    fs::path shipped;
+    fs::path player;
+    std::string problem;  // empty when both were found
+};
+
+Folders findFolders() {
+    Folders found;
+    const fs::path program = vm::programFolder();
+    const auto shipped = vm::findShippedRoot(program);
+    if (!shipped) {
+        found.problem =
+            "ゲームのデータが見つかりません。\n" + vm::installedDataForMessages(program) + " が必要です。";
+        return found;
+    }
+    found.shipped = *shipped;
+    const auto player = vm::playerRoot(std::getenv("XDG_DATA_HOME"), std::getenv("HOME"));
+    if (!player) {
+        found.problem = "セーブデータを置くフォルダが決まりません: HOME が設定されていません。";
+        return found;
+    }
+    found.player = *player;
+    return found;
+}
+
+constexpr std::string_view kUsage =
+    "使い方: vellmora2 [--folders | --version | --help]\n"
+    "  --folders  ゲームのデータとセーブデータのフォルダを表示する\n"
+    "  --version  版を表示する\n"
+    "  --help     この説明を表示する\n"
+    "オプションなしで起動するとゲームが始まります（Qt の -platform なども使えます）。\n";
+
+// The options the game answers on the terminal without opening a window, so
+// that they work without a display; nullopt when the game is started to play.
+std::optional<int> answerOnTerminal(int argc, char** argv) {
+    if (argc != 2) return std::nullopt;
+    const std::string_view option = argv[1];
+    if (option == "--version") {
+        std::cout << "Vellmora 2 " VM_VERSION "\n";
+        return 0;
+    }
+    if (option == "--help") {
+        std::cout << kUsage;
+        return 0;
+    }
+    if (option == "--folders") {
+        const Folders folders = findFolders();
+        if (!folders.problem.empty()) {
+            std::cerr << folders.problem << '\n';
+            return 1;
+        }
+        std::cout << "ゲームのデータ: " << (folders.shipped / "data").string() << '\n'
+                  << "セーブデータ: " << (folders.player / "data").string() << '\n';
+        return 0;
+    }
+    return std::nullopt;
+}
+
+}  // namespace
+
 int main(int argc, char** argv) {
-    namespace fs = std::filesystem;
+    if (const auto answered = answerOnTerminal(argc, argv)) return *answered;
     QApplication app(argc, argv);
     QApplication::setApplicationName("Vellmora 2");
     QApplication::setDesktopFileName("vellmora2");
     vm::useGameFont();
     vm::MessageBoxPrompts prompts;
 
-    const fs::path program = vm::programFolder();
-    const auto shipped = vm::findShippedRoot(program, VM_SOURCE_ROOT);
-    if (!shipped) {
-        prompts.error("ゲームのデータが見つかりません。\n" +
-                      (program / vm::kInstalledShare).lexically_normal().string() + "/data か " +
-                      VM_SOURCE_ROOT + "/data が必要です。");
-        return 1;
-    }
-    const auto player = vm::playerRoot(std::getenv("XDG_DATA_HOME"), std::getenv("HOME"));
-    if (!player) {
-        prompts.error("セーブデータを置くフォルダが決まりません: HOME が設定されていません。");
+    const Folders folders = findFolders();
+    if (!folders.problem.empty()) {
+        // Also on the terminal, for a game started from one.
+        std::cerr << folders.problem << '\n';
+        prompts.error(folders.problem);
         return 1;
     }
     std::error_code ec;
-    fs::create_directories(*player / "data", ec);
+    fs::create_directories(folders.player / "data", ec);
     if (ec) {
-        prompts.error("セーブデータを置くフォルダを作れません: " + player->string() + "（" + ec.message() +
-                      "）");
+        prompts.error("セーブデータを置くフォルダを作れません: " + folders.player.string() + "（" +
+                      ec.message() + "）");
         return 1;
     }
 
-    vm::World world(*player, *shipped, vm::SeedSource::fromClock());
+    vm::World world(folders.player, folders.shipped, vm::SeedSource::fromClock());
     if (const QIcon icon = vm::gameIcon(world); !icon.isNull()) QApplication::setWindowIcon(icon);
     vm::SystemClock clock;
     vm::ScreenHost host(world, prompts, clock);
