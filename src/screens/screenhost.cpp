@@ -170,6 +170,11 @@ void ScreenHost::quit() {
     QCoreApplication::quit();
 }
 
+void ScreenHost::restart() {
+    restartWanted_ = true;
+    quit();
+}
+
 QList<QWidget*> ScreenHost::screens() const {
     QList<QWidget*> open;
     for (const QPointer<QWidget>& screen : screens_)

@@ -95,6 +95,10 @@ public:
 
     // Ends the game: every screen closes and the event loop returns.
     void quit();
+    // Ends the game as quit() does, to be started again (a new display
+    // scale): the program entry starts it once the event loop has returned.
+    void restart();
+    bool restartWanted() const { return restartWanted_; }
 
     // The game's windows now open, in the order they were opened.
     QList<QWidget*> screens() const;
@@ -115,6 +119,7 @@ private:
     QList<QPointer<Tplayerdata>> cards_;
     QPointer<Tmatch> match_;
     QPointer<Treplay> replays_;
+    bool restartWanted_ = false;
 };
 
 }  // namespace vm

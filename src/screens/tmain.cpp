@@ -19,6 +19,7 @@
 #include "screens/panelbutton.h"
 #include "screens/pictures.h"
 #include "screens/progresscells.h"
+#include "screens/settingsmenu.h"
 #include "season/clubedits.h"
 
 namespace vm {
@@ -154,6 +155,7 @@ void Tmain::buildMenus() {
     QAction* replays = menuBar()->addAction("リプレイ");
     replays->setObjectName("replays");
     connect(replays, &QAction::triggered, this, &Tmain::replaysClick);
+    addSettingsMenu(menuBar(), session_, [this] { return flow_.canleave(); });
     QAction* version = menuBar()->addAction("バージョン");
     version->setObjectName("version");
     connect(version, &QAction::triggered, this, &Tmain::versionClick);
