@@ -104,6 +104,9 @@ public:
     QList<QWidget*> screens() const;
 
 private:
+    // The screen a card opens over: the transfer screen, the tactics board
+    // or the main screen, whichever is on show; null when none is.
+    QWidget* gameWindow() const;
     // Keeps track of a new screen until it is closed.
     template <class Screen>
     Screen* adopt(Screen* screen);

@@ -1,11 +1,15 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // What a new player meets in the first hours, on screen: the settings and
-// their menu (scale, sound, autosave) and the sound switched in the match.
+// their menu (scale, sound, autosave), the sound switched in the match,
+// Enter that never leads into the wrong screen, and windows that open on the
+// screen the game stands on.
 #include <QAction>
 #include <QMenu>
 #include <QMenuBar>
+#include <QRadioButton>
 #include <QScreen>
 #include <QSettings>
+#include <QTimer>
 
 #include <gtest/gtest.h>
 
@@ -18,6 +22,10 @@
 #include "screens/settingsmenu.h"
 #include "screens/tmatch.h"
 #include "screens/tmatchdata.h"
+#include "screens/tplayerdata.h"
+#include "screens/tsave.h"
+#include "screens/ttactics.h"
+#include "season/savescreen.h"
 
 namespace vm {
 namespace {
@@ -139,6 +147,43 @@ TEST_F(FirstHours, WithTheSoundOffTheMatchMakesNoSoundAndMSwitchesIt) {
     EXPECT_FALSE(m->soundOn());
     EXPECT_FALSE(m->match().holding());
     EXPECT_FALSE(GameSettings().soundEnabled());
+}
+
+TEST_F(FirstHours, EnterAfterSkippingGoesToTheNewsAndNeverToTheTactics) {
+    Tmain* main = mainOn(0);
+    ASSERT_TRUE(main);
+    main->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(main));
+    QTest::mouseClick(child<QRadioButton>(main, "rbskip"), Qt::LeftButton);
+    bool pressedDuringRun = false;
+    QTimer::singleShot(0, main, [&] {
+        pressedDuringRun = !main->flow().canleave();
+        QTest::keyClick(main, Qt::Key_Return);
+    });
+    QTest::keyClick(main, Qt::Key_Return);
+    EXPECT_TRUE(pressedDuringRun);
+    EXPECT_EQ(main->flow().nextstep(), 2);
+    QTest::keyClick(main, Qt::Key_Return);
+    settle();
+    EXPECT_NE(news(), nullptr);
+    for (QWidget* w : QApplication::topLevelWidgets()) EXPECT_EQ(qobject_cast<Ttactics*>(w), nullptr);
+}
+
+TEST_F(FirstHours, TheSaveScreenAndTheCardsOpenInsideTheScreenFromTheCorner) {
+    Tmain* main = mainOn(0);
+    ASSERT_TRUE(main);
+    const QRect area = main->screen()->availableGeometry();
+    main->move(area.topLeft());
+    Tsave* save = host->openSave(SaveMode::save);
+    ASSERT_TRUE(save);
+    EXPECT_TRUE(area.contains(save->frameGeometry())) << save->x() << "," << save->y();
+    save->close();
+    settle();
+    for (int i = 0; i < 3; ++i) {
+        const Tplayerdata* card = host->openCard(0, i);
+        ASSERT_TRUE(card);
+        EXPECT_TRUE(area.contains(card->frameGeometry())) << "card " << i << " at " << card->y();
+    }
 }
 
 }  // namespace
