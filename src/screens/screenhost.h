@@ -95,11 +95,18 @@ public:
 
     // Ends the game: every screen closes and the event loop returns.
     void quit();
+    // Ends the game as quit() does, to be started again (a new display
+    // scale): the program entry starts it once the event loop has returned.
+    void restart();
+    bool restartWanted() const { return restartWanted_; }
 
     // The game's windows now open, in the order they were opened.
     QList<QWidget*> screens() const;
 
 private:
+    // The screen a card opens over: the transfer screen, the tactics board
+    // or the main screen, whichever is on show; null when none is.
+    QWidget* gameWindow() const;
     // Keeps track of a new screen until it is closed.
     template <class Screen>
     Screen* adopt(Screen* screen);
@@ -115,6 +122,7 @@ private:
     QList<QPointer<Tplayerdata>> cards_;
     QPointer<Tmatch> match_;
     QPointer<Treplay> replays_;
+    bool restartWanted_ = false;
 };
 
 }  // namespace vm
