@@ -61,6 +61,9 @@ public:
     std::array<std::unique_ptr<Tleague>, 2> leagues;
     // The transfer engine, alive only while a transfer window is open.
     std::unique_ptr<Ttrade> trade;
+    // Whether the matches of this world keep their figures (MatchObserver);
+    // they play the same either way.
+    bool matchfigures = true;
 
     int Random(int n) { return rng.Random(n); }
     int divof(int k) const { return kanri.divof(k); }
