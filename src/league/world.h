@@ -26,6 +26,7 @@
 #include <string_view>
 #include <vector>
 
+#include "league/careerstats.h"
 #include "league/tleaguekanri.h"
 #include "players/tteam.h"
 #include "util/random.h"
@@ -64,6 +65,8 @@ public:
     // Whether the matches of this world keep their figures (MatchObserver);
     // they play the same either way.
     bool matchfigures = true;
+    // The career's statistics (careerstats.h).
+    CareerStats stats;
 
     int Random(int n) { return rng.Random(n); }
     int divof(int k) const { return kanri.divof(k); }
