@@ -154,6 +154,9 @@ void Tmain::buildMenus() {
     QAction* replays = menuBar()->addAction("リプレイ");
     replays->setObjectName("replays");
     connect(replays, &QAction::triggered, this, &Tmain::replaysClick);
+    QAction* stats = menuBar()->addAction("データ");
+    stats->setObjectName("stats");
+    connect(stats, &QAction::triggered, this, &Tmain::statsClick);
     QAction* version = menuBar()->addAction("バージョン");
     version->setObjectName("version");
     connect(version, &QAction::triggered, this, &Tmain::versionClick);

@@ -20,6 +20,7 @@ class QTimer;
 namespace vm {
 
 class MatchPitch;
+class StatsPanel;
 class Sound;
 class TacticsBoardView;
 class Tmatchdata;
@@ -49,6 +50,8 @@ public:
     TacticsBoardView* board() const { return board_; }
     MatchPitch& pitch() const { return *pitch_; }
     Tmatchdata& scoreboard() const { return *data_; }
+    // The statistics panel over the pitch (S shows and hides it).
+    StatsPanel& statsPanel() const { return *statspanel_; }
 
 protected:
     // During play a close asks whether to give the view up; yes finishes the
@@ -69,6 +72,9 @@ private:
     void act(const Cue& cue);
     void togglePause();
     void changeSpeed(int by);
+    void toggleStats();
+    // The panel's figures, when it is shown.
+    void showStats();
     // The rest of the match without frames; false (the player told why)
     // when its result could not be booked.
     bool finishMatch();
@@ -86,6 +92,7 @@ private:
     TacticsBoardView* board_ = nullptr;
     MatchPitch* pitch_;
     Tmatchdata* data_;
+    StatsPanel* statspanel_;
     std::unique_ptr<LiveMatch> match_;
     QTimer* frames_;
     std::size_t warned_ = 0;

@@ -1,12 +1,16 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The watched match's keys: + and - change the speed, Space pauses and
-// resumes. They work wherever the focus is, the squads' tables included.
+// resumes, S shows and hides the statistics panel. They work wherever the
+// focus is, the squads' tables included.
 #include <QKeyEvent>
 #include <QScrollBar>
 
+#include "match/tgame.h"
 #include "screens/gridview.h"
+#include "screens/statspanel.h"
 #include "screens/tmatch.h"
 #include "screens/tmatchdata.h"
+#include "season/statstables.h"
 
 namespace vm {
 
@@ -24,6 +28,10 @@ bool Tmatch::matchKey(const QKeyEvent* event) {
         case Qt::Key_Space:
             if (event->isAutoRepeat()) return true;
             togglePause();
+            return true;
+        case Qt::Key_S:
+            if (event->isAutoRepeat()) return true;
+            toggleStats();
             return true;
         default: return false;
     }
@@ -52,6 +60,17 @@ void Tmatch::togglePause() {
     else
         match_->pause();
     data_->showPaused(match_->paused());
+}
+
+void Tmatch::toggleStats() {
+    statspanel_->setVisible(!statspanel_->isVisible());
+    showStats();
+}
+
+void Tmatch::showStats() {
+    const Tgame& game = match_->game();
+    if (statspanel_->isVisible() && game.observer)
+        statspanel_->setLines(panellines(game.observer->figures(game)));
 }
 
 }  // namespace vm
