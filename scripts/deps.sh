@@ -8,7 +8,7 @@
 # check the package as Debian would).
 vm_install_deps() {
     local wanted=(cmake ninja-build g++ pkg-config
-        qt6-base-dev qt6-multimedia-dev qt6-qpa-plugins libgl-dev
+        qt6-base-dev qt6-multimedia-dev qt6-charts-dev libqt6opengl6-dev qt6-qpa-plugins libgl-dev
         libjpeg62-turbo-dev libgtest-dev googletest libbenchmark-dev nlohmann-json3-dev
         fonts-noto-cjk
         desktop-file-utils appstream man-db groff-base dpkg-dev file lintian "$@")

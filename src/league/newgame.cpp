@@ -73,6 +73,7 @@ void newgame(World& w) {
     }
     for (int k = 0; k < 2; ++k) w.teams[k] = std::move(fresh[k]);
     for (auto& l : w.leagues) l.reset();  // a new game starts between seasons
+    w.stats.restart(w.kanri.year);
 
     for (int j = 0; j < kClubCount; ++j) {
         Tteam& club = w.team(j);

@@ -6,6 +6,7 @@
 
 #include "league/savefiles.h"
 #include "league/season.h"
+#include "league/statsfile.h"
 #include "league/tleague.h"
 #include "league/world.h"
 #include "transfers/ttrade.h"
@@ -131,6 +132,9 @@ void save(const World& w, const fs::path& file) {
         throw DataError(std::string("保存できません: ") + e.what());
     }
     writeBytesAtomic(file, image);
+    // The statistics pair with this save by its bytes' fingerprint: a failure
+    // here leaves the old statistics file, which then no longer matches.
+    writeStats(w, file, image);
 }
 
 void load(World& w, const fs::path& file) {
@@ -140,6 +144,7 @@ void load(World& w, const fs::path& file) {
     writeLinesAtomic(w.path(kHistoryFile), history);
     undo.keep();
     finishLoad(w);
+    loadStats(w, file, image);
 }
 
 }  // namespace vm

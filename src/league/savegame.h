@@ -31,12 +31,14 @@ std::vector<std::string> readSave(World& w, std::string_view image);
 // loaded again is never saved; the file is replaced only by a complete new
 // one. Throws DataError on failure, with the old file intact. Refused while a
 // transfer window is open: its free agents and offers are not part of a save.
+// The career's statistics go beside it (statsfile.h).
 void save(const World& w, const std::filesystem::path& file);
 
 // Loads a saved game into the world and its history into
 // data/tmp/history.txt. FormatError for a damaged file, DataError when the
 // file or the history cannot be read or written; in every failure the world
-// and the history file are as they were.
+// and the history file are as they were. The statistics file beside it is
+// taken when it matches the save, else the records start afresh (statsfile.h).
 void load(World& w, const std::filesystem::path& file);
 
 }  // namespace vm

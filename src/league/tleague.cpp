@@ -100,6 +100,11 @@ void Tleague::rankgrid(Grid& g, bool padded) const {
 }
 
 void Tleague::rankmake() {
+    const std::array<int, kLeagueClubs> ranks = workranks();
+    for (int n = 0; n < kLeagueClubs; ++n) table[n][cRank] = ranks[n];
+}
+
+std::array<int, kLeagueClubs> Tleague::workranks() const {
     Grid g;
     rankgrid(g, true);
     gridsort(g, cFor, false);
@@ -110,7 +115,9 @@ void Tleague::rankmake() {
     gridsort(g, cPoints, false);
     for (int r = 1; r < g.rowCount(); ++r) g.cell(cRank, r) = std::to_string(r - 1);
     gridsort(g, 9, true);
-    for (int n = 0; n < kLeagueClubs; ++n) table[n][cRank] = std::stoi(g.cell(cRank, n + 1));
+    std::array<int, kLeagueClubs> ranks{};
+    for (int n = 0; n < kLeagueClubs; ++n) ranks[n] = std::stoi(g.cell(cRank, n + 1));
+    return ranks;
 }
 
 void Tleague::matchgrid(Grid& g) const {

@@ -66,6 +66,9 @@ public:
     void rankgrid(Grid& g, bool padded) const;
     // Ranks by points, then goal difference, then goals for, then the previous rank.
     void rankmake();
+    // The ranks rankmake would give each table row now, worked out on a copy:
+    // the table itself is left as it is.
+    std::array<int, kLeagueClubs> workranks() const;
     // The current round's fixtures with the home marks.
     void matchgrid(Grid& g) const;
     // The final order as ten "%.2d" club numbers, the champion first.

@@ -26,6 +26,7 @@
 #include <string_view>
 #include <vector>
 
+#include "league/careerstats.h"
 #include "league/tleaguekanri.h"
 #include "players/tteam.h"
 #include "util/random.h"
@@ -61,6 +62,11 @@ public:
     std::array<std::unique_ptr<Tleague>, 2> leagues;
     // The transfer engine, alive only while a transfer window is open.
     std::unique_ptr<Ttrade> trade;
+    // Whether the matches of this world keep their figures (MatchObserver);
+    // they play the same either way.
+    bool matchfigures = true;
+    // The career's statistics (careerstats.h).
+    CareerStats stats;
 
     int Random(int n) { return rng.Random(n); }
     int divof(int k) const { return kanri.divof(k); }

@@ -59,9 +59,10 @@ void matchday(World& world, int division, bool all, int counter) {
             if (!league.matchslots[f]) continue;
             // The match writes its goal files, which the booking reads at once.
             league.matchslots[f]->finish();
-            league.matchslots[f].reset();
+            const std::unique_ptr<Tgame> game = std::move(league.matchslots[f]);
             goalfile(world, division, f);
             matchend(world, division, f);
+            bookfigures(world, division, f, *game);
         }
     } else if (counter > 0 && counter < kFullTime) {
         for (int f = first; f < kPairings; ++f) {

@@ -13,6 +13,7 @@ namespace vm {
 class World;
 class Tleague;
 class Tteam;
+class Tgame;
 
 // The division (1 or 2) of a running season; throws std::logic_error when no
 // season runs or its match day is outside 0..26.
@@ -54,6 +55,12 @@ void addscorer(World& world, int club, int count, std::vector<std::string>& list
 // (with "→" after the assistant), or "Own Goal". The line must be valid for
 // the club (see goalfile).
 std::string goaltext(const Tteam& team, const std::string& line);
+
+// Books a finished league match's figures (the match observer's) into the
+// world's career statistics, after the match is booked into the table: the
+// match day's record, every club's position after the match day, and for
+// the user's club its result and players. Nothing when the match kept no figures.
+void bookfigures(World& world, int division, int fixture, const Tgame& game);
 
 // One table row's share of a result.
 void resultpoints(World& world, int division, int row, int gf, int ga, bool home);

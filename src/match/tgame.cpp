@@ -57,6 +57,7 @@ Tgame::Tgame(World& world, int club0, int club1, int home)
     club = {club0, club1};
     world.team(club0).matchteam(men[0], home_ == 0);
     world.team(club1).matchteam(men[1], home_ == 1);
+    if (world.matchfigures) observer = std::make_unique<MatchObserver>();
     kickoff();
 }
 
@@ -113,6 +114,7 @@ void Tgame::gamestep(int counter) {
     kick.setup(men[0], men[1], ball);
     kick.ballstep(mode);
     ballcheck();
+    if (observer) observer->tick(*this);
 }
 
 [[gnu::always_inline]] inline unsigned Tgame::teammove(int side) {

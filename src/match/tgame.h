@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "match/flight.h"
+#include "match/matchobserver.h"
 #include "match/tkick.h"
 #include "match/tman.h"
 
@@ -59,6 +60,13 @@ public:
     std::string scorertext;
     // The live view's replay frames; kept only when the view asks for them.
     std::unique_ptr<std::vector<std::string>> vtrlist;
+    // Restarts given to each side, for the match figures.
+    std::array<int, 2> corners{};
+    std::array<int, 2> goalkicks{};
+    std::array<int, 2> throwins{};
+    // Watches every tick for the match figures; a match made for a world has
+    // one unless the world turned them off (World::matchfigures).
+    std::unique_ptr<MatchObserver> observer;
 
     // One tick; the counter grows by 4 per tick from 0 (54000 is 90 minutes).
     void gamestep(int counter);

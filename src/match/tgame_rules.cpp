@@ -18,7 +18,10 @@ void Tgame::ballcheck() {
     ball.y = (ball.y / 470) * 460 + 10;
     ball.fy = ball.y;
     for (int s = 0; s < 2; ++s) {
-        if (s == kick.last.side) restartpos(1 - s);
+        if (s == kick.last.side) {
+            restartpos(1 - s);
+            throwins[1 - s] += 1;
+        }
     }
     mode = {1, 1};
 }
@@ -65,11 +68,13 @@ void Tgame::goallinecheck(int keeperside, int attacking) {
         ball.fy = spot.y;
         if (kick.last.side == attacking) {
             allToSpots();  // goal kick: the modes stay as they are
+            goalkicks[keeperside] += 1;
         } else {
             ball.y = (crossed / 240) * 460 + 10;
             ball.fy = ball.y;
             restartpos(attacking);
             mode = {1, 1};
+            corners[attacking] += 1;
         }
     }
 }

@@ -58,7 +58,11 @@ public:
     int deviation = 0;    // degrees; the random turn of the last touch
     bool kicked = false;  // keeps a kicker off his own kick until it has left him
     std::string commentary;
-    std::array<int, 2> shots{};  // shots taken by each side, for the match figures
+    // Kicks of each side, for the match figures: shots, crosses put in and
+    // passes played (forward and through balls).
+    std::array<int, 2> shots{};
+    std::array<int, 2> crosses{};
+    std::array<int, 2> passes{};
 
     // This tick's men (read only: the kick never moves a man) and ball (which
     // may be `ball` itself).

@@ -83,6 +83,7 @@ void Tkick::forwardpass() {
         }
         target.y = p.y - err / 6 + rng_.Random(err) / 3;
         shortkick(p);
+        passes[kickside] += 1;
         return;
     }
 }
@@ -98,6 +99,7 @@ void Tkick::throughball() {
     target.x = target.x - err / 2 + rng_.Random(err) / 4;
     target.y = target.y - err / 2 + rng_.Random(err) / 4;
     launch(5, 0.5, 40, err / 5.0);
+    passes[kickside] += 1;
 }
 
 void Tkick::dribblepush() {
@@ -155,6 +157,7 @@ void Tkick::crosskick() {
     const int o = rng_.Random(err) / 4 + (-err) / 2;
     target = pointtoward(target, kickerpos(), o);
     say("はクロスを入れた");
+    crosses[kickside] += 1;
 }
 
 void Tkick::shootkick() {

@@ -40,6 +40,10 @@ public:
     int formdelta = 0;
     int injury = 0;
     int club = kNoClub;
+    // The statistics' number for a player the user's club tracks; 0 for none.
+    // Kept in memory and in the statistics file beside a save, never in the
+    // save itself, so copies made for a save's check carry none.
+    int statsid = 0;
     int peak = 0;
     int leg = -1;
     int at = 0;

@@ -14,6 +14,7 @@
 #include "screens/tplayerdata.h"
 #include "screens/treplay.h"
 #include "screens/tsave.h"
+#include "screens/tstats.h"
 #include "screens/ttactics.h"
 #include "screens/ttitle.h"
 #include "screens/ttradetop.h"
@@ -148,6 +149,18 @@ void ScreenHost::closeCards() {
     cards_.clear();
     for (const QPointer<Tplayerdata>& card : open)
         if (card) card->discard();
+    if (stats_) stats_->close();
+}
+
+Tstats* ScreenHost::openStats(int page, int id) {
+    if (!stats_) {
+        stats_ = adopt(new Tstats(session()));
+        stats_->show();
+    }
+    stats_->showPage(static_cast<Tstats::Page>(page), id);
+    stats_->raise();
+    stats_->activateWindow();
+    return stats_;
 }
 
 Tmatch* ScreenHost::openMatch(bool league) {

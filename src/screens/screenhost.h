@@ -23,6 +23,7 @@ class Tnews;
 class Tplayerdata;
 class Treplay;
 class Tsave;
+class Tstats;
 class Ttactics;
 class Ttitle;
 class Ttradetop;
@@ -93,6 +94,11 @@ public:
     // stays). One viewer at a time. Null when its pictures cannot be loaded.
     Treplay* openReplays(const std::filesystem::path& record = {});
 
+    // The statistics window ("データ"), one at a time, on `page` (a
+    // Tstats::Page) and, on the players' page, with the player of tracking
+    // number `id`. Every hand-over closes it, as it closes the cards.
+    Tstats* openStats(int page = 0, int id = 0);
+
     // Ends the game: every screen closes and the event loop returns.
     void quit();
     // Ends the game as quit() does, to be started again (a new display
@@ -123,6 +129,7 @@ private:
     QPointer<Tmatch> match_;
     QPointer<Treplay> replays_;
     bool restartWanted_ = false;
+    QPointer<Tstats> stats_;
 };
 
 }  // namespace vm

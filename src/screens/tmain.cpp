@@ -158,6 +158,9 @@ void Tmain::buildMenus() {
     replays->setObjectName("replays");
     connect(replays, &QAction::triggered, this, &Tmain::replaysClick);
     addSettingsMenu(menuBar(), session_, [this] { return flow_.canleave(); });
+    QAction* stats = menuBar()->addAction("データ");
+    stats->setObjectName("stats");
+    connect(stats, &QAction::triggered, this, &Tmain::statsClick);
     QAction* version = menuBar()->addAction("バージョン");
     version->setObjectName("version");
     connect(version, &QAction::triggered, this, &Tmain::versionClick);

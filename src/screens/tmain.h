@@ -68,6 +68,7 @@ private:
     void menusaveClick();
     void vssaveClick();
     void replaysClick();
+    void statsClick();
     void tomenuClick();
     void gamecloseClick();
     void versionClick();

@@ -130,6 +130,15 @@ void Tmain::replaysClick() {
     session_.host.openReplays();
 }
 
+void Tmain::statsClick() {
+    // The figures are those of the last completed match day, not of one being played.
+    if (flow_.running()) {
+        session_.prompts.message(kNotNowText);
+        return;
+    }
+    session_.host.openStats();
+}
+
 void Tmain::tomenuClick() {
     if (!flow_.canleave()) {
         session_.prompts.message(kNotNowText);

@@ -16,6 +16,7 @@
 #include "screens/matchpitch.h"
 #include "screens/screenhost.h"
 #include "screens/sound.h"
+#include "screens/statspanel.h"
 #include "screens/tacticsboardview.h"
 #include "screens/tmatchdata.h"
 #include "season/replaylibrary.h"
@@ -59,6 +60,7 @@ Tmatch::Tmatch(const Session& session, bool league) : QWidget(nullptr), session_
     }
     pitch_ = new MatchPitch(world, 0, useropponent(world, world.kanri.mydiv), this);
     pitch_->move(league ? kPitchAt : kLonePitchAt);
+    statspanel_ = new StatsPanel(pitch_);
 
     match_ = std::make_unique<LiveMatch>(world, league, session_.clock.now());
     data_ = new Tmatchdata(match_->scoreboard(), match_->speed(), this);
@@ -111,6 +113,7 @@ void Tmatch::poll() {
         pitch_->drawFrame(match_->pitch());
         pitch_->showCaptions(match_->captions());
         data_->showFigures(match_->scoreboard());
+        showStats();
     }
     if (match_->finished()) finish();
 }

@@ -20,6 +20,7 @@ class QTimer;
 namespace vm {
 
 class MatchPitch;
+class StatsPanel;
 class Sound;
 class TacticsBoardView;
 class Tmatchdata;
@@ -51,6 +52,8 @@ public:
     Tmatchdata& scoreboard() const { return *data_; }
     // Whether a sound object exists (the sound is on).
     bool soundOn() const { return sound_ != nullptr; }
+    // The statistics panel over the pitch (S shows and hides it).
+    StatsPanel& statsPanel() const { return *statspanel_; }
 
 protected:
     // During play a close asks whether to give the view up; yes finishes the
@@ -75,6 +78,9 @@ private:
     // Sound on: a sound object at the settings' volume. Off: none, and a
     // whistle play is waiting for is over at once.
     void useSound(bool on);
+    void toggleStats();
+    // The panel's figures, when it is shown.
+    void showStats();
     // The rest of the match without frames; false (the player told why)
     // when its result could not be booked.
     bool finishMatch();
@@ -92,6 +98,7 @@ private:
     TacticsBoardView* board_ = nullptr;
     MatchPitch* pitch_;
     Tmatchdata* data_;
+    StatsPanel* statspanel_;
     std::unique_ptr<LiveMatch> match_;
     QTimer* frames_;
     std::size_t warned_ = 0;

@@ -1,14 +1,18 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The watched match's keys: + and - change the speed, Space pauses and
-// resumes, M switches the sound (the setting itself, kept for later matches).
-// They work wherever the focus is, the squads' tables included.
+// resumes, M switches the sound (the setting itself, kept for later matches),
+// S shows and hides the statistics panel. They work wherever the focus is, the
+// squads' tables included.
 #include <QKeyEvent>
 #include <QScrollBar>
 
+#include "match/tgame.h"
 #include "screens/gamesettings.h"
 #include "screens/gridview.h"
+#include "screens/statspanel.h"
 #include "screens/tmatch.h"
 #include "screens/tmatchdata.h"
+#include "season/statstables.h"
 
 namespace vm {
 
@@ -34,6 +38,10 @@ bool Tmatch::matchKey(const QKeyEvent* event) {
             useSound(settings.soundEnabled());
             return true;
         }
+        case Qt::Key_S:
+            if (event->isAutoRepeat()) return true;
+            toggleStats();
+            return true;
         default: return false;
     }
 }
@@ -61,6 +69,17 @@ void Tmatch::togglePause() {
     else
         match_->pause();
     data_->showPaused(match_->paused());
+}
+
+void Tmatch::toggleStats() {
+    statspanel_->setVisible(!statspanel_->isVisible());
+    showStats();
+}
+
+void Tmatch::showStats() {
+    const Tgame& game = match_->game();
+    if (statspanel_->isVisible() && game.observer)
+        statspanel_->setLines(panellines(game.observer->figures(game)));
 }
 
 }  // namespace vm

@@ -16,7 +16,10 @@
 #include "screens/gridview.h"
 #include "screens/panelbutton.h"
 #include "screens/pictures.h"
+#include "screens/screenhost.h"
+#include "screens/tstats.h"
 #include "season/playerrename.h"
+#include "season/statsmodel.h"
 #include "transfers/ttrade.h"
 
 namespace vm {
@@ -83,6 +86,10 @@ void Tplayerdata::buildButtons() {
     Pclose = new PanelButton("閉じる", {570, 460}, this);
     Pclose->setObjectName("Pclose");
     connect(Pclose, &PanelButton::clicked, this, &Tplayerdata::PcloseClick);
+    Pchart = new PanelButton("能力推移", {30, 460}, this);
+    Pchart->setObjectName("Pchart");
+    Pchart->setFixedWidth(120);
+    connect(Pchart, &PanelButton::clicked, this, &Tplayerdata::PchartClick);
     Poffer = new PanelButton(kMakeOfferText, {440, 460}, this);
     Poffer->setObjectName("Poffer");
     Poffer->setFixedWidth(120);
@@ -100,6 +107,9 @@ void Tplayerdata::buildButtons() {
 
 void Tplayerdata::pload() {
     setWindowTitle(qstr(card_.identity[kCardName]));
+    // Only a player of the user's club has his seasons kept.
+    Pchart->setVisible(card_.player && card_.player->club == 0 &&
+                       trackedrecord(session_.world, *card_.player));
     showEmblem();
 
     Grid attributes(kAttributeCols, static_cast<int>(kAttributeNames.size()));
@@ -213,6 +223,10 @@ bool Tplayerdata::awaitsAnswer() const {
 void Tplayerdata::discard() {
     discarded_ = true;
     close();
+}
+
+void Tplayerdata::PchartClick() {
+    if (card_.player) session_.host.openStats(Tstats::players, card_.player->statsid);
 }
 
 void Tplayerdata::PcloseClick() {

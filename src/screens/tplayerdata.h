@@ -70,6 +70,7 @@ private:
     void drawBarCell(CellPaint& cell) const;
 
     void PcloseClick();
+    void PchartClick();
     void PofferClick();
     void ptradeyClick();
     void ptradenClick();
@@ -87,6 +88,7 @@ private:
     GridView* grid3;
     QPlainTextEdit* Memo1;
     PanelButton* Pclose;
+    PanelButton* Pchart;  // his attributes season by season, in the statistics window
     PanelButton* Poffer;
     PanelButton* ptradey;
     PanelButton* ptraden;

@@ -195,6 +195,7 @@ void LiveMatch::book() {
     }
     if (booked_ == Booked::goals) {
         matchend(world_, division_, 0);
+        if (league_) bookfigures(world_, division_, 0, *game_);
         booked_ = Booked::table;
     }
     if (booked_ != Booked::table) return;

@@ -12,7 +12,9 @@
 #include <map>
 
 #include "league/savefiles.h"
+#include "league/statsfile.h"
 #include "league/versus.h"
+#include "match/runner.h"
 #include "match/tgame.h"
 #include "players/formationfile.h"
 #include "save/save_support.h"
@@ -138,6 +140,7 @@ std::map<std::string, std::map<std::string, std::string>> makeSeeds(const test::
     // club needs, to keep the seeds small.
     for (auto& club : game->teams) club->roster.resize(12);
     seeds["savegame"]["offseason.dat"] = saveImage(*game);
+    seeds["stats"]["offseason.stats"] = statsImage(*game, seeds["savegame"]["offseason.dat"]);
 
     test::playFiveRounds(*game);
     const Tteam& playing = game->team(0);
@@ -149,6 +152,10 @@ std::map<std::string, std::map<std::string, std::string>> makeSeeds(const test::
     seeds["kanri"]["midseason.bin"] = bytesOf([&](OutStream& s) { kanrisave(*game, s); });
     seeds["versus"]["midseason.dat"] = vsImage(*game, kNoComment);
     seeds["savegame"]["midseason.dat"] = saveImage(*game);
+    // A match day of Division 2 fills the statistics with real figures.
+    prematch(*game, 2);
+    playmatchday(*game, 2);
+    seeds["stats"]["midseason.stats"] = statsImage(*game, saveImage(*game));
     return seeds;
 }
 
@@ -186,6 +193,7 @@ const std::map<std::string, std::function<void(std::string_view)>>& readers() {
         {"emblem", [](std::string_view b) { decodeBmp(b); }},
         {"formation", [](std::string_view b) { formationparse(b); }},
         {"replay", [](std::string_view b) { readreplaypart(b); }},
+        {"stats", [](std::string_view b) { readStatsImage(b); }},
     };
     return all;
 }

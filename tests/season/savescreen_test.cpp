@@ -191,7 +191,8 @@ TEST_F(SaveScreenTest, UnsafeNamesAreRefusedAndNothingIsWritten) {
     for (int i = 0; i < 5; ++i) EXPECT_EQ(screen.newFile().next, SaveNext::stay);
     EXPECT_EQ(ask.messages, std::vector<std::string>(3, "使用できない文字を含んでいます"))
         << "cancelling or an empty name says nothing";
-    EXPECT_EQ(folder("data/savedata"), std::vector<std::string>{"kept.dat"});
+    // The kept save and its statistics file, nothing more.
+    EXPECT_EQ(folder("data/savedata"), (std::vector<std::string>{"kept.dat", "kept.stats"}));
     EXPECT_EQ(folder("data"), data);
     EXPECT_EQ(screen.grid().rowCount(), 2);
 }

@@ -18,6 +18,7 @@
 #include "output.h"
 #include "season/career.h"
 #include "season/simplecoach.h"
+#include "statsjson.h"
 #include "workdir.h"
 
 namespace vm::cli {
@@ -76,8 +77,25 @@ void printRankingJson(std::ostream& out, const std::vector<RankLine>& lines) {
     });
 }
 
-void printJson(std::ostream& out, const SeasonSummary& s) {
-    out << "{\"year\":" << s.year << ",\"tables\":";
+// A match day as the career's statistics hold it once both divisions are booked.
+struct DayFigures {
+    int round = 0;
+    std::vector<MatchRecord> matches;
+    std::array<int, kStatsClubs> positions{};
+};
+
+void printDayJson(std::ostream& out, const DayFigures& d) {
+    out << "{\"day\":" << d.round + 1 << ",\"matches\":";
+    jsonArray(out, d.matches, [&](const MatchRecord& r) { printMatchRecordJson(out, r); });
+    out << ",\"positions\":";
+    jsonInts(out, d.positions);
+    out << "}";
+}
+
+void printJson(std::ostream& out, const SeasonSummary& s, const std::vector<DayFigures>& days) {
+    out << "{\"year\":" << s.year << ",\"matchdays\":";
+    jsonArray(out, days, [&](const DayFigures& d) { printDayJson(out, d); });
+    out << ",\"tables\":";
     jsonArray(out, s.tables, [&](const auto& table) {
         jsonArray(out, table, [&](const TableLine& t) {
             out << "{\"club\":" << t.club << ",\"name\":" << jsonString(t.name) << ",\"wins\":" << t.wins
@@ -114,16 +132,29 @@ int runSimulate(const std::vector<std::string>& args, std::ostream& out) {
 
     if (json) out << "{\"seed\":" << *intOption(args, "--seed") << ",\"seasons\":[";
     double total = 0;
+    // Each match day's figures, kept for the JSON as the day is played.
+    std::vector<DayFigures> days;
+    FlowHooks hooks;
+    if (json) {
+        hooks.observe = [&](const FlowEvent& e) {
+            if (e.kind != FlowEvent::matchDayPlayed) return;
+            const CareerStats& st = world->stats;
+            DayFigures d{st.lastround, st.lastday, {}};
+            for (int k = 0; k < kStatsClubs; ++k) d.positions[k] = st.positions[k][st.lastround];
+            days.push_back(std::move(d));
+        };
+    }
     for (long long n = 0; n < seasons; ++n) {
         const auto start = std::chrono::steady_clock::now();
-        const SeasonSummary s = playseason(*world, coach);
+        days.clear();
+        const SeasonSummary s = playseason(*world, coach, hooks);
         const double seconds =
             std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
         total += seconds;
         if (!s.played) throw std::logic_error("the season was not played");
         if (json) {
             if (n) out << ",";
-            printJson(out, s);
+            printJson(out, s, days);
         } else {
             printText(out, *world, s);
         }

@@ -1,0 +1,34 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The watched match's statistics panel: a translucent plate over the pitch
+// with both sides' figures, repainted only when a figure shown changes.
+#pragma once
+
+#include <QWidget>
+
+#include <array>
+#include <string>
+#include <vector>
+
+namespace vm {
+
+class StatsPanel : public QWidget {
+    Q_OBJECT
+public:
+    explicit StatsPanel(QWidget* pitch);
+
+    using Lines = std::vector<std::array<std::string, 3>>;
+    // The figures to show; a repaint only when they differ from those shown.
+    void setLines(const Lines& lines);
+    const Lines& lines() const { return lines_; }
+    // How often the panel asked to be repainted (for the tests).
+    int repaints() const { return repaints_; }
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    Lines lines_;
+    int repaints_ = 0;
+};
+
+}  // namespace vm
