@@ -18,7 +18,7 @@ repo="$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)"
 # and sharing one would make each rebuild everything the other built.
 build="$repo/build-play"
 
-packages=(cmake ninja-build g++ qt6-base-dev qt6-multimedia-dev libjpeg62-turbo-dev zlib1g-dev
+packages=(cmake ninja-build g++ qt6-base-dev qt6-multimedia-dev qt6-charts-dev libqt6opengl6-dev libjpeg62-turbo-dev zlib1g-dev
           libgtest-dev libbenchmark-dev fonts-noto-cjk)
 
 say() { printf 'play.sh: %s\n' "$*" >&2; }
