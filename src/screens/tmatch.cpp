@@ -13,6 +13,7 @@
 #include "screens/clock.h"
 #include "screens/gridview.h"
 #include "screens/matchpitch.h"
+#include "screens/qtext.h"
 #include "screens/screenhost.h"
 #include "screens/sound.h"
 #include "screens/tacticsboardview.h"
@@ -65,7 +66,7 @@ Tmatch::Tmatch(const Session& session, bool league)
     data_->move(league ? kScoreboardAt : kLoneScoreboardAt);
     pitch_->drawFrame(match_->pitch());
     const auto& names = match_->scoreboard().names;
-    setWindowTitle(QString::fromStdString(names[0] + " VS " + names[1]));
+    setWindowTitle(titleText(qstr(names[0] + " VS " + names[1])));
 
     connect(data_->speedBar(), &QScrollBar::valueChanged, this,
             [this](int speed) { match_->setSpeed(speed); });
