@@ -23,6 +23,18 @@ void checkSlot(int club) {
     if (club < 1 || club >= kClubCount) throw std::logic_error("no club slot " + std::to_string(club));
 }
 
+// The game's tables are comma text: a name holding a comma would shift
+// every column after it, so a club with one is refused when it is read.
+void refuseCommaNames(const Tteam& club) {
+    const auto check = [](const std::string& name) {
+        if (name.find(',') != std::string::npos)
+            throw FormatError("名前にカンマ（,）を含むチームは使えません：" + name);
+    };
+    check(club.name);
+    for (const PlayerList* list : {&club.roster, &club.youth, &club.injured})
+        for (const auto& p : *list) check(p->name);
+}
+
 }  // namespace
 
 std::string vsImage(const World& w, std::string_view comment) {
@@ -51,6 +63,7 @@ VersusClub readVersus(World& w, std::string_view image, int clubno) {
         v.comment = readString(s);
         v.club = readClub(w, s, clubno);
         if (!s.atEnd()) throw FormatError("チームの後に余分なデータがあります");
+        refuseCommaNames(*v.club);
         return v;
     } catch (...) {
         w.rng = before;

@@ -33,7 +33,8 @@ struct VersusClub {
 };
 
 // Reads a versus file's bytes into a club for slot `clubno` without putting it
-// in place. FormatError on any damage; the world's generator is then as it was.
+// in place. FormatError on any damage or when the club's or a player's name
+// holds a comma; the world's generator is then as it was.
 VersusClub readVersus(World& w, std::string_view image, int clubno);
 
 // Writes club 0 as a versus file (vsPath gives data/vs/<name>.dat). The file

@@ -46,12 +46,13 @@ MarkerCorners formationparse(std::string_view bytes) {
         rest.remove_prefix(rest.substr(0, 2) == "\r\n" ? 2 : 1);
         if (!rest.empty()) unusable();
     }
-    if (line.size() != kLineLength || line.substr(0, kFormationMagic.size()) != kFormationMagic) unusable();
+    if (line.size() < kLineLength || line.substr(0, kFormationMagic.size()) != kFormationMagic) unusable();
     MarkerCorners corners{};
     for (std::size_t i = 0; i < corners.size(); ++i) {
         const std::size_t at = kFormationMagic.size() + 6 * i;
-        corners[i] = {digits3(line.substr(at, 3)), digits3(line.substr(at + 3, 3))};
-        if (corners[i].x > kMaxLeft || corners[i].y > kMaxTop) unusable();
+        // A marker's corner stands 6 up and left of its spot.
+        corners[i] = {limit(digits3(line.substr(at, 3)), SpotArea::minX - 6, SpotArea::maxX - 6),
+                      limit(digits3(line.substr(at + 3, 3)), SpotArea::minY - 6, SpotArea::maxY - 6)};
     }
     return corners;
 }

@@ -20,13 +20,19 @@ inline constexpr std::string_view kFormationMagic = "005234";
 // The refusal the tactics screen shows for a file it cannot use.
 inline constexpr const char* kFormationUnusable = "このファイルは使えません";
 
+// Where a marker's spot may stand: the part of the pitch a marker is dragged over.
+struct SpotArea {
+    static constexpr int minX = 80, maxX = 270, minY = 50, maxY = 430;
+};
+
 // The file's one line (without its line end). Corners are kept on the pitch.
 std::string formationline(const MarkerCorners& corners);
 
-// Reads a formation file's bytes. Exactly one line (CR LF, LF or CR ends) of
-// the magic and ten groups of six digits, each corner putting its spot on the
-// 640 x 480 pitch; anything else throws FormatError(kFormationUnusable) before
-// any corner is given back.
+// Reads a formation file's bytes: exactly one line (CR LF, LF or CR ends)
+// that starts with the magic and ten groups of six digits; whatever follows
+// them on the line is left unread. A corner whose spot lies outside the
+// SpotArea is brought to its nearest point inside. Anything else throws
+// FormatError(kFormationUnusable) before any corner is given back.
 MarkerCorners formationparse(std::string_view bytes);
 
 // The file on disk: DataError when it cannot be read, FormatError as above.

@@ -6,6 +6,7 @@
 namespace vm {
 
 ClickableLabel::ClickableLabel(QWidget* parent) : QLabel(parent) {
+    setTextFormat(Qt::PlainText);  // it shows names
     setCursor(Qt::PointingHandCursor);
 }
 

@@ -9,13 +9,16 @@
 #include <QTextLayout>
 
 #include <algorithm>
+#include <cmath>
 
 namespace vm {
 namespace {
 
 // The letters close up by half a pixel, then a whole one, before the type shrinks.
 constexpr qreal kSpacings[] = {0, -0.5, -1};
-constexpr qreal kMargin = 2;  // between the frame and the text
+// Between the frame and the text: a margin of the view, not of the text, so
+// that the first line stands where every other line stands once scrolled.
+constexpr int kMargin = 2;
 
 QFont typeOf(QFont f, int pixels, qreal spacing) {
     f.setPixelSize(pixels);
@@ -32,7 +35,7 @@ GoalBox::GoalBox(QWidget* parent) : QPlainTextEdit(parent) {
     setLineWrapMode(NoWrap);
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    document()->setDocumentMargin(kMargin);
+    document()->setDocumentMargin(0);
     setStyleSheet("QPlainTextEdit { background: #fffbf0; border: 1px solid #7a7a7a; }");
     setFont(typeOf(font(), kLargest, 0));
 }
@@ -40,7 +43,7 @@ GoalBox::GoalBox(QWidget* parent) : QPlainTextEdit(parent) {
 void GoalBox::showLines(const QStringList& lines) {
     // The frame comes from the style sheet, which a box never shown has not taken yet.
     ensurePolished();
-    const QSizeF inside = QSizeF(contentsRect().size()) - QSizeF(2 * kMargin, 2 * kMargin);
+    const QSizeF inside = QSizeF(contentsRect().size()) - QSizeF(2 * kMargin, 2 * kMargin + 1);
     const int bar = verticalScrollBar()->sizeHint().width();
 
     setLineWrapMode(NoWrap);
@@ -55,6 +58,7 @@ void GoalBox::showLines(const QStringList& lines) {
                 const bool scrolls = text.height() > inside.height();
                 if (scrolls == scrolling && text.width() <= inside.width() - (scrolls ? bar : 0)) {
                     setScrolling(scrolls);
+                    keepWholeLines();
                     return;
                 }
             }
@@ -63,6 +67,20 @@ void GoalBox::showLines(const QStringList& lines) {
     // Too wide even in the smallest type: such a line takes two.
     setLineWrapMode(WidgetWidth);
     setScrolling(wrappedSize(lines, inside.width()).height() > inside.height());
+    keepWholeLines();
+}
+
+void GoalBox::keepWholeLines() {
+    // The box scrolls by whole lines from the top, so a view exactly as high
+    // as the whole lines that fit never shows part of one.
+    const QTextBlock first = document()->firstBlock();
+    const qreal height = document()->documentLayout()->blockBoundingRect(first).height();
+    const int count = first.layout()->lineCount();
+    const qreal line = count > 0 && height > 0 ? height / count : QFontMetricsF(font()).lineSpacing();
+    const int room = contentsRect().height() - 2 * kMargin;
+    const int whole = std::max(1, static_cast<int>(room / line));
+    const int used = std::min(room, static_cast<int>(std::ceil(whole * line)));
+    setViewportMargins(kMargin, kMargin, 0, kMargin + room - used);
 }
 
 QSizeF GoalBox::textSize() const {

@@ -35,6 +35,8 @@ private:
     // The same worked out from the type alone, with lines wrapped at `width`.
     QSizeF wrappedSize(const QStringList& lines, qreal width) const;
     void setScrolling(bool scrolls);
+    // Leaves below the text's last whole line what would show only part of another.
+    void keepWholeLines();
 };
 
 }  // namespace vm

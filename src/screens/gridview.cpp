@@ -91,6 +91,10 @@ void GridView::setColumnWidths(int standard, std::initializer_list<std::pair<int
         if (column < model_->columnCount()) setColumnWidth(column, width);
 }
 
+int GridView::columnsWidth() const {
+    return horizontalHeader()->length();
+}
+
 void GridView::setHasHeading(bool heading) {
     model_->setHasHeading(heading);
     horizontalHeader()->setVisible(heading);

@@ -30,6 +30,8 @@ public:
 
     // Every column `standard` pixels wide except those listed as (column, width).
     void setColumnWidths(int standard, std::initializer_list<std::pair<int, int>> widths = {});
+    // The columns side by side, hidden ones left out.
+    int columnsWidth() const;
     // Whether grid row 0 is a heading (shown fixed above the rows) or data.
     void setHasHeading(bool heading);
     // The first `count` columns are drawn as fixed cells, like the heading.

@@ -6,6 +6,7 @@
 
 #include "league/world.h"
 #include "screens/pictures.h"
+#include "screens/qtext.h"
 
 namespace vm {
 namespace {
@@ -22,7 +23,7 @@ void centreOn(QLabel* label, const QRect& box) {
 }
 
 QLabel* caption(QWidget* parent, const char* name, int pixels, const QColor& colour, bool emphasis) {
-    auto* label = new QLabel(parent);
+    auto* label = textLabel(parent);
     label->setObjectName(name);
     QFont f = label->font();
     f.setPixelSize(pixels);

@@ -7,15 +7,26 @@
 #include <QDir>
 #include <QFileDialog>
 #include <QInputDialog>
+#include <QLabel>
 #include <QMessageBox>
 
 namespace vm {
 namespace {
 
+// A box over the active window that shows `text` as written: a question or
+// a message may quote a name from a file, which is never read as markup.
+QMessageBox::StandardButton show(QMessageBox::Icon icon, std::string_view text,
+                                 QMessageBox::StandardButtons buttons,
+                                 QMessageBox::StandardButton defaultButton = QMessageBox::NoButton) {
+    QMessageBox box(icon, QApplication::applicationName(), qstr(text), buttons, QApplication::activeWindow());
+    box.setTextFormat(Qt::PlainText);
+    box.setDefaultButton(defaultButton);
+    return static_cast<QMessageBox::StandardButton>(box.exec());
+}
+
 QMessageBox::StandardButton ask(std::string_view text, QMessageBox::StandardButtons buttons,
                                 QMessageBox::StandardButton defaultButton) {
-    return QMessageBox::question(QApplication::activeWindow(), QApplication::applicationName(), qstr(text),
-                                 buttons, defaultButton);
+    return show(QMessageBox::Question, text, buttons, defaultButton);
 }
 
 // A file dialog of the game's own kind (the same on every desktop, and one a
@@ -38,13 +49,11 @@ std::optional<std::filesystem::path> chooseFile(QFileDialog::AcceptMode mode, st
 }  // namespace
 
 void MessageBoxPrompts::message(std::string_view text) {
-    QMessageBox box(QMessageBox::NoIcon, QApplication::applicationName(), qstr(text), QMessageBox::Ok,
-                    QApplication::activeWindow());
-    box.exec();
+    show(QMessageBox::NoIcon, text, QMessageBox::Ok);
 }
 
 void MessageBoxPrompts::error(std::string_view text) {
-    QMessageBox::warning(QApplication::activeWindow(), QApplication::applicationName(), qstr(text));
+    show(QMessageBox::Warning, text, QMessageBox::Ok);
 }
 
 bool MessageBoxPrompts::askYesNo(std::string_view text) {
@@ -57,11 +66,13 @@ bool MessageBoxPrompts::askOkCancel(std::string_view text) {
 
 std::optional<std::string> MessageBoxPrompts::input(std::string_view caption, std::string_view prompt,
                                                     std::string_view initial) {
-    bool ok = false;
-    const QString answer = QInputDialog::getText(QApplication::activeWindow(), qstr(caption), qstr(prompt),
-                                                 QLineEdit::Normal, qstr(initial), &ok);
-    if (!ok) return std::nullopt;
-    return answer.toStdString();
+    QInputDialog dialog(QApplication::activeWindow());
+    dialog.setWindowTitle(qstr(caption));
+    dialog.setLabelText(qstr(prompt));
+    dialog.setTextValue(qstr(initial));
+    for (QLabel* label : dialog.findChildren<QLabel*>()) label->setTextFormat(Qt::PlainText);
+    if (dialog.exec() != QDialog::Accepted) return std::nullopt;
+    return dialog.textValue().toStdString();
 }
 
 std::optional<std::filesystem::path> MessageBoxPrompts::openFile(std::string_view caption,

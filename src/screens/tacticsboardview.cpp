@@ -31,14 +31,14 @@ TacticsBoardView::TacticsBoardView(World& world, Mode mode, QWidget* parent)
 
     // Name labels first, so that every marker lies above every name.
     for (int n = 1; n <= TacticsBoard::kMarkers; ++n) {
-        QLabel* name = new QLabel(this);
+        QLabel* name = textLabel(this);
         name->setObjectName(QString("Label%1n").arg(n, 2, 10, QChar('0')));
         name->setStyleSheet(kNameLabel);
         name->setAttribute(Qt::WA_TransparentForMouseEvents);
         names_[n - 1] = name;
     }
     for (int n = 1; n <= TacticsBoard::kMarkers; ++n) {
-        QLabel* marker = new QLabel(this);
+        QLabel* marker = textLabel(this);
         marker->setObjectName(QString("Label%1").arg(n, 2, 10, QChar('0')));
         marker->setFixedSize(kMarkerSide, kMarkerSide);
         marker->setAlignment(Qt::AlignCenter);
@@ -46,7 +46,7 @@ TacticsBoardView::TacticsBoardView(World& world, Mode mode, QWidget* parent)
         if (TacticsBoard::draggable(n)) marker->setCursor(Qt::SizeAllCursor);
         markers_[n - 1] = marker;
     }
-    ball_ = new QLabel(this);
+    ball_ = textLabel(this);
     ball_->setObjectName("imgball");
     ball_->setFixedSize(kBallSide, kBallSide);
     ball_->setPixmap(QPixmap::fromImage(loadSkin(world, "ball.png")));

@@ -77,7 +77,7 @@ void Tmain::buildClubView(QWidget* board) {
     lbselectteam->setGeometry(46, 192, 188, 24);
     lbselectteam->setStyleSheet("QLabel { color: white; font-size: 16px; font-weight: bold; }");
     connect(lbselectteam, &ClickableLabel::clicked, this, &Tmain::lbselectteamClick);
-    lbmoney = new QLabel(board);
+    lbmoney = textLabel(board);
     lbmoney->setObjectName("lbmoney");
     lbmoney->setGeometry(12, 224, 222, 20);
     lbmoney->setStyleSheet("QLabel { color: #fff4c0; font-size: 14px; font-weight: bold; }");
@@ -205,7 +205,7 @@ void Tmain::teamofdiv() {
         const int image = (d - 1) * 10 + ++counter[d - 1];
         clubOfImage_[image] = club;
         clubImages_[image]->setPixmap(emblemPixmap(session_.world.team(club), 16, devicePixelRatioF()));
-        clubImages_[image]->setToolTip(qstr(session_.world.team(club).name));
+        clubImages_[image]->setToolTip(tipText(qstr(session_.world.team(club).name)));
     }
 }
 

@@ -14,6 +14,7 @@
 #include "screens/gamesettings.h"
 #include "screens/gridview.h"
 #include "screens/matchpitch.h"
+#include "screens/qtext.h"
 #include "screens/screenhost.h"
 #include "screens/sound.h"
 #include "screens/statspanel.h"
@@ -67,7 +68,7 @@ Tmatch::Tmatch(const Session& session, bool league) : QWidget(nullptr), session_
     data_->move(league ? kScoreboardAt : kLoneScoreboardAt);
     pitch_->drawFrame(match_->pitch());
     const auto& names = match_->scoreboard().names;
-    setWindowTitle(QString::fromStdString(names[0] + " VS " + names[1]));
+    setWindowTitle(titleText(qstr(names[0] + " VS " + names[1])));
 
     connect(data_->speedBar(), &QScrollBar::valueChanged, this,
             [this](int speed) { match_->setSpeed(speed); });

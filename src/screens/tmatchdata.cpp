@@ -31,7 +31,7 @@ const char* const kBoardStyle = "background: #143a1c; border-radius: 4px;";
 
 QLabel* label(QWidget* parent, const char* name, QRect at, int pixels, const char* colour, bool bold,
               Qt::Alignment align = Qt::AlignCenter) {
-    auto* l = new QLabel(parent);
+    auto* l = textLabel(parent);
     l->setObjectName(name);
     l->setGeometry(at);
     QFont f = l->font();
@@ -46,7 +46,7 @@ QLabel* label(QWidget* parent, const char* name, QRect at, int pixels, const cha
 // A club name that fits its box, cut with an ellipsis when it does not.
 void setName(QLabel* l, const std::string& name) {
     l->setText(l->fontMetrics().elidedText(qstr(name), Qt::ElideRight, l->width()));
-    l->setToolTip(qstr(name));
+    l->setToolTip(tipText(qstr(name)));
 }
 
 // The condition figure only colours the row and the roster index only

@@ -46,7 +46,7 @@ QStringList lines(const std::vector<std::string>& text) {
 }
 
 QLabel* picture(const QImage& image, QRect geometry, QWidget* parent) {
-    auto* label = new QLabel(parent);
+    auto* label = textLabel(parent);
     label->setGeometry(geometry);
     label->setPixmap(QPixmap::fromImage(image));
     label->setScaledContents(true);
@@ -98,7 +98,7 @@ Tnews::Tnews(const Session& session, int start, std::filesystem::path replay)
 
     news_ = std::make_unique<NewsProgramme>(session_.world, start);
     website_ = start == kWebsite;
-    setWindowTitle(qstr(session_.world.team(0).name) + (website_ ? ".com" : "TV"));
+    setWindowTitle(titleText(qstr(session_.world.team(0).name) + (website_ ? ".com" : "TV")));
 
     buildTable();
     buildGoalBoxes();
@@ -114,7 +114,7 @@ Tnews::Tnews(const Session& session, int start, std::filesystem::path replay)
 }
 
 void Tnews::buildMessage() {
-    lb = new QLabel(this);
+    lb = textLabel(this);
     lb->setObjectName("lb");
     lb->setGeometry(0, 6, kScreen.width(), 30);
     lb->setAlignment(Qt::AlignCenter);
@@ -157,7 +157,7 @@ void Tnews::buildShirts() {
     pitch->setGeometry(10, 38, 286, 292);
     pitch->hide();
     for (int k = 0; k < 11; ++k) {
-        auto* shirt = new QLabel(QString("%1").arg(k + 1, 2, 10, QChar('0')), this);
+        auto* shirt = textLabel(this, QString("%1").arg(k + 1, 2, 10, QChar('0')));
         shirt->setObjectName(QString("Label%1").arg(k));
         shirt->setAlignment(Qt::AlignCenter);
         shirt->resize(20, 16);

@@ -10,6 +10,7 @@
 #include <QLabel>
 #include <QPainter>
 #include <QPlainTextEdit>
+#include <QStyle>
 
 #include <algorithm>
 
@@ -27,7 +28,9 @@ namespace {
 
 constexpr int kBarCells = 89;
 constexpr int kAttributeCols = 2 + kBarCells;
-constexpr int kBlueStripTop = 12;  // last season's strip starts this far below the cell's top
+constexpr int kBlueStripTop = 12;
+constexpr int kCareerRight =
+    670;  // where the career table ends  // last season's strip starts this far below the cell's top
 const QColor kBarRed{255, 0, 0};
 const QColor kBarBlue{0, 0, 255};
 const QColor kFootGrey{128, 128, 128};
@@ -51,7 +54,7 @@ Tplayerdata::Tplayerdata(const Session& session, int owner, int index)
     : QWidget(nullptr), session_(session), card_(vm::pload(session.world, owner, index)) {
     setWindowFlags(Qt::Window | Qt::FramelessWindowHint);
     setFixedSize(kSize);
-    emblem = new QLabel(this);
+    emblem = textLabel(this);
     emblem->setObjectName("emblem");
     emblem->setGeometry(50, 150, 100, 100);
     buildTables();
@@ -70,7 +73,11 @@ void Tplayerdata::buildTables() {
     grid2->setHasHeading(false);
     grid2->setFixedColumns(1);
 
+    // A long career scrolls, by the wheel or the scroll bar, so this table
+    // takes the mouse; it has nothing to choose.
     grid3 = showingTable("grid3", {398, 228, 272, 202}, this);
+    grid3->setAttribute(Qt::WA_TransparentForMouseEvents, false);
+    grid3->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
 
     Memo1 = new QPlainTextEdit(this);
     Memo1->setObjectName("Memo1");
@@ -106,7 +113,7 @@ void Tplayerdata::buildButtons() {
 }
 
 void Tplayerdata::pload() {
-    setWindowTitle(qstr(card_.identity[kCardName]));
+    setWindowTitle(titleText(qstr(card_.identity[kCardName])));
     // Only a player of the user's club has his seasons kept.
     Pchart->setVisible(card_.player && card_.player->club == 0 &&
                        trackedrecord(session_.world, *card_.player));
@@ -135,6 +142,10 @@ void Tplayerdata::pload() {
 
     grid3->setGrid(card_.career);
     grid3->setColumnWidths(30, {{0, 32}, {1, 100}, {2, 44}, {3, 34}});
+    // Wide enough for every column beside the scroll bar, its right edge kept.
+    const int width = grid3->columnsWidth() + 2 * grid3->frameWidth() +
+                      grid3->style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, grid3);
+    grid3->setGeometry(kCareerRight - width, grid3->y(), width, grid3->height());
     grid3->setVisible(card_.careerVisible);
 
     conditionColour_ = card_.condition > 0   ? colours::inForm

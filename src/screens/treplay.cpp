@@ -16,6 +16,7 @@
 #include "screens/gridview.h"
 #include "screens/panelbutton.h"
 #include "screens/pictures.h"
+#include "screens/qtext.h"
 #include "screens/replaypitch.h"
 #include "util/errors.h"
 
@@ -27,7 +28,7 @@ constexpr QSize kWindow{968, 622};
 constexpr int kPitchLeft = 320;
 
 QLabel* caption(const QString& text, QRect geometry, QWidget* parent) {
-    auto* label = new QLabel(text, parent);
+    auto* label = textLabel(parent, text);
     label->setGeometry(geometry);
     label->setStyleSheet("QLabel { color: #fffbf0; font-size: 14px; }");
     return label;
@@ -82,7 +83,7 @@ void Treplay::buildList() {
     connect(gridreplays, &GridView::cellPressed, this, [this](int row, int, Qt::MouseButton button) {
         if (button == Qt::LeftButton) gridreplaysPressed(row);
     });
-    lbempty = new QLabel(gridreplays);
+    lbempty = textLabel(gridreplays);
     lbempty->setObjectName("lbempty");
     lbempty->setGeometry(12, 40, 280, 160);
     lbempty->setWordWrap(true);

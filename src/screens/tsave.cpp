@@ -130,7 +130,7 @@ void Tsave::buildList() {
     connect(grid->selectionModel(), &QItemSelectionModel::currentChanged, this, &Tsave::gridCursorMoved);
     grid->installEventFilter(this);
 
-    lbsave = new QLabel(board_);
+    lbsave = textLabel(board_);
     lbsave->setObjectName("lbsave");
     lbsave->setGeometry(grid->x(), kChosenTop, grid->width(), 26);
     lbsave->setAlignment(Qt::AlignCenter);
@@ -145,7 +145,7 @@ void Tsave::buildSides() {
         const bool left = s == 0;
         const int sideLeft = left ? kSideMargin : kWindow.width() - kSideMargin - kSideWidth;
 
-        QLabel* image = new QLabel(board_);
+        QLabel* image = textLabel(board_);
         image->setObjectName(QString("img%1").arg(s));
         image->setGeometry(left ? kSideMargin : kWindow.width() - kSideMargin - kShownEmblem, 24,
                            kShownEmblem, kShownEmblem);

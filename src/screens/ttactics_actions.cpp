@@ -62,7 +62,7 @@ void Ttactics::PmoveClick() {
     // Starting stores the line-up as "OK" does; when some place is empty the
     // club's line-up as it was takes the pitch.
     const TacticsBoard::PreviewStart start = board.startPreview();
-    if (start != TacticsBoard::PreviewStart::stored) session_.prompts.message(kMembersMissing);
+    if (const char* refusal = TacticsBoard::previewRefusal(start)) session_.prompts.message(refusal);
     session_.host.refreshCards();
     showList();
     if (!board.previewing()) return;

@@ -10,6 +10,7 @@
 
 #include "screens/gridview.h"
 #include "screens/panelbutton.h"
+#include "screens/qtext.h"
 #include "screens/ttradetop.h"
 
 namespace vm {
@@ -36,7 +37,7 @@ public:
 };
 
 QLabel* caption(const QString& text, QRect geometry, QWidget* parent) {
-    auto* label = new QLabel(text, parent);
+    auto* label = textLabel(parent, text);
     label->setGeometry(geometry);
     return label;
 }

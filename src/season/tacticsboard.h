@@ -22,6 +22,8 @@ class World;
 
 // Shown when "OK" or "動かす" finds a place nobody holds.
 inline constexpr const char* kMembersMissing = "メンバーが決まっていません";
+// Shown when "動かす" finds fewer players than a side takes the pitch with.
+inline constexpr const char* kSquadTooSmall = "選手が11人いないので動かせません";
 // Asked before a formation file replaces one of the same name.
 inline constexpr const char* kFormationOverwrite = "同じ名前のファイルがあります。上書きしますか";
 // Where the formation file dialogs start.
@@ -46,7 +48,8 @@ public:
     // The bench markers stand apart, below the pitch's left half.
     static constexpr std::array<Point, 2> kBenchCorners{{{202, 436}, {202, 452}}};
     // Where a dragged marker's spot may go.
-    static constexpr int kDragMinX = 80, kDragMaxX = 270, kDragMinY = 50, kDragMaxY = 430;
+    static constexpr int kDragMinX = SpotArea::minX, kDragMaxX = SpotArea::maxX, kDragMinY = SpotArea::minY,
+                         kDragMaxY = SpotArea::maxY;
 
     // The member list's columns.
     static constexpr int kPlaceCol = 0;  // "01".."13", or " " without a place
@@ -61,8 +64,10 @@ public:
     enum class PreviewStart {
         stored,        // the line-up was stored and the preview runs with it
         incomplete,    // kMembersMissing: the preview runs with the club's previous line-up
-        tooFewPlayers  // kMembersMissing and no preview: the club has fewer than eleven
+        tooFewPlayers  // kSquadTooSmall and no preview: the club has fewer than eleven
     };
+    // What the player is told when the preview started as `start`; null when it ran as stored.
+    static const char* previewRefusal(PreviewStart start);
 
     // Club 0's board as the screen opens: roster order is place order.
     explicit TacticsBoard(World& world);

@@ -19,6 +19,15 @@ TacticsBoard::PreviewStart TacticsBoard::startPreview() {
     return stored ? PreviewStart::stored : PreviewStart::incomplete;
 }
 
+const char* TacticsBoard::previewRefusal(PreviewStart start) {
+    switch (start) {
+        case PreviewStart::stored: return nullptr;
+        case PreviewStart::incomplete: return kMembersMissing;
+        case PreviewStart::tooFewPlayers: return kSquadTooSmall;
+    }
+    return nullptr;
+}
+
 void TacticsBoard::previewStep() {
     if (!preview_) return;
     preview_->step(ball_.at);

@@ -39,10 +39,8 @@ TEST(FormationFileTest, OtherFilesAreRefusedWhole) {
     digit[40] = 'x';
     std::string magic = line;
     magic[0] = '1';
-    std::string offPitch = line;
-    offPitch.replace(6, 3, "700");
     for (const std::string& bad : {std::string{}, line + "\r\n\r\n", line + "\r\n" + line, line.substr(0, 65),
-                                   line + "0", digit, magic, offPitch, std::string("005234")}) {
+                                   digit, magic, std::string("005234")}) {
         try {
             formationparse(bad);
             ADD_FAILURE() << "accepted: " << bad;
@@ -50,6 +48,17 @@ TEST(FormationFileTest, OtherFilesAreRefusedWhole) {
             EXPECT_STREQ(e.what(), "このファイルは使えません");
         }
     }
+}
+
+TEST(FormationFileTest, ALongerLineIsReadToItsTenGroupsAndCornersAreBroughtIntoTheDragArea) {
+    const std::string line = formationline(sample());
+    EXPECT_EQ(formationparse(line + "0123 anything\r\n"), sample());
+    std::string off = line;
+    off.replace(6, 12, "700999000001");  // beyond the area's right and bottom, then its left and top
+    const MarkerCorners read = formationparse(off);
+    EXPECT_EQ(read[0], (Point{SpotArea::maxX - 6, SpotArea::maxY - 6}));
+    EXPECT_EQ(read[1], (Point{SpotArea::minX - 6, SpotArea::minY - 6}));
+    EXPECT_EQ(read[2], sample()[2]);
 }
 
 TEST(FormationFileTest, AMissingOrOversizedFileIsRefusedBeforeItIsRead) {

@@ -361,6 +361,20 @@ TEST_F(LastClubTest, AVersusClubTakesTheSlotAndKeepsItsMoney) {
     EXPECT_EQ(game->team(7).popularity, 33);
 }
 
+TEST_F(LastClubTest, ANameWithACommaIsRefusedWhenReadAndMarkupIsNot) {
+    lastclubkeep(*game, 7);
+    const Snapshot before = Snapshot::of(*game);
+    auto other = test::newGame(scratch, 40);
+    other->team(0).name = "<b>FC</b>";
+    other->team(0).roster[5]->name = "山田,太郎";
+    const fs::path comma = file(vsImage(*other, "c"), "comma");
+    EXPECT_THROW(lastclubreplace(*game, 7, comma), FormatError);
+    before.expectSame(*game);
+    other->team(0).roster[5]->name = "<i>x</i>";
+    lastclubreplace(*game, 7, file(vsImage(*other, "c"), "markup"));
+    EXPECT_EQ(game->team(7).name + game->team(7).roster[5]->name, "<b>FC</b><i>x</i>");
+}
+
 TEST_F(LastClubTest, ADamagedFileLeavesTheSlotAsItWas) {
     lastclubkeep(*game, 7);
     const Snapshot before = Snapshot::of(*game);

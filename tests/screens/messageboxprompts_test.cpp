@@ -50,6 +50,21 @@ TEST(MessageBoxPrompts, messagesAndErrorsShowTheirText) {
     EXPECT_TRUE(shown.contains(QString::fromUtf8("data/skin/title.jpg を開けません"))) << shown.toStdString();
 }
 
+TEST(MessageBoxPrompts, aNameThatLooksLikeMarkupIsShownAsWritten) {
+    MessageBoxPrompts prompts;
+    int plain = 0;
+    const auto readAndCancel = [&](QWidget* d) {
+        for (QLabel* l : d->findChildren<QLabel*>())
+            plain += l->text() == "<b>FC</b>" && l->textFormat() == Qt::PlainText;
+        static_cast<QDialog*>(d)->reject();
+    };
+    whenDialogOpens(readAndCancel);
+    prompts.askYesNo("<b>FC</b>");
+    whenDialogOpens(readAndCancel);
+    prompts.input("チーム名変更", "<b>FC</b>", "");
+    EXPECT_EQ(plain, 2);
+}
+
 TEST(MessageBoxPrompts, yesAndNoComeBackAsAnswered) {
     MessageBoxPrompts prompts;
     QString shown;

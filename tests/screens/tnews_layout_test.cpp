@@ -3,6 +3,7 @@
 // goal boxes beside the results (one goal a line, a scroll bar only where
 // the goals do not fit) and the "リプレイ" panel clear of everything else.
 #include <QScrollBar>
+#include <QTextBlock>
 
 #include <gtest/gtest.h>
 
@@ -94,6 +95,37 @@ TEST_F(NewsScreen, EachGoalStandsOnOneLineAndOnlyABoxThatOverflowsScrolls) {
             if (!goalBox(screen, m, s)->toPlainText().isEmpty()) continue;
             EXPECT_FALSE(goalBox(screen, m, s)->verticalScrollBar()->isVisible()) << m << s;
         }
+    }
+}
+
+// Where the box paints a goal line, in its view's pixels.
+QRectF painted(QPlainTextEdit* box, const QTextBlock& line) {
+    struct Box : QPlainTextEdit {
+        QRectF at(const QTextBlock& b) const { return blockBoundingGeometry(b).translated(contentOffset()); }
+    };
+    return static_cast<Box*>(box)->at(line);
+}
+
+TEST_F(NewsScreen, AGoalBoxShowsWholeLinesAtEveryScrollPositionUpToTheLast) {
+    season(3);
+    allResults();
+    for (const auto [m, goals] : {std::pair{0, 3}, {1, 6}, {2, 10}}) result(1, m, m % 2, goals);
+    Tnews* screen = host->openNews(kAfterMatchDay);
+    ASSERT_NE(screen, nullptr);
+    turn(screen);
+    test::screenshot(screen, "news-goal-lines");
+    for (int m = 0; m < 3; ++m) {
+        QPlainTextEdit* box = goalBox(screen, m, m % 2);
+        EXPECT_GE(box->font().pixelSize(), 9);
+        for (int at = 0; at <= box->verticalScrollBar()->maximum(); ++at) {
+            box->verticalScrollBar()->setValue(at);
+            for (QTextBlock b = box->document()->begin(); b.isValid(); b = b.next()) {
+                const QRectF line = painted(box, b), inside = line & QRectF(box->viewport()->rect());
+                EXPECT_TRUE(inside.isEmpty() || inside == line)
+                    << m << " at " << at << ": " << b.blockNumber();
+            }
+        }
+        EXPECT_TRUE(QRectF(box->viewport()->rect()).contains(painted(box, box->document()->lastBlock())));
     }
 }
 

@@ -8,6 +8,8 @@
 #include <QAction>
 #include <QLabel>
 #include <QPointer>
+#include <QScrollBar>
+#include <QWheelEvent>
 
 #include <gtest/gtest.h>
 
@@ -138,6 +140,23 @@ TEST_F(PlayerCardScreen, ADoubleClickOnTheMainScreenShowsThePlayersCard) {
     QTest::keyClick(card, Qt::Key_Escape);
     settle();
     EXPECT_TRUE(host->cards().isEmpty());
+}
+
+TEST_F(PlayerCardScreen, ALongCareerScrollsToItsFirstSeasonWithEveryColumnBesideTheScrollBar) {
+    Tmain* main = newGame();
+    Tplayer& p = world->team(0).getplayer(4);
+    for (int year = 1; year <= 12; ++year) p.career += "/" + std::to_string(year) + "*3*120*27*3*5";
+    Tplayerdata* card = cardFromMainScreen(main, 4);
+    ASSERT_NE(card, nullptr);
+    auto* career = child<GridView>(card, "grid3");  // no column cut, the scroll bar shown
+    ASSERT_TRUE(career->verticalScrollBar()->isVisible());
+    test::screenshot(card, "card-long-career");
+    const QPointF at = career->viewport()->rect().center();
+    QWheelEvent wheel(at, career->viewport()->mapToGlobal(at), {}, {0, -360}, {}, {}, Qt::NoScrollPhase,
+                      false);
+    QApplication::sendEvent(career->viewport(), &wheel);
+    const QRect first = career->visualRect(career->table().index(career->table().rowCount() - 1, 0));
+    EXPECT_TRUE(career->viewport()->rect().contains(first)) << "the first season is out of reach";
 }
 
 TEST_F(PlayerCardScreen, TheBenchAndThePlayersOutOfTheSquadAreNamed) {

@@ -110,7 +110,9 @@ TEST_F(TacticsTest, AnIncompleteListPreviewsTheClubsLineUpAsItWas) {
     const auto before = squad();
     const auto spots = club.position;
 
-    EXPECT_EQ(board.startPreview(), TacticsBoard::PreviewStart::incomplete);
+    const TacticsBoard::PreviewStart start = board.startPreview();
+    EXPECT_EQ(start, TacticsBoard::PreviewStart::incomplete);
+    EXPECT_STREQ(TacticsBoard::previewRefusal(start), kMembersMissing);
     EXPECT_EQ(squad(), before);
     EXPECT_EQ(club.position, spots);
     for (int slot = 0; slot <= 10; ++slot)
@@ -123,7 +125,9 @@ TEST_F(TacticsTest, AnIncompleteListPreviewsTheClubsLineUpAsItWas) {
 TEST_F(TacticsTest, ASquadOfTenCannotBePreviewed) {
     while (club.roster.size() > 10) club.playerremove(club.playerhigh());
     TacticsBoard board(*world);
-    EXPECT_EQ(board.startPreview(), TacticsBoard::PreviewStart::tooFewPlayers);
+    const TacticsBoard::PreviewStart start = board.startPreview();
+    EXPECT_EQ(start, TacticsBoard::PreviewStart::tooFewPlayers);
+    EXPECT_STREQ(TacticsBoard::previewRefusal(start), kSquadTooSmall) << "every place of the ten is filled";
     EXPECT_FALSE(board.previewing());
     board.previewStep();  // a stray timer tick does nothing
     EXPECT_EQ(board.ball(), PreviewBall::kStart);
