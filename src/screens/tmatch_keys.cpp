@@ -52,6 +52,7 @@ void Tmatch::togglePause() {
     else
         match_->pause();
     data_->showPaused(match_->paused());
+    wakeAtNextFrame();
 }
 
 }  // namespace vm
