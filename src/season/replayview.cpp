@@ -77,8 +77,8 @@ ReplayView::ReplayView(Replay replay, std::optional<WatchNotes> notes)
     std::int64_t counter = 0;
     int clock = 0;
     for (int i = 0; i < frames(); ++i) {
-        // A frame plays its ticks unless a celebration ran into it: the
-        // goal's own frame plays them, the one that ends the celebration not.
+        // A frame plays its ticks unless a celebration ran into it: a goal's
+        // own frame plays them, the frame that ends its celebration none.
         if (i == 0 || replay_.frames[i - 1] != "g") {
             const WatchNotes::Speed* speed = notes_ ? noteAt(notes_->speeds, i) : nullptr;
             counter += speed ? 4 * speed->speed : replay_.step;
