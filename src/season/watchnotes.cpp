@@ -82,7 +82,9 @@ void readline(WatchNotes& n, NoteLine& line) {
     } else if (kind == "say") {
         const int f = line.frame(n.sayings);
         const std::string_view text = line.rest();
-        if (text.size() > kMaxSayingBytes) line.fail();
+        // A line end inside a line is where a file was broken, never a saying.
+        if (text.size() > kMaxSayingBytes || text.find_first_of("\r\n") != std::string_view::npos)
+            line.fail();
         try {
             n.sayings.push_back({f, fromCp932(text)});
         } catch (const EncodingError&) {
