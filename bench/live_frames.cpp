@@ -1,10 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The watched match's frame rate on the real clock: opens the match window
-// of a prepared match day, lets it play for a while and reports the intervals
-// between the frames the driver played (taken from its own clock readings,
-// not from paint events), how many came later than 20 ms, and how much
-// processor time the whole process took meanwhile. Run it with a display and
-// no audio output:
+// of a prepared match day, lets it play for a while and reports how often
+// the pitch was painted, how many frames came late, and how much processor
+// time the whole process took meanwhile. Run it with a display:
 //   xvfb-run -a build/bench/vm_measure_live [seconds=60] [speed=3]
 #include <sys/resource.h>
 
@@ -27,7 +25,6 @@
 #include "screens/clock.h"
 #include "screens/matchpitch.h"
 #include "screens/screenhost.h"
-#include "screens/sound.h"
 #include "screens/tmatch.h"
 #include "season/matchdayflow.h"
 #include "util/textfile.h"
@@ -56,32 +53,14 @@ struct SilentPrompts : Prompts {
     }
 };
 
-// The game's clock, noting each reading. A reading after which the match
-// stands at another frame (its counter or celebration moved) is the reading
-// the driver played that frame at.
-class FrameClock : public SystemClock {
-public:
-    qint64 now() override {
-        const qint64 ns = wall_.nsecsElapsed();
-        if (match_) {
-            const std::pair<int, int> at{match_->match().counter(), match_->match().game().celebration};
-            if (reading_ >= 0 && at != frame_) frames.push_back(reading_);
-            frame_ = at;
-            reading_ = ns;
-        }
-        return SystemClock::now();
+// The moments the pitch was painted, in nanoseconds.
+struct PaintTimes : QObject {
+    QElapsedTimer clock;
+    std::vector<qint64> at;
+    bool eventFilter(QObject*, QEvent* e) override {
+        if (e->type() == QEvent::Paint) at.push_back(clock.nsecsElapsed());
+        return false;
     }
-    void watch(Tmatch* match) {
-        match_ = match;
-        wall_.start();
-    }
-    std::vector<qint64> frames;  // in nanoseconds
-
-private:
-    QPointer<Tmatch> match_;
-    QElapsedTimer wall_;
-    std::pair<int, int> frame_{-1, -1};
-    qint64 reading_ = -1;
 };
 
 double seconds(const timeval& t) {
@@ -110,13 +89,14 @@ int measure(int playSeconds, int speed) {
     writeLines(world.path("data/msp.dat"), {std::to_string(speed)});
 
     SilentPrompts prompts;
-    FrameClock clock;
+    SystemClock clock;
     ScreenHost host(world, prompts, clock);
     std::printf("load average before: %s\n", loadAverage().c_str());
-    std::printf("audio output: %s\n", Sound().isAvailable() ? "yes" : "none");
     QPointer<Tmatch> match = host.openMatch(true);
     if (!match) return 1;
-    clock.watch(match);
+    PaintTimes paints;
+    paints.clock.start();
+    match->pitch().installEventFilter(&paints);
 
     const double cpuBefore = processorSeconds();
     QElapsedTimer wall;
@@ -130,9 +110,11 @@ int measure(int playSeconds, int speed) {
         std::fprintf(stderr, "the match ended before the measurement did\n");
         return 1;
     }
-    const std::vector<qint64>& at = clock.frames;
+    match->pitch().removeEventFilter(&paints);
+
     std::vector<double> gaps;
-    for (std::size_t i = 1; i < at.size(); ++i) gaps.push_back(static_cast<double>(at[i] - at[i - 1]) / 1e6);
+    for (std::size_t i = 1; i < paints.at.size(); ++i)
+        gaps.push_back(static_cast<double>(paints.at[i] - paints.at[i - 1]) / 1e6);
     std::sort(gaps.begin(), gaps.end());
     double sum = 0;
     int late = 0;
@@ -144,7 +126,7 @@ int measure(int playSeconds, int speed) {
         return gaps.empty() ? 0.0 : gaps[static_cast<std::size_t>(q * (gaps.size() - 1))];
     };
     std::printf("speed %d, %.1f s of play, match clock %d s\n", speed, elapsed, match->match().game().clock);
-    std::printf("frames played: %zu\n", at.size());
+    std::printf("frames painted: %zu\n", paints.at.size());
     if (!gaps.empty()) {
         std::printf("interval between frames: mean %.2f ms, median %.2f ms, 99th %.2f ms, max %.2f ms\n",
                     sum / static_cast<double>(gaps.size()), pct(0.5), pct(0.99), gaps.back());

@@ -21,9 +21,6 @@ public:
     // Runs `fn` from the event loop once `ms` milliseconds have passed, unless
     // `context` is gone by then. The window goes on painting meanwhile.
     virtual void after(int ms, QObject* context, std::function<void()> fn) = 0;
-    // Runs `fn` from the event loop once now() reads `due` or more, unless
-    // `context` is gone by then.
-    virtual void at(qint64 due, QObject* context, std::function<void()> fn);
     // The interval of a timer that polls this clock for frames: 1 ms for the
     // system clock, 0 (every pass of the event loop) for a clock that jumps.
     virtual int pollInterval() const = 0;
@@ -34,8 +31,6 @@ public:
     qint64 now() override;
     void sleep(int ms) override;
     void after(int ms, QObject* context, std::function<void()> fn) override;
-    // On the millisecond: a precise timer a millisecond early, then the rest slept.
-    void at(qint64 due, QObject* context, std::function<void()> fn) override;
     int pollInterval() const override { return 1; }
 };
 

@@ -55,21 +55,15 @@ MatchPitch::MatchPitch(const World& world, int club0, int club1, QWidget* parent
 }
 
 void MatchPitch::drawFrame(const PitchPicture& picture) {
-    if (drawn_ == picture) return;
-    const QRegion changed =
-        drawn_ ? pictureArea(*drawn_, pictures_) + pictureArea(picture, pictures_) : QRegion(buffer_.rect());
     QPainter p(&buffer_);
-    p.setClipRegion(changed);
     p.fillRect(buffer_.rect(), kBackground);
     drawPitch(p, buffer_.rect(), pictures_, shirts_, picture);
     p.end();
-    drawn_ = picture;
-    update(changed);
+    update();
 }
 
 void MatchPitch::setShirtNumber(int side, int man, const std::string& number) {
     shirts_.at(side).at(man) = shirtPicture(emblems_[side], side, QString::fromStdString(number));
-    drawn_.reset();  // the new number is drawn with the next frame
 }
 
 void MatchPitch::showCaptions(const GoalCaptions& captions) {

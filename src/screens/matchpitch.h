@@ -8,7 +8,6 @@
 #include <QWidget>
 
 #include <array>
-#include <optional>
 #include <string>
 
 #include "screens/pitchdrawing.h"
@@ -31,8 +30,7 @@ public:
     MatchPitch(const World& world, int club0, int club1, QWidget* parent = nullptr);
 
     // Draws a frame into the buffer in order: the pitch, side 0's shirts,
-    // side 1's shirts, the shadow, the ball; then shows the buffer. Only
-    // where a picture stood or stands now is drawn and shown again.
+    // side 1's shirts, the shadow, the ball; then shows the buffer.
     void drawFrame(const PitchPicture& picture);
     // Shirt `man` of `side` shows `number` from the next frame on.
     void setShirtNumber(int side, int man, const std::string& number);
@@ -49,8 +47,7 @@ private:
     SideShirts shirts_;  // imgList0, imgList1
     std::array<QImage, 2> emblems_;
     PitchPictures pictures_;
-    QImage buffer_;                      // imgura: the frame being drawn, then shown
-    std::optional<PitchPicture> drawn_;  // the frame in the buffer; none: draw it whole
+    QImage buffer_;  // imgura: the frame being drawn, then shown whole
     QLabel* lbgoal;
     QLabel* lbgoalman;
 };

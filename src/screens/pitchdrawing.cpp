@@ -39,15 +39,6 @@ PitchPictures::PitchPictures(const World& world)
       ball(loadSkin(world, "ball.png").convertToFormat(QImage::Format_ARGB32_Premultiplied)),
       shadow(loadSkin(world, "ballshadow.png").convertToFormat(QImage::Format_ARGB32_Premultiplied)) {}
 
-QRegion pictureArea(const PitchPicture& frame, const PitchPictures& pictures) {
-    QRegion area;
-    for (const auto& side : frame.shirts)
-        for (const Point& at : side) area += QRect(QPoint(at.x, at.y), kShirt);
-    area += QRect(QPoint(frame.shadow.x, frame.shadow.y), pictures.shadow.size());
-    area += QRect(QPoint(frame.ball.x, frame.ball.y), pictures.ball.size());
-    return area;
-}
-
 void drawPitch(QPainter& p, const QRect& area, const PitchPictures& pictures, const SideShirts& shirts,
                const PitchPicture& frame) {
     p.drawImage(area, pictures.pitch);

@@ -6,7 +6,6 @@
 
 #include <QImage>
 #include <QPainter>
-#include <QRegion>
 #include <QString>
 
 #include <array>
@@ -35,9 +34,6 @@ struct PitchPictures {
     QImage ball;
     QImage shadow;
 };
-
-// Where a frame's shirts, shadow and ball cover the pitch.
-QRegion pictureArea(const PitchPicture& frame, const PitchPictures& pictures);
 
 // One frame over `area` (the pitch's 640 x 480) in the drawing order.
 void drawPitch(QPainter& p, const QRect& area, const PitchPictures& pictures, const SideShirts& shirts,

@@ -5,6 +5,7 @@
 #include <QCloseEvent>
 #include <QScreen>
 #include <QScrollBar>
+#include <QTimer>
 
 #include <stdexcept>
 
@@ -38,7 +39,7 @@ Tmatch* Tmatch::open(const Session& session, bool league) {
     if (const QScreen* screen = window->screen()) window->move(screen->availableGeometry().topLeft());
     window->show();
     window->tellWarnings();
-    window->wakeAtNextFrame();
+    window->frames_->start();
     return window;
 }
 
@@ -76,20 +77,16 @@ Tmatch::Tmatch(const Session& session, bool league)
         };
     }
     buildKeys();
+
+    frames_ = new QTimer(this);
+    frames_->setTimerType(Qt::PreciseTimer);
+    frames_->setInterval(session_.clock.pollInterval());
+    connect(frames_, &QTimer::timeout, this, &Tmatch::poll);
 }
 
 Tmatch::~Tmatch() {
     // A match still running is played out and booked as the driver goes.
-    stopFrames();
-}
-
-void Tmatch::wakeAtNextFrame() {
-    const unsigned wake = ++wake_;
-    // A match finished by its final whistle is handed over at the next wake.
-    if (const auto due = match_->finished() ? LiveMatch::Millis{0} : match_->nextframe())
-        session_.clock.at(static_cast<qint64>(*due), this, [this, wake] {
-            if (wake == wake_) poll();
-        });
+    frames_->stop();
 }
 
 void Tmatch::poll() {
@@ -103,7 +100,7 @@ void Tmatch::poll() {
         }
     } catch (const std::runtime_error& e) {
         // The result could not be booked: what is left is booked without frames.
-        stopFrames();
+        frames_->stop();
         session_.prompts.error(e.what());
         if (finishMatch()) finish();
         return;
@@ -114,10 +111,7 @@ void Tmatch::poll() {
         pitch_->showCaptions(match_->captions());
         data_->showFigures(match_->scoreboard());
     }
-    if (match_->finished())
-        finish();
-    else
-        wakeAtNextFrame();
+    if (match_->finished()) finish();
 }
 
 void Tmatch::act(const Cue& cue) {
@@ -126,10 +120,7 @@ void Tmatch::act(const Cue& cue) {
     };
     if (holds(cue.kind)) {
         // Play waits for the whistle; the window goes on answering meanwhile.
-        sound_->playThen(file(cue.kind), this, [this] {
-            match_->soundEnded();
-            wakeAtNextFrame();
-        });
+        sound_->playThen(file(cue.kind), this, [this] { match_->soundEnded(); });
         return;
     }
     if (cue.kind == CueKind::shirt) {
@@ -151,7 +142,7 @@ bool Tmatch::finishMatch() {
 }
 
 void Tmatch::finish() {
-    stopFrames();
+    frames_->stop();
     tellWarnings();
     if (openNews()) close();
 }
@@ -191,11 +182,10 @@ void Tmatch::closeEvent(QCloseEvent* event) {
         match_->pause();
         if (!match_->over() && !session_.prompts.askYesNo(kGiveUpQuestion)) {
             if (!wasPaused) match_->resume();
-            wakeAtNextFrame();
             event->ignore();
             return;
         }
-        stopFrames();
+        frames_->stop();
         if (!finishMatch()) {
             event->ignore();
             return;

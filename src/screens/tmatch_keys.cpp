@@ -52,7 +52,6 @@ void Tmatch::togglePause() {
     else
         match_->pause();
     data_->showPaused(match_->paused());
-    wakeAtNextFrame();
 }
 
 }  // namespace vm

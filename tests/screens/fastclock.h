@@ -11,10 +11,7 @@ namespace vm::test {
 
 class FastClock : public Clock {
 public:
-    qint64 now() override {
-        ++readings;
-        return ms += step;
-    }
+    qint64 now() override { return ms += step; }
     void sleep(int wait) override {
         ms += wait;
         ++sleeps;
@@ -28,7 +25,6 @@ public:
     qint64 ms = 0;
     qint64 step = 1;  // how far each reading moves the clock on
     int sleeps = 0;
-    int readings = 0;
 };
 
 }  // namespace vm::test

@@ -7,7 +7,6 @@
 #include "screens/tmatch.h"
 
 #include <QLabel>
-#include <QPaintEvent>
 #include <QRadioButton>
 #include <QScrollBar>
 
@@ -174,40 +173,6 @@ TEST_F(MatchWindow, AWatchedMatchDayBooksItsResultOpensTheNewsAndASecondFollows)
     playOut(second);
     ASSERT_NE(news(), nullptr);
     EXPECT_EQ(booked(), 40);
-}
-
-// The places the pitch was painted at.
-struct PaintedAreas : QObject {
-    QRegion painted;
-    bool eventFilter(QObject*, QEvent* e) override {
-        if (e->type() == QEvent::Paint) painted += static_cast<QPaintEvent*>(e)->region();
-        return false;
-    }
-};
-
-TEST_F(MatchWindow, TheDriverWakesWhenEachFrameIsDueAndPaintsOnlyWhatMoved) {
-    season(0);
-    clock.step = 1;  // a clock read often moves on little between readings
-    QPointer<Tmatch> m = watch();
-    ASSERT_TRUE(m);
-    frames(m, 2);
-    settle();
-    const int readings = clock.readings;
-    const int counter = m->match().counter();
-    PaintedAreas areas;
-    m->pitch().installEventFilter(&areas);
-    frames(m, 30);
-    settle();
-    const int played = (m->match().counter() - counter) / (4 * m->match().speed());
-    ASSERT_GE(played, 30);
-    EXPECT_LE(clock.readings - readings, 3 * played) << "the clock is read at the frames, not polled";
-    int area = 0;
-    for (const QRect& r : areas.painted) area += r.width() * r.height();
-    EXPECT_LT(area, 640 * 480 / 2) << "the men and the ball, not the whole pitch";
-
-    MatchPitch whole(*world, 0, m->match().game().club[1]);
-    whole.drawFrame(m->match().pitch());
-    EXPECT_EQ(whole.frame(), m->pitch().frame()) << "painted in parts, the same picture";
 }
 
 TEST_F(MatchWindow, WithTheRecordingOnTheNewsOffersTheMatchAgain) {
