@@ -32,10 +32,13 @@ QImage shirtPicture(const QImage& emblem, int side, int man, qreal ratio) {
     return shirtPicture(emblem, side, QString("%1").arg(man + 1, 2, 10, QChar('0')), ratio);
 }
 
+// The pictures in the forms the frame buffer is drawn from without a
+// conversion at every frame: the opaque pitch as the buffer itself, the ball
+// and its shadow with their transparency premultiplied.
 PitchPictures::PitchPictures(const World& world)
-    : pitch(loadSkin(world, "pitch.jpg")),
-      ball(loadSkin(world, "ball.png")),
-      shadow(loadSkin(world, "ballshadow.png")) {}
+    : pitch(loadSkin(world, "pitch.jpg").convertToFormat(QImage::Format_RGB32)),
+      ball(loadSkin(world, "ball.png").convertToFormat(QImage::Format_ARGB32_Premultiplied)),
+      shadow(loadSkin(world, "ballshadow.png").convertToFormat(QImage::Format_ARGB32_Premultiplied)) {}
 
 void drawPitch(QPainter& p, const QRect& area, const PitchPictures& pictures, const SideShirts& shirts,
                const PitchPicture& frame) {

@@ -16,9 +16,23 @@ ReplayPitch::ReplayPitch(const World& world, QWidget* parent) : QWidget(parent),
 }
 
 void ReplayPitch::setSides(const std::array<QImage, 2>& emblems) {
+    emblems_ = emblems;
     for (int side = 0; side < 2; ++side)
-        for (int man = 0; man < 11; ++man)
+        for (int man = 0; man < 11; ++man) {
             shirts_[side][man] = shirtPicture(emblems[side], side, man, devicePixelRatioF());
+            numbers_[side][man].clear();
+        }
+}
+
+void ReplayPitch::showNumbers(const std::array<std::array<std::string, 11>, 2>& numbers) {
+    for (int side = 0; side < 2; ++side)
+        for (int man = 0; man < 11; ++man) {
+            const std::string& number = numbers[side][man];
+            if (number == numbers_[side][man]) continue;
+            numbers_[side][man] = number;
+            shirts_[side][man] =
+                shirtPicture(emblems_[side], side, QString::fromStdString(number), devicePixelRatioF());
+        }
 }
 
 void ReplayPitch::showFrame(const std::optional<PitchPicture>& picture, bool goalCaption) {

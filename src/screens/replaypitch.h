@@ -9,6 +9,7 @@
 
 #include <array>
 #include <optional>
+#include <string>
 
 #include "league/world.h"
 #include "screens/pitchdrawing.h"
@@ -25,6 +26,8 @@ public:
 
     // The shirts of both sides (numbers 01..11) from their emblems, side 0 first.
     void setSides(const std::array<QImage, 2>& emblems);
+    // The numbers the shirts show from the next paint on.
+    void showNumbers(const std::array<std::array<std::string, 11>, 2>& numbers);
     // What the next paint shows: the frame's pictures (none: the bare pitch)
     // and whether "GOAL！！" is up.
     void showFrame(const std::optional<PitchPicture>& picture, bool goalCaption);
@@ -37,6 +40,8 @@ protected:
 
 private:
     PitchPictures pictures_;
+    std::array<QImage, 2> emblems_;
+    std::array<std::array<std::string, 11>, 2> numbers_;
     SideShirts shirts_;
     std::optional<PitchPicture> picture_;
     bool caption_ = false;

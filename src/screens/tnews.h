@@ -88,6 +88,10 @@ private:
     // screen) and closes the news; once only.
     void handOver();
     bool openNext();
+    // After a page that could not be shown: the title screen, with the saved
+    // games offered over it, in place of the programme; false when the title
+    // screen could not open (the player has been told).
+    bool leaveToTitle();
 
     Session session_;
     std::unique_ptr<NewsProgramme> news_;

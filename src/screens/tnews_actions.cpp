@@ -19,18 +19,24 @@
 #include "screens/screenhost.h"
 #include "screens/tnews.h"
 #include "season/matchdayflow.h"
+#include "season/savescreen.h"
 
 namespace vm {
 
 void Tnews::memomesClick() {
-    if (website_ || news_->finished()) return;
+    if (website_ || news_->finished() || handedOver_) return;
+    if (news_->failed()) {
+        if (leaveToTitle()) close();
+        return;
+    }
     try {
         // The doctor is booked from the row chosen when the programme ends.
         if (news_->page().kind == PageKind::doctor) news_->selectDoctor(std::max(1, grid->currentGridRow()));
         news_->nextPage();
     } catch (const std::exception& e) {
-        // The programme stays on its page; the next click tries again.
-        session_.prompts.error(e.what());
+        // A page that cannot be shown (a working file gone) will not come
+        // back by trying again: the error is told once, with the way out.
+        session_.prompts.error(std::string(e.what()) + "\n\n" + kNewsFailedText);
         return;
     }
     showPage(news_->page(), true);
@@ -132,11 +138,23 @@ bool Tnews::openNext() {
     return handedOver_;
 }
 
+bool Tnews::leaveToTitle() {
+    if (!session_.host.openTitle()) return false;
+    handedOver_ = true;
+    // The saved games are offered at once over the title screen.
+    session_.host.openSave(SaveMode::load);
+    return true;
+}
+
 void Tnews::handOver() {
     if (!handedOver_ && openNext()) close();
 }
 
 void Tnews::closeEvent(QCloseEvent* event) {
+    if (!handedOver_ && news_->failed() && !leaveToTitle()) {
+        event->ignore();  // no title screen: the next close tries again
+        return;
+    }
     if (!handedOver_) {
         if (!pausing_ && !website_) {
             event->ignore();

@@ -24,8 +24,12 @@ namespace vm {
 
 namespace {
 
-constexpr QSize kWindow{968, 622};
+constexpr QSize kWindow{968, 654};
 constexpr int kPitchLeft = 320;
+// Below the pitch: the clock, the score and the commentary of the frame on
+// show, as the scoreboard showed them live; the controls below them.
+constexpr int kFiguresTop = 492;
+constexpr int kControlsTop = 526;
 
 QLabel* caption(const QString& text, QRect geometry, QWidget* parent) {
     auto* label = textLabel(parent, text);
@@ -68,6 +72,7 @@ Treplay::Treplay(const Session& session) : QWidget(nullptr), session_(session) {
     connect(timer_, &QTimer::timeout, this, &Treplay::poll);
 
     buildList();
+    buildFigures();
     buildControls();
     buildKeys();
     listReplays();
@@ -102,7 +107,7 @@ void Treplay::buildList() {
 void Treplay::buildControls() {
     Sbposition = new GoalSlider(this);
     Sbposition->setObjectName("Sbposition");
-    Sbposition->setGeometry(kPitchLeft, 494, 640, 26);
+    Sbposition->setGeometry(kPitchLeft, kControlsTop, 640, 26);
     connect(Sbposition, &QSlider::valueChanged, this, &Treplay::SbpositionChanged);
 
     struct Control {
@@ -124,7 +129,7 @@ void Treplay::buildControls() {
     };
     int x = kPitchLeft;
     for (const Control& c : controls) {
-        c.button = new PanelButton(c.text, {x, 526}, this);
+        c.button = new PanelButton(c.text, {x, kControlsTop + 32}, this);
         c.button->setObjectName(c.name);
         c.button->setToolTip(c.tip);
         c.button->setFixedWidth(c.width);
@@ -132,19 +137,39 @@ void Treplay::buildControls() {
         x += c.width + (c.button == Pnextgoal ? 14 : 6);
     }
 
-    lbmatch = caption({}, {kPitchLeft, 564, 400, 22}, this);
+    const int labels = kControlsTop + 70;
+    lbmatch = caption({}, {kPitchLeft, labels, 400, 22}, this);
     lbmatch->setObjectName("lbmatch");
-    lbgoals = caption({}, {kPitchLeft + 404, 564, 90, 22}, this);
+    lbgoals = caption({}, {kPitchLeft + 404, labels, 90, 22}, this);
     lbgoals->setObjectName("lbgoals");
-    lbframe = caption({}, {kPitchLeft + 496, 564, 90, 22}, this);
+    lbframe = caption({}, {kPitchLeft + 496, labels, 90, 22}, this);
     lbframe->setObjectName("lbframe");
     lbframe->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    lbspeed = caption({}, {kPitchLeft + 592, 564, 48, 22}, this);
+    lbspeed = caption({}, {kPitchLeft + 592, labels, 48, 22}, this);
     lbspeed->setObjectName("lbspeed");
     lbspeed->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    lbnote = caption({}, {kPitchLeft, 590, 640, 22}, this);
+    lbnote = caption({}, {kPitchLeft, labels + 26, 640, 22}, this);
     lbnote->setObjectName("lbnote");
     lbnote->setStyleSheet("QLabel { color: #ffd27a; font-size: 14px; }");
+}
+
+void Treplay::buildFigures() {
+    const auto figure = [this](const char* name, QRect at, const QString& style, Qt::Alignment align) {
+        QLabel* l = caption({}, at, this);
+        l->setObjectName(name);
+        l->setTextFormat(Qt::PlainText);
+        l->setAlignment(align | Qt::AlignVCenter);
+        l->setStyleSheet(QString("QLabel { %1 }").arg(style));
+        return l;
+    };
+    const QString board = "color: %1; background: #143a1c; font-size: 20px; font-weight: bold;";
+    const QString white = board.arg("white");
+    lbtime = figure("lbtime", {kPitchLeft, kFiguresTop, 80, 28}, white, Qt::AlignCenter);
+    lbg0 = figure("lbg0", {kPitchLeft + 80, kFiguresTop, 34, 28}, white, Qt::AlignRight);
+    figure("lbminus", {kPitchLeft + 114, kFiguresTop, 20, 28}, white, Qt::AlignCenter)->setText("－");
+    lbg1 = figure("lbg1", {kPitchLeft + 134, kFiguresTop, 34, 28}, board.arg("yellow"), Qt::AlignLeft);
+    lbzikyo = figure("lbzikyo", {kPitchLeft + 172, kFiguresTop, 468, 28},
+                     "color: black; background: white; font-size: 17px;", Qt::AlignCenter);
 }
 
 void Treplay::buildKeys() {
@@ -226,8 +251,11 @@ bool Treplay::showRecord(const std::filesystem::path& record, const std::optiona
         session_.prompts.error(unreadableText(e));
         return false;
     }
+    // Without its notes (kept before they were taken, or damaged) the replay
+    // shows what its record allows.
+    const NotesReading notes = readkeptnotes(record);
     imgpitch->setSides({toImage(reading.replay.pictures[0]), toImage(reading.replay.pictures[1])});
-    view_.emplace(std::move(reading.replay));
+    view_.emplace(std::move(reading.replay), notes.notes);
     shown_ = record;
     std::optional<KeptMatch> described = match;
     for (const KeptReplay& kept : kept_) {
@@ -235,10 +263,13 @@ bool Treplay::showRecord(const std::filesystem::path& record, const std::optiona
         if (!described && std::filesystem::equivalent(kept.file, record, ec)) described = kept.match;
     }
     lbmatch->setText(QString::fromStdString(replaytitle(record, described)));
-    lbnote->setText(reading.cutShort
-                        ? QString::fromStdString(reading.problem + "。残っている" +
-                                                 std::to_string(view_->frames()) + "コマを再生します")
-                        : QString());
+    std::string note;
+    if (reading.cutShort)
+        note = reading.problem + "。残っている" + std::to_string(view_->frames()) + "コマを再生します";
+    if (!notes.problem.empty())
+        note +=
+            (note.empty() ? "" : "　") + notes.problem + "。時計・得点・実況は記録から分かる範囲で表示します";
+    lbnote->setText(QString::fromStdString(note));
     Sbposition->setGoals(view_->goals());
     listReplays();
     view_->play(static_cast<ReplayView::Millis>(session_.clock.now()));

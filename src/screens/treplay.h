@@ -47,6 +47,7 @@ private:
     explicit Treplay(const Session& session);
 
     void buildList();
+    void buildFigures();
     void buildControls();
     void buildKeys();
 
@@ -87,6 +88,10 @@ private:
     PanelButton* Pnextgoal;
     PanelButton* Pslower;
     PanelButton* Pfaster;
+    QLabel* lbtime;  // the frame's clock, score and commentary
+    QLabel* lbg0;
+    QLabel* lbg1;
+    QLabel* lbzikyo;
     QLabel* lbmatch;
     QLabel* lbgoals;
     QLabel* lbframe;

@@ -74,6 +74,7 @@ void Treplay::redraw() {
     if (!shown) {
         timer_->stop();
         imgpitch->showFrame(std::nullopt, false);
+        for (QLabel* l : {lbtime, lbg0, lbg1, lbzikyo}) l->clear();
         lbgoals->clear();
         lbframe->clear();
         lbspeed->clear();
@@ -82,7 +83,13 @@ void Treplay::redraw() {
     const ReplayView& v = *view_;
     if (v.playing() && !timer_->isActive()) timer_->start();
     if (!v.playing()) timer_->stop();
+    const FrameFigures figures = v.figures();
+    imgpitch->showNumbers(figures.shirts);
     imgpitch->showFrame(v.picture(), v.goalCaption());
+    lbtime->setText(QString::fromStdString(figures.clock));
+    lbg0->setText(QString::number(figures.goals[0]));
+    lbg1->setText(QString::number(figures.goals[1]));
+    lbzikyo->setText(QString::fromStdString(figures.commentary));
     {
         const QSignalBlocker quiet(Sbposition);
         Sbposition->setRange(0, v.frames() - 1);

@@ -79,6 +79,12 @@ LiveMatch::Frame LiveMatch::idle(Millis now, const MarkerCorners* board) {
     return f;
 }
 
+std::optional<LiveMatch::Millis> LiveMatch::nextframe() const {
+    if (!opened_) return last_;
+    if (holding_ || paused_ || over_) return std::nullopt;
+    return last_ + kFrameGap + 1;
+}
+
 void LiveMatch::open(Frame& f) {
     opened_ = true;
     f.played = true;
@@ -110,6 +116,7 @@ void LiveMatch::cue(std::vector<Cue>& cues, Cue c) {
 }
 
 bool LiveMatch::frame(const MarkerCorners* board, std::vector<Cue>& cues) {
+    int played = 0;  // ticks this frame
     if (game_->celebration != 0) {
         std::vector<Cue> step;
         celebrationstep(game_->celebration, scoring_, board_.home, game_->scorertext, step);
@@ -118,6 +125,7 @@ bool LiveMatch::frame(const MarkerCorners* board, std::vector<Cue>& cues) {
         // A goal does not stop the frame: its remaining ticks are played
         // from the kick-off, and the celebration starts with the next frame.
         const int speed = speed_;
+        played = speed;
         for (int k = 0; k < speed; ++k) {
             if (tick()) {
                 book();
@@ -129,6 +137,10 @@ bool LiveMatch::frame(const MarkerCorners* board, std::vector<Cue>& cues) {
     substitutions(board);
     if (recording_) game_->vtrlist->push_back(game_->celebration != 0 ? "g" : vtrline(*game_));
     draw(cues);
+    if (recording_) {
+        const int line = static_cast<int>(game_->vtrlist->size()) - 1;
+        notewatched(notes_, line, played, *game_, board_, pitch_, cues);
+    }
     return true;
 }
 

@@ -5,11 +5,12 @@
 // celebration, the whistles that hold play, substitutions, the replay record,
 // and the booking of everything when the match ends or the view is given up.
 //
-// The screen's part, from a precise 1 ms timer:
+// The screen's part, woken by a precise timer at each frame's due time:
 //   LiveMatch match(world, league, now());
-//   each tick:  Frame f = match.idle(now(), board ? &board->corners() : nullptr);
+//   each wake:  Frame f = match.idle(now(), board ? &board->corners() : nullptr);
 //               act on f.cues in order (cuesound, holds; a holding cue's sound
-//               ends with match.soundEnded()); repaint when f.played.
+//               ends with match.soundEnded()); repaint what f changed; wake
+//               again at match.nextframe().
 //   once match.finished(): open the news at match.newsStart().
 // The first idle call opens the match: the kick-off picture and the kick-off
 // whistle, which holds play until soundEnded().
@@ -17,12 +18,14 @@
 
 #include <cstdint>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
 #include "players/formationfile.h"
 #include "season/livecues.h"
 #include "season/livescoreboard.h"
+#include "season/watchnotes.h"
 
 namespace vm {
 
@@ -69,6 +72,10 @@ public:
     Frame idle(Millis now, const MarkerCorners* board = nullptr);
     // The whistle the match was holding for has sounded.
     void soundEnded();
+    // When the next idle call plays a frame: now for the opening, 17 ms after
+    // the last frame, or nothing while play waits for a whistle or a resume
+    // or is over. A screen wakes at that time instead of polling.
+    std::optional<Millis> nextframe() const;
 
     // Space: a pause stops the frames (ticks, celebration and the match
     // clock) and nothing else; the windows keep answering.
@@ -100,6 +107,8 @@ public:
     // Where the news programme starts after this match.
     int newsStart() const { return league_ ? 0 : 11; }
     bool recording() const { return recording_; }
+    // While recording: what the record does not hold of the frames shown.
+    const WatchNotes& notes() const { return notes_; }
 
     const PitchPicture& pitch() const { return pitch_; }
     const Scoreboard& scoreboard() const { return board_; }
@@ -137,6 +146,7 @@ private:
     Scoreboard board_;
     GoalCaptions captions_;
     std::vector<std::string> warnings_;
+    WatchNotes notes_;
 
     void open(Frame& f);
     // One frame; false when it ended the match (nothing new to show).

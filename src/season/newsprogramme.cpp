@@ -59,8 +59,10 @@ const NewsPage& NewsProgramme::nextPage() {
         show(p);
     } catch (...) {
         newspage_ = before;
+        failed_ = true;
         throw;
     }
+    failed_ = false;
     return page_;
 }
 
@@ -104,8 +106,7 @@ void NewsProgramme::endtv(NewsPage& pg) {
     std::error_code ec;
     for (int d = 1; d <= 2; ++d)
         for (int m = 0; m < kPairings; ++m)
-            for (int s = 0; s < 2; ++s)
-                fs::remove(world_.path(resultfilename(d, m, s)), ec);
+            for (int s = 0; s < 2; ++s) fs::remove(world_.path(resultfilename(d, m, s)), ec);
     fs::remove(world_.path("data/tmp/save1.dat"), ec);
     fs::remove(world_.path("data/tmp/img.bmp"), ec);
     // At the season's end club 0's doctor is booked from the row then selected.

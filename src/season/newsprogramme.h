@@ -19,6 +19,13 @@ namespace vm {
 
 class World;
 
+// Said with the error of a page that could not be shown: the programme cannot
+// go on past it, so the next click (or closing the window) leads to the title
+// screen, where a saved game can be loaded.
+inline constexpr const char* kNewsFailedText =
+    "このページを表示できないため、番組を続けることはできません。"
+    "次のクリックでタイトル画面に戻りますので、セーブデータをロードしてください。";
+
 // Where the programme starts (the page counter's first value).
 enum NewsStart : int {
     kWebsite = -1,  // the club website, from the main screen
@@ -72,8 +79,11 @@ public:
 
     // A click on the message box: the next page. Should a page fail (a data
     // file that cannot be used), the page counter and the calendar stay where
-    // they were and the error is passed on, so the click can be repeated.
+    // they were and the error is passed on, so the click can be repeated;
+    // the programme is failed() until a page turns again.
     const NewsPage& nextPage();
+    // The last page turn failed: the screen's way on is the title screen.
+    bool failed() const { return failed_; }
 
     // The replacement page: a versus file is picked (its name without ".dat");
     // its club takes the slot, keeping the slot's money. On failure the slot is
@@ -117,6 +127,7 @@ private:
     int newspage_ = 0;
     bool website_ = false;
     bool finished_ = false;
+    bool failed_ = false;
     bool menuOpen_ = true;
     int swapclub_ = 0;
     NewsPage page_;

@@ -77,10 +77,12 @@ int leadingnumber(const std::string& name) {
     return ec == std::errc{} && end == name.data() + underscore ? n : -1;
 }
 
-fs::path sidecar(const fs::path& record) {
+fs::path sidecar(const fs::path& record, const char* extension = ".txt") {
     fs::path text = record;
-    return text.replace_extension(".txt");
+    return text.replace_extension(extension);
 }
+
+constexpr const char* kNotesExtension = ".watch";
 
 int number(std::string_view line, int low, int high) {
     int v = 0;
@@ -137,7 +139,8 @@ std::string replayfilename(int number, const KeptMatch& match) {
     return name + "_" + namepiece(match.names[0]) + "_" + namepiece(match.names[1]) + ".dat";
 }
 
-fs::path keepreplay(const World& world, const Replay& replay, const KeptMatch& match) {
+fs::path keepreplay(const World& world, const Replay& replay, const KeptMatch& match,
+                    const WatchNotes* notes) {
     const fs::path folder = world.path(kReplayFolder);
     std::error_code ec;
     fs::create_directories(folder, ec);
@@ -147,13 +150,20 @@ fs::path keepreplay(const World& world, const Replay& replay, const KeptMatch& m
     fs::path record;
     for (;; ++next) {
         record = folder / replayfilename(next, match);
-        if (!fs::exists(record, ec) && !fs::exists(sidecar(record), ec)) break;
+        if (!fs::exists(record, ec) && !fs::exists(sidecar(record), ec) &&
+            !fs::exists(sidecar(record, kNotesExtension), ec))
+            break;
     }
     writeBytesAtomic(record, replayimage(replay));
     try {
         writeLinesAtomic(sidecar(record), describe(match));
     } catch (const std::exception&) {
         // The replay is kept; without its description it is listed by its file name.
+    }
+    try {
+        if (notes) writeBytesAtomic(sidecar(record, kNotesExtension), notesimage(*notes));
+    } catch (const std::exception&) {
+        // Without its notes the replay plays as the first kept replays do.
     }
     return record;
 }
@@ -177,7 +187,21 @@ std::optional<fs::path> keepreplay(const World& world, const LiveMatch& match) {
     if (!match.recording() || !match.over()) return std::nullopt;
     const Tgame& game = match.game();
     if (!game.vtrlist || game.vtrlist->empty()) return std::nullopt;
-    return keepreplay(world, replayof(world, game, match.speed()), keptmatch(world, match));
+    return keepreplay(world, replayof(world, game, match.speed()), keptmatch(world, match), &match.notes());
+}
+
+NotesReading readkeptnotes(const fs::path& record) {
+    NotesReading reading;
+    const fs::path file = sidecar(record, kNotesExtension);
+    std::error_code ec;
+    if (!fs::exists(file, ec)) return reading;
+    try {
+        if (fs::file_size(file, ec) > kMaxNotesBytes || ec) throw FormatError("観戦メモが大きすぎます");
+        reading.notes = readnotes(readBytes(file));
+    } catch (const std::runtime_error& e) {
+        reading.problem = e.what();
+    }
+    return reading;
 }
 
 std::vector<KeptReplay> keptreplays(const World& world) {
@@ -244,7 +268,9 @@ void deletereplay(const World& world, const KeptReplay& replay) {
         throw DataError(replay.file.generic_string() + " はリプレイではありません");
     if (!fs::remove(replay.file, ec) && ec)
         throw DataError(replay.file.generic_string() + " を削除できません");
-    fs::remove(sidecar(replay.file), ec);  // a description left behind lists nothing
+    // A description or notes left behind list nothing.
+    fs::remove(sidecar(replay.file), ec);
+    fs::remove(sidecar(replay.file, kNotesExtension), ec);
 }
 
 }  // namespace vm

@@ -8,6 +8,9 @@
 //                          both clubs' names, both sides' goals (the final
 //                          score); a seventh, "途中まで", when the record stops
 //                          before the end because the view was given up
+// data/replays/<same>.watch  the notes of what was watched that the record
+//                          lacks (season/watchnotes.h); replays kept before
+//                          the notes existed have none
 // The number grows with every kept replay, so a name is never taken twice
 // and the list runs newest first. A text that is missing or damaged costs
 // only the description: the replay stays in the list under its file name.
@@ -19,6 +22,7 @@
 #include <string>
 #include <vector>
 
+#include "season/watchnotes.h"
 #include "util/grid.h"
 
 namespace vm {
@@ -50,10 +54,12 @@ struct KeptReplay {
 // with every character a file name cannot safely hold replaced by "_".
 std::string replayfilename(int number, const KeptMatch& match);
 
-// Keeps a record with its description as the newest replay, never replacing
-// a file. Returns the record's path. DataError when it cannot be written
-// (nothing half-written is left behind).
-std::filesystem::path keepreplay(const World& world, const Replay& replay, const KeptMatch& match);
+// Keeps a record with its description (and its notes, when given) as the
+// newest replay, never replacing a file. Returns the record's path. DataError
+// when the record cannot be written (nothing half-written is left behind); a
+// description or notes that cannot be written cost only what they tell.
+std::filesystem::path keepreplay(const World& world, const Replay& replay, const KeptMatch& match,
+                                 const WatchNotes* notes = nullptr);
 // The match a finished live match was: the season and match day it was
 // played on, its clubs, its final score and whether its view was given up.
 KeptMatch keptmatch(const World& world, const LiveMatch& match);
@@ -61,6 +67,13 @@ KeptMatch keptmatch(const World& world, const LiveMatch& match);
 // keeps its record when it was recording and recorded at least one frame.
 // Returns the kept record's path, or nothing when there was nothing to keep.
 std::optional<std::filesystem::path> keepreplay(const World& world, const LiveMatch& match);
+
+// The notes kept beside a record, as far as they could be read.
+struct NotesReading {
+    std::optional<WatchNotes> notes;  // none: no notes file, or a damaged one
+    std::string problem;              // why a notes file was refused; empty otherwise
+};
+NotesReading readkeptnotes(const std::filesystem::path& record);
 
 // The kept replays, newest first. A missing folder lists nothing.
 std::vector<KeptReplay> keptreplays(const World& world);
@@ -77,7 +90,7 @@ std::string replaytitle(const std::filesystem::path& file, const std::optional<K
 inline constexpr const char* kPartialMark = "※";
 inline constexpr const char* kPartialLegend = "※ 観戦をやめた試合：記録は途中までです";
 Grid replaygrid(const std::vector<KeptReplay>& replays);
-// Removes a kept replay and its description. DataError when the record
+// Removes a kept replay, its description and its notes. DataError when the record
 // cannot be removed; a file outside data/replays is never touched.
 void deletereplay(const World& world, const KeptReplay& replay);
 

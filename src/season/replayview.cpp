@@ -8,6 +8,7 @@
 #include <utility>
 
 #include "season/livecues.h"
+#include "util/arith.h"
 
 namespace vm {
 
@@ -24,6 +25,9 @@ constexpr int kRecordedPace = 2;
 // A clock that stalled (a busy machine, a dialog) catches up at most this many
 // frames at the recorded pace, so the picture never leaps far ahead.
 constexpr ReplayView::Millis kCatchUp = 4;
+// The clock shown stops here (over a day of match seconds): a damaged record
+// cannot make it overflow.
+constexpr std::int64_t kMaxClock = 99999;
 
 int three(std::string_view line, std::size_t at) {
     return (line[at] - '0') * 100 + (line[at + 1] - '0') * 10 + (line[at + 2] - '0');
@@ -65,17 +69,51 @@ PitchPicture framepicture(std::string_view line) {
     return p;
 }
 
-ReplayView::ReplayView(Replay replay) : replay_(std::move(replay)), pace_(kRecordedPace) {
+ReplayView::ReplayView(Replay replay, std::optional<WatchNotes> notes)
+    : replay_(std::move(replay)), notes_(std::move(notes)), pace_(kRecordedPace) {
     shown_.reserve(replay_.frames.size());
+    clock_.reserve(replay_.frames.size());
     int last = -1;
+    std::int64_t counter = 0;
+    int clock = 0;
     for (int i = 0; i < frames(); ++i) {
+        // A frame plays its ticks unless a celebration ran into it: a goal's
+        // own frame plays them, the frame that ends its celebration none.
+        if (i == 0 || replay_.frames[i - 1] != "g") {
+            const WatchNotes::Speed* speed = notes_ ? noteAt(notes_->speeds, i) : nullptr;
+            counter += speed ? 4 * speed->speed : replay_.step;
+        }
         if (replay_.frames[i] == "g") {
             if (i == 0 || replay_.frames[i - 1] != "g") goals_.push_back(i);
         } else {
             last = i;
+            // The clock of the last tick played, whose counter is 4 below.
+            clock = static_cast<int>(std::clamp<std::int64_t>((counter - 4) / 10, 0, kMaxClock));
         }
         shown_.push_back(last);
+        clock_.push_back(clock);
     }
+    if (notes_) {
+        scored_ = notes_->goals;
+    } else {
+        // A goal is scored at the far end of the half the ball was in just before.
+        for (const int moment : goals_)
+            if (const int before = shown_[moment]; before >= 0)
+                scored_.push_back({moment, framepicture(replay_.frames[before]).shadow.x + 3 >= 320 ? 0 : 1});
+    }
+    tally_.push_back({0, 0});
+    for (const WatchNotes::Goal& g : scored_) {
+        std::array<int, 2> next = tally_.back();
+        ++next[g.side];
+        tally_.push_back(next);
+    }
+}
+
+template <class Entry>
+const Entry* ReplayView::noteAt(const std::vector<Entry>& kind, int frame) {
+    const auto after =
+        std::upper_bound(kind.begin(), kind.end(), frame, [](int f, const Entry& e) { return f < e.frame; });
+    return after == kind.begin() ? nullptr : &*std::prev(after);
 }
 
 void ReplayView::seek(int frame) {
@@ -182,7 +220,36 @@ std::string ReplayView::pacetext() const {
 
 std::optional<PitchPicture> ReplayView::picture() const {
     if (frames() == 0 || shown_[current_] < 0) return std::nullopt;
-    return framepicture(replay_.frames[shown_[current_]]);
+    const int line = shown_[current_];
+    PitchPicture p = framepicture(replay_.frames[line]);
+    int height = 0;
+    if (notes_) {
+        const WatchNotes::Lift* lift = noteAt(notes_->lifts, line);
+        height = lift ? lift->height : 0;
+    } else {
+        // The record draws a flying ball half as far again up and aside.
+        height = roundEven((p.shadow.y - p.ball.y) / 1.5);
+    }
+    p.ball = {p.shadow.x, p.shadow.y - height};
+    return p;
+}
+
+FrameFigures ReplayView::figures() const {
+    FrameFigures f;
+    const int at = frames() == 0 ? -1 : current_;
+    const int line = at < 0 ? -1 : shown_[at];
+    f.clock = clocktext(at < 0 ? 0 : clock_[at]);
+    const auto counted =
+        std::upper_bound(scored_.begin(), scored_.end(), line,
+                         [](int frame, const WatchNotes::Goal& g) { return frame < g.frame; });
+    f.goals = tally_[static_cast<std::size_t>(counted - scored_.begin())];
+    for (int side = 0; side < 2; ++side)
+        for (int man = 0; man < 11; ++man) f.shirts[side][man] = pad(man + 1, 2);
+    if (!notes_) return f;
+    for (const WatchNotes::Sub& sub : notes_->subs)
+        if (sub.frame <= at) f.shirts[sub.side][sub.man] = std::to_string(sub.number);
+    if (const WatchNotes::Saying* said = noteAt(notes_->sayings, at)) f.commentary = said->text;
+    return f;
 }
 
 bool ReplayView::celebrating() const {

@@ -9,6 +9,7 @@
 //   buttons:    toggle(now()), stepForward(), nextGoal(), faster(), seek(frame)...
 #pragma once
 
+#include <array>
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -17,12 +18,22 @@
 
 #include "season/livereplay.h"
 #include "season/livescoreboard.h"
+#include "season/watchnotes.h"
 
 namespace vm {
 
-// Where a frame line of the record puts the shirts, the shadow and the ball.
-// The line must be one of the record's 144-digit lines.
+// Where a frame line of the record puts the shirts, the shadow and the ball
+// in the air. The line must be one of the record's 144-digit lines.
 PitchPicture framepicture(std::string_view line);
+
+// What the live scoreboard and shirts showed at a frame.
+struct FrameFigures {
+    std::string clock;  // as clocktext
+    std::array<int, 2> goals{};
+    std::array<std::array<std::string, 11>, 2> shirts;  // the numbers worn
+    std::string commentary;
+    bool operator==(const FrameFigures&) const = default;
+};
 
 class ReplayView {
 public:
@@ -31,7 +42,13 @@ public:
     // in the live match.
     static constexpr Millis kFrameGap = 17;
 
-    explicit ReplayView(Replay replay);
+    // With the notes taken while it was watched, every frame shows what the
+    // live match showed. Without them (a replay kept before notes were
+    // taken) what the record allows is worked out: the clock at the recorded
+    // speed, each goal's side from the half the ball was in, the numbers the
+    // men started with, no commentary, the ball's height from its flight.
+    explicit ReplayView(Replay replay, std::optional<WatchNotes> notes = {});
+    bool noted() const { return notes_.has_value(); }
 
     const Replay& replay() const { return replay_; }
     int frames() const { return static_cast<int>(replay_.frames.size()); }
@@ -71,10 +88,14 @@ public:
     bool canGoSlower() const;
     std::string pacetext() const;  // "×1/4" .. "×4"
 
-    // What the pitch shows at the frame on show: the frame's shirts and ball,
-    // or during a goal celebration the last frame before it (the picture
-    // stays frozen, as in the live match); nothing before any frame line.
+    // What the pitch shows at the frame on show: the frame's shirts and the
+    // ball above its shadow, or during a goal celebration the last frame
+    // before it (the picture stays frozen, as in the live match); nothing
+    // before any frame line.
     std::optional<PitchPicture> picture() const;
+    // The clock, score, numbers and commentary of the frame on show; before
+    // any frame line those of the kick-off.
+    FrameFigures figures() const;
     // Whether the frame on show is one of a goal's celebration.
     bool celebrating() const;
     // Whether "GOAL！！" is up on the frame on show: it blinks three times
@@ -83,8 +104,16 @@ public:
 
 private:
     Replay replay_;
+    std::optional<WatchNotes> notes_;
     std::vector<int> goals_;
-    std::vector<int> shown_;  // per frame: the frame line the pitch shows, -1 for none
+    std::vector<int> shown_;                 // per frame: the frame line the pitch shows, -1 for none
+    std::vector<int> clock_;                 // per frame: the match seconds the scoreboard shows
+    std::vector<WatchNotes::Goal> scored_;   // every goal, from the notes or worked out
+    std::vector<std::array<int, 2>> tally_;  // goals of each side among the first k of scored_
+
+    // The notes' last entry of a kind at or before `frame`, or null.
+    template <class Entry>
+    static const Entry* noteAt(const std::vector<Entry>& kind, int frame);
     int current_ = 0;
     bool playing_ = false;
     int pace_;

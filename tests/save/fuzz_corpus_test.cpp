@@ -19,6 +19,7 @@
 #include "players/formationfile.h"
 #include "save/save_support.h"
 #include "season/livereplay.h"
+#include "season/watchnotes.h"
 #include "util/bitmap.h"
 #include "util/errors.h"
 
@@ -135,6 +136,14 @@ std::map<std::string, std::map<std::string, std::string>> makeSeeds(const test::
     seeds["replay"]["cutshort.dat"] = replayimage(replay).substr(0, replayimage(replay).size() - 100);
     replay.frames.clear();
     seeds["replay"]["empty.dat"] = replayimage(replay);
+    WatchNotes notes;
+    notes.speeds = {{0, 3}, {1, 6}};
+    notes.goals = {{2, 1}};
+    notes.subs = {{4, 0, 9, 12}};
+    notes.sayings = {{0, "試合開始"}, {1, "07" + mine.roster[6]->name + "のシュート"}};
+    notes.lifts = {{1, 4}, {4, 0}};
+    seeds["watchnotes"]["match.watch"] = notesimage(notes);
+    seeds["watchnotes"]["none.watch"] = notesimage({});
 
     // Between seasons, with the rosters cut to a few more than the eleven a
     // club needs, to keep the seeds small.
@@ -194,6 +203,7 @@ const std::map<std::string, std::function<void(std::string_view)>>& readers() {
         {"formation", [](std::string_view b) { formationparse(b); }},
         {"replay", [](std::string_view b) { readreplaypart(b); }},
         {"stats", [](std::string_view b) { readStatsImage(b); }},
+        {"watchnotes", [](std::string_view b) { readnotes(b); }},
     };
     return all;
 }

@@ -2,16 +2,18 @@
 // The news programme on screen, clicked through like a player would: an
 // ordinary match day from the main screen and back, the last match day with
 // its tables, rankings, the replacement and the doctor, the programme after
-// the transfer window with the youth players, a page that fails, the keys and
-// the pause at the end.
+// the transfer window with the youth players, a page that fails and the way
+// out of it, the keys and the pause at the end.
 #include <QRadioButton>
 
 #include <gtest/gtest.h>
 
 #include "league/savefiles.h"
+#include "league/savegame.h"
 #include "league/versus.h"
 #include "match/runner.h"
 #include "news_screen.h"
+#include "screens/tsave.h"
 #include "screens/ttitle.h"
 #include "screenshot.h"
 #include "season/matchdayflow.h"
@@ -285,26 +287,42 @@ TEST_F(NewsScreen, AMissingPictureKeepsTheMainScreenAndTheNextClickTriesAgain) {
     EXPECT_EQ(prompts.errors.size(), 1u) << "the match day's result files were all there";
 }
 
-TEST_F(NewsScreen, APageThatFailsIsReportedAndTheProgrammeStaysOnItsPage) {
+TEST_F(NewsScreen, APageThatFailsIsToldOnceAndTheNextClickOrCloseGoesToTheTitleToLoad) {
     season(8);
     allResults();
-    Tnews* screen = host->openNews(kAfterMatchDay);
-    ASSERT_NE(screen, nullptr);
-    turn(screen);
-    ASSERT_EQ(title(screen), "DIV1の第9節の結果");
-    // The player deleted a working file of the match day.
-    std::filesystem::remove(tmp("231"));
-    turn(screen);
-    ASSERT_EQ(prompts.errors.size(), 1u);
-    EXPECT_NE(prompts.errors[0].find("231"), std::string::npos) << prompts.errors[0];
-    EXPECT_EQ(title(screen), "DIV1の第9節の結果");
-    EXPECT_EQ(screen->programme().newspage(), 1);
-    EXPECT_EQ(world->leagues[0]->round, 8);
+    save(*world, world->path("data/savedata/before.dat"));
+    for (const bool byClose : {false, true}) {
+        Tnews* screen = host->openNews(kAfterMatchDay);
+        ASSERT_NE(screen, nullptr);
+        turn(screen);
+        ASSERT_EQ(title(screen), "DIV1の第9節の結果");
+        // The player deleted a working file of the match day.
+        std::filesystem::remove(tmp("231"));
+        turn(screen);
+        ASSERT_EQ(prompts.errors.size(), 1u);
+        EXPECT_NE(prompts.errors[0].find("231"), std::string::npos) << prompts.errors[0];
+        EXPECT_NE(prompts.errors[0].find(kNewsFailedText), std::string::npos);
+        EXPECT_EQ(screen->programme().newspage(), 1);
+        EXPECT_EQ(world->leagues[0]->round, 8);
 
-    result(2, 3, 1, 2);
-    turn(screen);
-    EXPECT_EQ(title(screen), "DIV2の第9節の結果");
-    EXPECT_EQ(goalBox(screen, 3, 1)->toPlainText().split('\n').size(), 2);
+        if (byClose)
+            screen->close();
+        else
+            turn(screen);
+        settle();
+        EXPECT_EQ(prompts.errors.size(), 1u) << "told once";
+        EXPECT_EQ(news(), nullptr);
+        ASSERT_EQ(host->screens().size(), 2);
+        EXPECT_NE(qobject_cast<Ttitle*>(host->screens()[0]), nullptr);
+        EXPECT_NE(qobject_cast<Tsave*>(host->screens()[1]), nullptr) << "a load is offered";
+        for (QWidget* w : host->screens()) w->close();
+        settle();
+        // The title screen built a fresh world: the same match day once more.
+        prompts.errors.clear();
+        newgame(*world);
+        season(8);
+        allResults();
+    }
 }
 
 TEST_F(NewsScreen, SpaceEnterAndTheRightArrowTurnThePageWhichCannotBeLeftHalfWay) {

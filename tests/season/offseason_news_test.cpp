@@ -94,6 +94,7 @@ TEST_F(DoctorPage, ADamagedDoctorListChangesNothingAndThePageCanBeTriedAgain) {
     auto news = atDoctors();
     EXPECT_THROW(news->nextPage(), DataError);
     EXPECT_EQ(news->newspage(), 9);
+    EXPECT_TRUE(news->failed()) << "the screen's way on is the title";
     for (int c = 0; c < kClubCount; ++c) EXPECT_EQ(world->team(c).money, money[c]);
 
     writeLines(world->path("data/doctor.txt"), {"医師,契約金,紹介"});
@@ -101,6 +102,7 @@ TEST_F(DoctorPage, ADamagedDoctorListChangesNothingAndThePageCanBeTriedAgain) {
 
     writeLines(world->path("data/doctor.txt"), good);
     EXPECT_EQ(news->nextPage().kind, PageKind::doctor);
+    EXPECT_FALSE(news->failed());
 }
 
 class SeasonEndPage : public NewsTest {

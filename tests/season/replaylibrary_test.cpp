@@ -94,11 +94,13 @@ TEST_F(ReplayLibrary, AReplayWithADamagedOrMissingDescriptionIsStillListed) {
 }
 
 TEST_F(ReplayLibrary, DeletingAReplayRemovesItAndItsDescriptionAndNothingElse) {
-    const fs::path a = keepreplay(*world, handmadeReplay({"1"}), kDerby);
+    const WatchNotes notes;
+    const fs::path a = keepreplay(*world, handmadeReplay({"1"}), kDerby, &notes);
     const fs::path b = keepreplay(*world, handmadeReplay({"2"}), kDerby);
     deletereplay(*world, keptreplays(*world)[1]);
     EXPECT_FALSE(fs::exists(a));
     EXPECT_FALSE(fs::exists(fs::path(a).replace_extension(".txt")));
+    EXPECT_FALSE(fs::exists(fs::path(a).replace_extension(".watch")));
     ASSERT_EQ(keptreplays(*world).size(), 1u);
     EXPECT_EQ(keptreplays(*world)[0].file, b);
 
@@ -107,6 +109,27 @@ TEST_F(ReplayLibrary, DeletingAReplayRemovesItAndItsDescriptionAndNothingElse) {
     EXPECT_THROW(deletereplay(*world, KeptReplay{outside, 1, kDerby}), DataError);
     EXPECT_THROW(deletereplay(*world, KeptReplay{replays("../tmp.dat"), 1, kDerby}), DataError);
     EXPECT_EQ(readBytes(outside), "keep me");
+}
+
+TEST_F(ReplayLibrary, DamagedNotesAreRefusedNamingTheLineAndTheReplayStillPlays) {
+    WatchNotes notes;
+    notes.goals = {{0, 1}};
+    notes.sayings = {{0, "試合開始"}};
+    const fs::path kept = keepreplay(*world, handmadeReplay({"1", "g"}), kDerby, &notes);
+    const fs::path file = fs::path(kept).replace_extension(".watch");
+    EXPECT_EQ(readkeptnotes(kept).notes, notes);
+    const std::string good = readBytes(file);
+    for (const std::string& bad : {good + "goal 0 2\r\n", good + "lift 0 x\r\n", good + "say 0 \x81\r\n",
+                                   good + "kick 1 1\r\n", good + "speed 5 3\r\nspeed 4 3\r\n"}) {
+        writeBytesAtomic(file, bad);
+        const NotesReading reading = readkeptnotes(kept);
+        EXPECT_FALSE(reading.notes) << bad;
+        EXPECT_NE(reading.problem.find("行目が不正です"), std::string::npos) << reading.problem;
+    }
+    writeBytesAtomic(file, "VM2WATCH 9\r\n");
+    EXPECT_EQ(readkeptnotes(kept).problem, "観戦メモの形式が違います");
+    fs::remove(file);
+    EXPECT_TRUE(readkeptnotes(kept).problem.empty()) << "a replay kept before the notes is no fault";
 }
 
 TEST_F(LiveTest, AWatchedLeagueMatchIsKeptWithItsMatchDayClubsAndScore) {

@@ -1,12 +1,15 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Watching a record again: a whole watched match read back frame by frame
 // with its goals where they were, steps and goal jumps, the pace, and the
-// goal caption blinking as it did live.
+// goal caption blinking as it did live; with the notes kept beside it, every
+// frame's clock, score, numbers, commentary and ball as the live match showed
+// them, and without them what the record allows.
 #include <algorithm>
 
 #include "season/live_fixture.h"
 #include "season/livecues.h"
 #include "season/replay_support.h"
+#include "season/replaylibrary.h"
 #include "season/replayview.h"
 
 namespace vm {
@@ -49,6 +52,45 @@ TEST_F(LiveTest, AWatchedMatchReadsBackWithEveryShownFrameAndItsGoalsWhereTheyWe
         view.seek(i);
         ASSERT_TRUE(view.picture()) << i;
         ASSERT_EQ(view.picture()->shirts, shown[i]) << "frame " << i;
+    }
+}
+
+TEST_F(LiveTest, AKeptReplayShowsEveryFrameAsTheLiveScoreboardAndPitchShowedIt) {
+    world = scratch.world(2);  // a match with goals by both sides and a substitution
+    SetUp();
+    writeBytesAtomic(world->path("data/vtr"), "");
+    speedFile("3\r\n");
+    auto m = open(false);
+    std::vector<std::pair<FrameFigures, PitchPicture>> live;
+    while (!m->finished()) {
+        if (m->game().clock >= 30 * 60 && m->game().clock < 31 * 60) m->setSpeed(5);
+        if (frame(*m).played) {
+            const Scoreboard& b = m->scoreboard();
+            live.push_back({{b.clock, b.goals, b.shirts, b.commentary}, m->pitch()});
+        }
+        if (m->holding()) m->soundEnded();
+    }
+    ASSERT_GT(m->game().goals(0), 0) << "the story needs goals by both sides";
+    ASSERT_GT(m->game().goals(1), 0);
+    const Sublog& sub = m->game().sublog[0];
+    ASSERT_GE(sub.slot, 0) << "and a substitution";
+    ASSERT_EQ(live.back().first.shirts[0][sub.slot], std::to_string(sub.index + 1));
+
+    const auto kept = keepreplay(*world, *m);
+    ASSERT_TRUE(kept);
+    ReplayView view(readreplayfile(*kept).replay, readkeptnotes(*kept).notes);
+    ReplayView bare(view.replay());  // as a replay kept before the notes
+    ASSERT_TRUE(view.noted());
+    ASSERT_EQ(view.frames(), static_cast<int>(live.size()));
+    for (int i = 0; i < view.frames(); ++i) {
+        view.seek(i);
+        bare.seek(i);
+        ASSERT_EQ(view.figures(), live[i].first) << "frame " << i;
+        const PitchPicture& pitch = live[i].second;
+        ASSERT_EQ(view.picture()->ball, pitch.ball) << "frame " << i;
+        ASSERT_EQ(view.picture()->shadow, pitch.shadow) << "frame " << i;
+        ASSERT_EQ(view.picture()->shirts, recordable(pitch)) << "frame " << i;
+        ASSERT_EQ(bare.figures().goals, live[i].first.goals) << "frame " << i;
     }
 }
 
