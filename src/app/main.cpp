@@ -51,6 +51,6 @@ int main(int argc, char** argv) {
     if (const QIcon icon = vm::gameIcon(world); !icon.isNull()) QApplication::setWindowIcon(icon);
     vm::SystemClock clock;
     vm::ScreenHost host(world, prompts, clock);
-    if (!host.openTitle()) return 1;
+    if (!host.start()) return 1;
     return QApplication::exec();
 }

@@ -8,6 +8,10 @@
 #include <memory>
 #include <stdexcept>
 
+#include "league/autosaves.h"
+#include "league/careermarkers.h"
+#include "league/savegame.h"
+
 #include "screens/tmain.h"
 #include "screens/tmatch.h"
 #include "screens/tnews.h"
@@ -17,14 +21,44 @@
 #include "screens/ttactics.h"
 #include "screens/ttitle.h"
 #include "screens/ttradetop.h"
+#include "season/resume.h"
 
 namespace vm {
+namespace {
+
+// The text of a failed autosave: the game goes on, and the player can still save.
+constexpr const char* kAutosaveFailedText =
+    "オートセーブできませんでした。ゲームはこのまま続けられます。\n"
+    "メニューの「セーブ」で保存してください。";
+
+// Whether the player wants autosaves.
+bool autosaveWanted() {
+    return true;
+}
+
+}  // namespace
 
 ScreenHost::ScreenHost(World& world, Prompts& prompts, Clock& clock)
     : world_(world), prompts_(prompts), clock_(clock) {}
 
 ScreenHost::~ScreenHost() {
     for (const QPointer<QWidget>& screen : screens_) delete screen.data();
+    markCareerClosed(world_);
+}
+
+bool ScreenHost::start() {
+    removeLeftovers(world_);
+    if (!openTitle()) return false;
+    const auto offer = takeResumeOffer(world_);
+    if (!offer || !prompts_.askYesNo(kResumeQuestion)) return true;
+    try {
+        load(world_, *offer);
+    } catch (const std::runtime_error& e) {
+        prompts_.error(std::string("前回の続きを読み込めません\n") + e.what());
+        return true;
+    }
+    if (openMain() && title_) title_->close();
+    return true;
 }
 
 template <class Screen>
@@ -38,6 +72,7 @@ Screen* ScreenHost::adopt(Screen* screen) {
 
 Ttitle* ScreenHost::openTitle() {
     closeCards();
+    markCareerClosed(world_);
     title_ = adopt(Ttitle::open(session()));
     return title_;
 }
@@ -52,7 +87,24 @@ Tmain* ScreenHost::openMain() {
         return nullptr;
     }
     main_->show();
+    try {
+        markCareerOpen(world_);
+    } catch (const std::runtime_error&) {
+        // Without the mark a crash is not offered for resuming; the game itself goes on.
+    }
+    autosave();
     return main_;
+}
+
+void ScreenHost::autosave() {
+    if (!autosaveWanted() || !main_ || !main_->flow().cansave() || world_.trade) return;
+    try {
+        writeAutosave(world_);
+    } catch (const std::runtime_error& e) {
+        if (autosaveFailureTold_) return;
+        autosaveFailureTold_ = true;
+        prompts_.notice(std::string(kAutosaveFailedText) + "\n" + e.what());
+    }
 }
 
 Tsave* ScreenHost::openSave(SaveMode mode) {
@@ -165,6 +217,7 @@ Treplay* ScreenHost::openReplays(const std::filesystem::path& record) {
 
 void ScreenHost::quit() {
     closeCards();
+    markCareerClosed(world_);
     for (const QPointer<QWidget>& screen : screens_)
         if (screen) screen->close();
     QCoreApplication::quit();
