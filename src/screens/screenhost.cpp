@@ -43,7 +43,12 @@ ScreenHost::ScreenHost(World& world, Prompts& prompts, Clock& clock)
 
 ScreenHost::~ScreenHost() {
     for (const QPointer<QWidget>& screen : screens_) delete screen.data();
+    leaveCareer();
+}
+
+void ScreenHost::leaveCareer() {
     markCareerClosed(world_);
+    careerMarked_ = false;
 }
 
 bool ScreenHost::start() {
@@ -72,7 +77,7 @@ Screen* ScreenHost::adopt(Screen* screen) {
 
 Ttitle* ScreenHost::openTitle() {
     closeCards();
-    markCareerClosed(world_);
+    leaveCareer();
     title_ = adopt(Ttitle::open(session()));
     return title_;
 }
@@ -87,10 +92,13 @@ Tmain* ScreenHost::openMain() {
         return nullptr;
     }
     main_->show();
-    try {
-        markCareerOpen(world_);
-    } catch (const std::runtime_error&) {
-        // Without the mark a crash is not offered for resuming; the game itself goes on.
+    if (!careerMarked_) {
+        try {
+            markCareerOpen(world_);
+            careerMarked_ = true;
+        } catch (const std::runtime_error&) {
+            // Without the mark a crash is not offered for resuming; the game itself goes on.
+        }
     }
     autosave();
     return main_;
@@ -217,7 +225,7 @@ Treplay* ScreenHost::openReplays(const std::filesystem::path& record) {
 
 void ScreenHost::quit() {
     closeCards();
-    markCareerClosed(world_);
+    leaveCareer();
     for (const QPointer<QWidget>& screen : screens_)
         if (screen) screen->close();
     QCoreApplication::quit();

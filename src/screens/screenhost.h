@@ -111,6 +111,8 @@ private:
     // Saves the world as the autosave of its point; a failure is told once
     // per session and holds nothing up.
     void autosave();
+    // The career open is left in order: its mark goes.
+    void leaveCareer();
     // Keeps track of a new screen until it is closed.
     template <class Screen>
     Screen* adopt(Screen* screen);
@@ -127,6 +129,7 @@ private:
     QPointer<Tmatch> match_;
     QPointer<Treplay> replays_;
     bool autosaveFailureTold_ = false;
+    bool careerMarked_ = false;
 };
 
 }  // namespace vm

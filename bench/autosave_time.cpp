@@ -1,0 +1,99 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// What an autosave costs on the real clock: the autosave alone (the saved
+// game built, read back, written, flushed, renamed and its folder flushed)
+// and the hand-over from the news to the main screen as the game makes it
+// (the main screen, the career's mark and the autosave) against the main
+// screen alone as before autosaves, each the median of many. Runs offscreen:
+//   build/bench/vm_measure_autosave [repeats=25]
+#include <QApplication>
+#include <QElapsedTimer>
+
+#include <algorithm>
+#include <cstdio>
+#include <cstdlib>
+#include <vector>
+
+#include "league/autosaves.h"
+#include "newgameworld.h"
+#include "screens/appearance.h"
+#include "screens/clock.h"
+#include "screens/screenhost.h"
+#include "screens/tmain.h"
+#include "season/career.h"
+#include "season/newsprogramme.h"
+#include "season/simplecoach.h"
+
+namespace vm {
+namespace {
+
+struct NoPrompts : Prompts {
+    void message(std::string_view) override {}
+    void error(std::string_view text) override {
+        std::fprintf(stderr, "%.*s\n", int(text.size()), text.data());
+    }
+    bool askYesNo(std::string_view) override { return true; }
+    bool askOkCancel(std::string_view) override { return true; }
+    std::optional<std::string> input(std::string_view, std::string_view, std::string_view) override {
+        return {};
+    }
+    std::optional<std::filesystem::path> openFile(std::string_view, const std::filesystem::path&,
+                                                  std::string_view) override {
+        return {};
+    }
+    std::optional<std::filesystem::path> saveFile(std::string_view, const std::filesystem::path&,
+                                                  std::string_view, std::string_view) override {
+        return {};
+    }
+};
+
+template <class Step>
+double medianMs(int repeats, Step step) {
+    std::vector<double> ms;
+    for (int i = 0; i < repeats; ++i) {
+        QElapsedTimer t;
+        t.start();
+        step();
+        ms.push_back(static_cast<double>(t.nsecsElapsed()) / 1e6);
+    }
+    std::sort(ms.begin(), ms.end());
+    return ms[ms.size() / 2];
+}
+
+int measure(int repeats) {
+    NewGameWorld career("autosave", 5);
+    World& world = *career.world;
+    SimpleCoach coach;
+    if (!playtransferwindow(world, coach)) return 1;
+    playnews(world, kAfterTransfers, coach);
+    for (int day = 0; day < 5; ++day) playday(world, coach);
+
+    NoPrompts prompts;
+    SystemClock clock;
+    ScreenHost host(world, prompts, clock);
+    std::printf("autosave alone: median %.2f ms of %d\n", medianMs(repeats, [&] { writeAutosave(world); }),
+                repeats);
+    const double before = medianMs(repeats, [&] {
+        auto* main = new Tmain(host.session());
+        main->setAttribute(Qt::WA_DeleteOnClose);
+        main->show();
+        QCoreApplication::processEvents();
+        main->close();
+    });
+    const double after = medianMs(repeats, [&] {
+        host.openMain();
+        QCoreApplication::processEvents();
+    });
+    std::printf("news -> main screen: median %.2f ms without the autosave, %.2f ms with it (%d each)\n",
+                before, after, repeats);
+    return 0;
+}
+
+}  // namespace
+}  // namespace vm
+
+int main(int argc, char** argv) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    vm::useGameFont();
+    return vm::measure(argc > 1 ? std::max(20, std::atoi(argv[1])) : 25);
+}
