@@ -22,29 +22,10 @@
 #include "season/career.h"
 #include "season/newsprogramme.h"
 #include "season/simplecoach.h"
+#include "silentprompts.h"
 
 namespace vm {
 namespace {
-
-struct NoPrompts : Prompts {
-    void message(std::string_view) override {}
-    void error(std::string_view text) override {
-        std::fprintf(stderr, "%.*s\n", int(text.size()), text.data());
-    }
-    bool askYesNo(std::string_view) override { return true; }
-    bool askOkCancel(std::string_view) override { return true; }
-    std::optional<std::string> input(std::string_view, std::string_view, std::string_view) override {
-        return {};
-    }
-    std::optional<std::filesystem::path> openFile(std::string_view, const std::filesystem::path&,
-                                                  std::string_view) override {
-        return {};
-    }
-    std::optional<std::filesystem::path> saveFile(std::string_view, const std::filesystem::path&,
-                                                  std::string_view, std::string_view) override {
-        return {};
-    }
-};
 
 template <class Step>
 double medianMs(int repeats, Step step) {
@@ -67,7 +48,7 @@ int measure(int repeats) {
     playnews(world, kAfterTransfers, coach);
     for (int day = 0; day < 5; ++day) playday(world, coach);
 
-    NoPrompts prompts;
+    SilentPrompts prompts;
     SystemClock clock;
     ScreenHost host(world, prompts, clock);
     std::printf("autosave alone: median %.2f ms of %d\n", medianMs(repeats, [&] { writeAutosave(world); }),
