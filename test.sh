@@ -1,8 +1,10 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: GPL-3.0-or-later
-# Builds everything and runs every test: the normal build, then the core tests
-# again under AddressSanitizer + UndefinedBehaviorSanitizer, then a short run of
-# each fuzz target when clang is present. The exit code is the verdict.
+# Builds everything and runs every test: the normal build (whose install tests
+# also pack the .deb and check it with lintian: an error or a warning fails),
+# then the core tests again under AddressSanitizer +
+# UndefinedBehaviorSanitizer, then a short run of each fuzz target when clang
+# is present. The exit code is the verdict.
 set -euo pipefail
 cd "$(dirname "$0")"
 source scripts/deps.sh

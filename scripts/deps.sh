@@ -3,14 +3,15 @@
 # Installs the Debian packages the game, its tests and its tools need, only the
 # ones that are missing. Sourced by test.sh. The last line of the list checks
 # and packs the installed game: the desktop entry (desktop-file-utils), the
-# metainfo (appstream), the manual page (man-db, groff-base) and the .deb
-# (dpkg-dev for dpkg-shlibdeps, file for CPack to find the programs).
+# metainfo (appstream), the manual pages (man-db, groff-base) and the .deb
+# (dpkg-dev for dpkg-shlibdeps, file for CPack to find the programs, lintian to
+# check the package as Debian would).
 vm_install_deps() {
     local wanted=(cmake ninja-build g++ pkg-config
         qt6-base-dev qt6-multimedia-dev qt6-qpa-plugins libgl-dev
         libjpeg62-turbo-dev libgtest-dev googletest libbenchmark-dev nlohmann-json3-dev
         fonts-noto-cjk
-        desktop-file-utils appstream man-db groff-base dpkg-dev file "$@")
+        desktop-file-utils appstream man-db groff-base dpkg-dev file lintian "$@")
     local missing=()
     for p in "${wanted[@]}"; do
         dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "league/gamefolders.h"
 
+#include <fstream>
+#include <string>
 #include <system_error>
 
 namespace vm {
@@ -17,15 +19,29 @@ bool absoluteFolder(const char* value) {
     return value != nullptr && value[0] == '/';
 }
 
+// The source tree a build folder's note names: its one line, an absolute
+// folder; empty without a note or with anything else in it.
+fs::path sourceTreeNamedIn(const fs::path& programFolder) {
+    std::ifstream in(programFolder / kSourceTreeNote);
+    std::string line;
+    if (!std::getline(in, line) || !absoluteFolder(line.c_str())) return {};
+    return line;
+}
+
 }  // namespace
 
-std::optional<fs::path> findShippedRoot(const fs::path& programFolder, const fs::path& sourceRoot) {
-    if (!programFolder.empty()) {
-        const fs::path installed = (programFolder / kInstalledShare).lexically_normal();
-        if (holdsData(installed)) return installed;
-    }
-    if (holdsData(sourceRoot)) return sourceRoot;
+std::optional<fs::path> findShippedRoot(const fs::path& programFolder) {
+    if (programFolder.empty()) return std::nullopt;
+    const fs::path installed = (programFolder / kInstalledShare).lexically_normal();
+    if (holdsData(installed)) return installed;
+    if (const fs::path source = sourceTreeNamedIn(programFolder); holdsData(source)) return source;
     return std::nullopt;
+}
+
+std::string installedDataForMessages(const fs::path& programFolder) {
+    if (programFolder.empty())
+        return "share/vellmora2/data（/proc/self/exe が読めず、プログラムの場所が分かりません）";
+    return ((programFolder / kInstalledShare).lexically_normal() / "data").string();
 }
 
 std::optional<fs::path> playerRoot(const char* xdgDataHome, const char* home) {

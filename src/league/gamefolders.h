@@ -5,18 +5,31 @@
 
 #include <filesystem>
 #include <optional>
+#include <string>
 
 namespace vm {
 
 // The shipped data's folder of an installed program, relative to the folder
-// holding the program: <prefix>/bin/vellmora2 reads <prefix>/share/vellmora2.
+// holding the program: <prefix>/bin/vellmora2 reads <prefix>/share/vellmora2,
+// and so does the Debian package's /usr/games/vellmora2.
 inline constexpr const char* kInstalledShare = "../share/vellmora2";
 
-// The folder holding the shipped data/: the installed one beside `programFolder`
-// when it holds a data/, else `sourceRoot` (a developer build run from its
-// build folder) when that holds one; nullopt when neither does.
-std::optional<std::filesystem::path> findShippedRoot(const std::filesystem::path& programFolder,
-                                                     const std::filesystem::path& sourceRoot);
+// The file a build folder holds beside the programs it builds, naming the
+// source tree they were built from. Only a program run from its build folder
+// has one: an installed program never reads the source tree of the machine
+// that built it.
+inline constexpr const char* kSourceTreeNote = "vellmora2-source-tree";
+
+// The folder holding the shipped data/: the installed one beside
+// `programFolder` when it holds a data/, else the source tree named by the
+// build folder's note beside the program when that holds one; nullopt when
+// neither does.
+std::optional<std::filesystem::path> findShippedRoot(const std::filesystem::path& programFolder);
+
+// Where the shipped data/ of an installed program should be, for messages
+// that say it is missing: <prefix>/share/vellmora2/data, or, when the
+// program's own folder is unknown, that it is.
+std::string installedDataForMessages(const std::filesystem::path& programFolder);
 
 // The player's folder, by the desktop's base-directory rules:
 // $XDG_DATA_HOME/vellmora2, else $HOME/.local/share/vellmora2. A relative

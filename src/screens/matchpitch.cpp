@@ -39,13 +39,18 @@ QLabel* caption(QWidget* parent, const char* name, int pixels, const QColor& col
 }  // namespace
 
 MatchPitch::MatchPitch(const World& world, int club0, int club1, QWidget* parent)
-    : QWidget(parent), pictures_(world), buffer_(kSize, QImage::Format_RGB32) {
+    : QWidget(parent), pictures_(world) {
     setObjectName("TMATCH");
     setFixedSize(kSize);
     setAttribute(Qt::WA_OpaquePaintEvent);
+    // The frame is drawn at the screen's own resolution: sharp at every scale.
+    const qreal ratio = devicePixelRatioF();
+    buffer_ = QImage(kSize * ratio, QImage::Format_RGB32);
+    buffer_.setDevicePixelRatio(ratio);
     emblems_ = {toImage(world.team(club0).emblem), toImage(world.team(club1).emblem)};
     for (int side = 0; side < 2; ++side)
-        for (int man = 0; man < 11; ++man) shirts_[side][man] = shirtPicture(emblems_[side], side, man);
+        for (int man = 0; man < 11; ++man)
+            shirts_[side][man] = shirtPicture(emblems_[side], side, man, ratio);
     buffer_.fill(kBackground);
 
     lbgoal = caption(this, "lbgoal", 48, Qt::red, true);
@@ -56,14 +61,16 @@ MatchPitch::MatchPitch(const World& world, int club0, int club1, QWidget* parent
 
 void MatchPitch::drawFrame(const PitchPicture& picture) {
     QPainter p(&buffer_);
-    p.fillRect(buffer_.rect(), kBackground);
-    drawPitch(p, buffer_.rect(), pictures_, shirts_, picture);
+    const QRect area({0, 0}, kSize);
+    p.fillRect(area, kBackground);
+    drawPitch(p, area, pictures_, shirts_, picture);
     p.end();
     update();
 }
 
 void MatchPitch::setShirtNumber(int side, int man, const std::string& number) {
-    shirts_.at(side).at(man) = shirtPicture(emblems_[side], side, QString::fromStdString(number));
+    shirts_.at(side).at(man) =
+        shirtPicture(emblems_[side], side, QString::fromStdString(number), buffer_.devicePixelRatio());
 }
 
 void MatchPitch::showCaptions(const GoalCaptions& captions) {

@@ -10,6 +10,13 @@
 
 namespace vm {
 
+QPixmap pixelArt(const QImage& image, QSize size, qreal ratio) {
+    QPixmap art =
+        QPixmap::fromImage(image.scaled(size * ratio, Qt::IgnoreAspectRatio, Qt::FastTransformation));
+    art.setDevicePixelRatio(ratio);
+    return art;
+}
+
 namespace {
 
 // The small pictures with a see-through edge (the ball, its shadow) are PNG,

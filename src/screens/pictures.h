@@ -5,6 +5,7 @@
 #pragma once
 
 #include <QImage>
+#include <QPixmap>
 
 #include <string_view>
 
@@ -14,6 +15,10 @@
 namespace vm {
 
 QImage toImage(const Bitmap& bitmap);
+// `image` enlarged to `size` game pixels at `ratio` device pixels a game
+// pixel, each of its pixels a sharp block (nearest neighbour): pixel art
+// such as the emblems stays pixel art at every display scale.
+QPixmap pixelArt(const QImage& image, QSize size, qreal ratio);
 
 // Loads data/skin/<file> from the world's shipped data (.jpg, .bmp or .png).
 // Throws DataError naming the file when it is missing or broken.

@@ -12,8 +12,9 @@ constexpr int kNumberPixels = 9;
 
 }  // namespace
 
-QImage shirtPicture(const QImage& emblem, int side, const QString& number) {
-    QImage shirt(kShirt, QImage::Format_RGB32);
+QImage shirtPicture(const QImage& emblem, int side, const QString& number, qreal ratio) {
+    QImage shirt(kShirt * ratio, QImage::Format_RGB32);
+    shirt.setDevicePixelRatio(ratio);
     shirt.fill(kShirtGreen);
     QPainter p(&shirt);
     p.drawImage(QRect(0, 0, 12, 12), emblem);
@@ -27,8 +28,8 @@ QImage shirtPicture(const QImage& emblem, int side, const QString& number) {
     return shirt;
 }
 
-QImage shirtPicture(const QImage& emblem, int side, int man) {
-    return shirtPicture(emblem, side, QString("%1").arg(man + 1, 2, 10, QChar('0')));
+QImage shirtPicture(const QImage& emblem, int side, int man, qreal ratio) {
+    return shirtPicture(emblem, side, QString("%1").arg(man + 1, 2, 10, QChar('0')), ratio);
 }
 
 PitchPictures::PitchPictures(const World& world)
@@ -38,7 +39,11 @@ PitchPictures::PitchPictures(const World& world)
 
 void drawPitch(QPainter& p, const QRect& area, const PitchPictures& pictures, const SideShirts& shirts,
                const PitchPicture& frame) {
+    // The pitch picture is smoothed when the screen enlarges it; the shirts
+    // and the ball are pixel art and stay sharp blocks.
+    p.setRenderHint(QPainter::SmoothPixmapTransform);
     p.drawImage(area, pictures.pitch);
+    p.setRenderHint(QPainter::SmoothPixmapTransform, false);
     const QPoint origin = area.topLeft();
     for (int side = 0; side < 2; ++side)
         for (int man = 0; man < 11; ++man) {

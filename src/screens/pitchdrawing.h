@@ -19,10 +19,12 @@ namespace vm {
 inline constexpr QRect kGoalCaptionBox{232, 200, 217, 49};
 
 // A 12 x 24 shirt: the club's emblem on top, below it `number` in white for
-// side 0 and yellow for side 1, on green (008000).
-QImage shirtPicture(const QImage& emblem, int side, const QString& number);
+// side 0 and yellow for side 1, on green (008000); `ratio` device pixels a
+// game pixel, so the number is sharp at every scale and the emblem stays
+// pixel art.
+QImage shirtPicture(const QImage& emblem, int side, const QString& number, qreal ratio = 1);
 // The shirt numbered 01..11 of man `man` (0..10).
-QImage shirtPicture(const QImage& emblem, int side, int man);
+QImage shirtPicture(const QImage& emblem, int side, int man, qreal ratio = 1);
 
 using SideShirts = std::array<std::array<QImage, 11>, 2>;
 

@@ -17,7 +17,8 @@ ReplayPitch::ReplayPitch(const World& world, QWidget* parent) : QWidget(parent),
 
 void ReplayPitch::setSides(const std::array<QImage, 2>& emblems) {
     for (int side = 0; side < 2; ++side)
-        for (int man = 0; man < 11; ++man) shirts_[side][man] = shirtPicture(emblems[side], side, man);
+        for (int man = 0; man < 11; ++man)
+            shirts_[side][man] = shirtPicture(emblems[side], side, man, devicePixelRatioF());
 }
 
 void ReplayPitch::showFrame(const std::optional<PitchPicture>& picture, bool goalCaption) {

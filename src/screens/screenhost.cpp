@@ -2,8 +2,6 @@
 #include "screens/screenhost.h"
 
 #include <QCoreApplication>
-#include <QGuiApplication>
-#include <QScreen>
 
 #include <memory>
 #include <stdexcept>
@@ -12,6 +10,9 @@
 #include "league/careermarkers.h"
 #include "league/savegame.h"
 
+#include "screens/gamesettings.h"
+#include "screens/placement.h"
+#include "screens/stepfocus.h"
 #include "screens/tmain.h"
 #include "screens/tmatch.h"
 #include "screens/tnews.h"
@@ -31,9 +32,9 @@ constexpr const char* kAutosaveFailedText =
     "オートセーブできませんでした。ゲームはこのまま続けられます。\n"
     "メニューの「セーブ」で保存してください。";
 
-// Whether the player wants autosaves.
+// Whether the player wants autosaves ("設定" → "オートセーブ").
 bool autosaveWanted() {
-    return true;
+    return GameSettings().autosaveEnabled();
 }
 
 }  // namespace
@@ -70,6 +71,8 @@ template <class Screen>
 Screen* ScreenHost::adopt(Screen* screen) {
     if (!screen) return nullptr;
     screen->setAttribute(Qt::WA_DeleteOnClose);
+    // The screen beneath takes its step again once this one has gone.
+    connect(screen, &QObject::destroyed, this, &StepFocus::restoreAll);
     screens_.removeAll(nullptr);
     screens_.append(screen);
     return screen;
@@ -181,11 +184,10 @@ Tplayerdata* ScreenHost::openCard(int owner, int index) {
         return nullptr;
     }
     cards_.removeAll(nullptr);
-    // Cards open side by side in step 3: each a little below the one before.
-    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
-        const int shift = 24 * static_cast<int>(open.size() % 8);
-        card->move(screen->availableGeometry().center() - card->rect().center() + QPoint(shift, shift));
-    }
+    // Cards open side by side in step 3: each a little below the one before,
+    // over the game's window on the screen it stands on.
+    const int shift = 24 * static_cast<int>(open.size() % 8);
+    placeOver(card, gameWindow(), {shift, shift});
     cards_.append(card);
     card->show();
     return card;
@@ -229,6 +231,18 @@ void ScreenHost::quit() {
     for (const QPointer<QWidget>& screen : screens_)
         if (screen) screen->close();
     QCoreApplication::quit();
+}
+
+void ScreenHost::restart() {
+    restartWanted_ = true;
+    quit();
+}
+
+QWidget* ScreenHost::gameWindow() const {
+    for (QWidget* screen : {static_cast<QWidget*>(trade_.data()), static_cast<QWidget*>(tactics_.data()),
+                            static_cast<QWidget*>(main_.data())})
+        if (screen && screen->isVisible()) return screen;
+    return nullptr;
 }
 
 QList<QWidget*> ScreenHost::screens() const {

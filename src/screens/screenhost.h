@@ -103,6 +103,10 @@ public:
 
     // Ends the game: every screen closes and the event loop returns.
     void quit();
+    // Ends the game as quit() does, to be started again (a new display
+    // scale): the program entry starts it once the event loop has returned.
+    void restart();
+    bool restartWanted() const { return restartWanted_; }
 
     // The game's windows now open, in the order they were opened.
     QList<QWidget*> screens() const;
@@ -113,6 +117,9 @@ private:
     void autosave();
     // The career open is left in order: its mark goes.
     void leaveCareer();
+    // The screen a card opens over: the transfer screen, the tactics board
+    // or the main screen, whichever is on show; null when none is.
+    QWidget* gameWindow() const;
     // Keeps track of a new screen until it is closed.
     template <class Screen>
     Screen* adopt(Screen* screen);
@@ -130,6 +137,7 @@ private:
     QPointer<Treplay> replays_;
     bool autosaveFailureTold_ = false;
     bool careerMarked_ = false;
+    bool restartWanted_ = false;
 };
 
 }  // namespace vm

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "screens/sound.h"
 
+#include <QAudio>
 #include <QAudioDevice>
 #include <QEventLoop>
 #include <QFile>
@@ -13,6 +14,7 @@
 #include <QtEndian>
 
 #include <memory>
+#include <utility>
 
 namespace vm {
 namespace {
@@ -57,8 +59,15 @@ QSoundEffect* Sound::effect(const QString& file) {
     if (!e) {
         e = new QSoundEffect(this);
         e->setSource(QUrl::fromLocalFile(QFileInfo(file).absoluteFilePath()));
+        e->setVolume(volume_);
     }
     return e;
+}
+
+void Sound::setVolume(int percent) {
+    volume_ = QAudio::convertVolume(qBound(0, percent, 100) / 100.0F, QAudio::LogarithmicVolumeScale,
+                                    QAudio::LinearVolumeScale);
+    for (QSoundEffect* e : std::as_const(effects_)) e->setVolume(volume_);
 }
 
 void Sound::play(const QString& file) {

@@ -30,10 +30,13 @@ public:
     // Plays `file` to its end. Windows keep painting meanwhile, but clicks and
     // keys wait until the sound is over. Returns at once when nothing can be heard.
     void playAndWait(const QString& file);
+    // Loudness 0..100 as the player hears it (a logarithmic scale), for every sound.
+    void setVolume(int percent);
 
 private:
     QSoundEffect* effect(const QString& file);
     QHash<QString, QSoundEffect*> effects_;
+    float volume_ = 1.0F;  // linear, as the output takes it
 };
 
 // The playing time of a WAVE file image in milliseconds, or -1 when its

@@ -19,6 +19,8 @@
 #include "screens/panelbutton.h"
 #include "screens/pictures.h"
 #include "screens/progresscells.h"
+#include "screens/settingsmenu.h"
+#include "screens/stepfocus.h"
 #include "season/clubedits.h"
 
 namespace vm {
@@ -28,8 +30,8 @@ constexpr QSize kBoard{660, 461};
 constexpr int kEmblemStep = 22;
 constexpr int kMemberHeight = 257;
 
-QPixmap emblemPixmap(const Tteam& club, int side) {
-    return QPixmap::fromImage(toImage(club.emblem).scaled(side, side));
+QPixmap emblemPixmap(const Tteam& club, int side, qreal ratio) {
+    return pixelArt(toImage(club.emblem), {side, side}, ratio);
 }
 
 }  // namespace
@@ -141,6 +143,7 @@ void Tmain::buildControls(QWidget* board) {
 
     // Enter moves the season on, as a click on "ＮＥＸＴ" does.
     Pnext->pressOnEnter(this);
+    stepFocus_ = new StepFocus(this, Pnext);
 }
 
 void Tmain::buildMenus() {
@@ -154,6 +157,7 @@ void Tmain::buildMenus() {
     QAction* replays = menuBar()->addAction("リプレイ");
     replays->setObjectName("replays");
     connect(replays, &QAction::triggered, this, &Tmain::replaysClick);
+    addSettingsMenu(menuBar(), session_, [this] { return flow_.canleave(); });
     QAction* version = menuBar()->addAction("バージョン");
     version->setObjectName("version");
     connect(version, &QAction::triggered, this, &Tmain::versionClick);
@@ -179,6 +183,7 @@ void Tmain::FormShow() {
     coachlist->clearChoice();
     setWindowTitle(QString("%1年目").arg(world.kanri.year));
     teamofdiv();
+    stepFocus_->restore();
     if (world.leagues[0]) {
         PleagueClick();
         return;
@@ -196,7 +201,7 @@ void Tmain::teamofdiv() {
         const int d = session_.world.divof(club);
         const int image = (d - 1) * 10 + ++counter[d - 1];
         clubOfImage_[image] = club;
-        clubImages_[image]->setPixmap(emblemPixmap(session_.world.team(club), 16));
+        clubImages_[image]->setPixmap(emblemPixmap(session_.world.team(club), 16, devicePixelRatioF()));
         clubImages_[image]->setToolTip(qstr(session_.world.team(club).name));
     }
 }
@@ -225,7 +230,7 @@ void Tmain::img11Click(int club) {
     coachlist->resize(192, 102);
 
     shownclub_ = club;
-    imgselectteam->setPixmap(emblemPixmap(team, 28));
+    imgselectteam->setPixmap(emblemPixmap(team, 28, devicePixelRatioF()));
     lbselectteam->setText(qstr(team.name));
     lbselectteam->setCursor(betweenseasons(world) ? Qt::PointingHandCursor : Qt::ArrowCursor);
     lbmoney->setText(club == 0 ? QString("所持金：%1").arg(team.money) : QString());

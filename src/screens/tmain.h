@@ -26,6 +26,7 @@ struct CellPaint;
 class GridView;
 class PanelButton;
 class ProgressCells;
+class StepFocus;
 
 class Tmain : public QMainWindow {
     Q_OBJECT
@@ -104,6 +105,7 @@ private:
     PanelButton* Pleague;
     PanelButton* Pnext;
     QMenu* popcoach;
+    StepFocus* stepFocus_;
 };
 
 }  // namespace vm

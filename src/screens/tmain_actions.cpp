@@ -14,6 +14,7 @@
 #include "screens/panelbutton.h"
 #include "screens/progresscells.h"
 #include "screens/screenhost.h"
+#include "screens/stepfocus.h"
 #include "screens/tmain.h"
 #include "screens/tplayerdata.h"
 #include "screens/ttactics.h"
@@ -75,6 +76,7 @@ void Tmain::toautomatch() {
     if (flow_.failed()) return;
     watchPanel->show();
     Pnext->show();
+    stepFocus_->settle();
 }
 
 void Tmain::tonext() {

@@ -11,6 +11,7 @@
 
 #include "match/runner.h"
 #include "screens/clock.h"
+#include "screens/gamesettings.h"
 #include "screens/gridview.h"
 #include "screens/matchpitch.h"
 #include "screens/screenhost.h"
@@ -43,8 +44,7 @@ Tmatch* Tmatch::open(const Session& session, bool league) {
     return window;
 }
 
-Tmatch::Tmatch(const Session& session, bool league)
-    : QWidget(nullptr), session_(session), sound_(std::make_unique<Sound>()) {
+Tmatch::Tmatch(const Session& session, bool league) : QWidget(nullptr), session_(session) {
     World& world = session_.world;
     setFixedSize(kSize);
     setAutoFillBackground(true);
@@ -77,6 +77,7 @@ Tmatch::Tmatch(const Session& session, bool league)
         };
     }
     buildKeys();
+    useSound(GameSettings().soundEnabled());
 
     frames_ = new QTimer(this);
     frames_->setTimerType(Qt::PreciseTimer);
@@ -120,7 +121,10 @@ void Tmatch::act(const Cue& cue) {
     };
     if (holds(cue.kind)) {
         // Play waits for the whistle; the window goes on answering meanwhile.
-        sound_->playThen(file(cue.kind), this, [this] { match_->soundEnded(); });
+        if (sound_)
+            sound_->playThen(file(cue.kind), this, [this] { match_->soundEnded(); });
+        else
+            match_->soundEnded();
         return;
     }
     if (cue.kind == CueKind::shirt) {
@@ -128,7 +132,18 @@ void Tmatch::act(const Cue& cue) {
         data_->showSquad(cue.side, match_->scoreboard());
         return;
     }
-    if (cuesound(cue.kind) != nullptr) sound_->play(file(cue.kind));
+    if (sound_ && cuesound(cue.kind) != nullptr) sound_->play(file(cue.kind));
+}
+
+void Tmatch::useSound(bool on) {
+    if (!on) {
+        sound_.reset();  // a whistle still sounding goes with it
+        if (match_->holding()) match_->soundEnded();
+        return;
+    }
+    if (sound_) return;
+    sound_ = std::make_unique<Sound>();
+    sound_->setVolume(GameSettings().volume());
 }
 
 bool Tmatch::finishMatch() {

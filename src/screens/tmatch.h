@@ -49,12 +49,15 @@ public:
     TacticsBoardView* board() const { return board_; }
     MatchPitch& pitch() const { return *pitch_; }
     Tmatchdata& scoreboard() const { return *data_; }
+    // Whether a sound object exists (the sound is on).
+    bool soundOn() const { return sound_ != nullptr; }
 
 protected:
     // During play a close asks whether to give the view up; yes finishes the
     // match without frames and goes on to the news.
     void closeEvent(QCloseEvent* event) override;
-    // + and - change the speed, Space pauses and resumes, wherever the focus is.
+    // + and - change the speed, Space pauses and resumes, M switches the
+    // sound on and off, wherever the focus is.
     void keyPressEvent(QKeyEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
@@ -69,6 +72,9 @@ private:
     void act(const Cue& cue);
     void togglePause();
     void changeSpeed(int by);
+    // Sound on: a sound object at the settings' volume. Off: none, and a
+    // whistle play is waiting for is over at once.
+    void useSound(bool on);
     // The rest of the match without frames; false (the player told why)
     // when its result could not be booked.
     bool finishMatch();
@@ -82,7 +88,7 @@ private:
     bool openNews();
 
     Session session_;
-    std::unique_ptr<Sound> sound_;
+    std::unique_ptr<Sound> sound_;  // none while the sound is off
     TacticsBoardView* board_ = nullptr;
     MatchPitch* pitch_;
     Tmatchdata* data_;

@@ -1,9 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The watched match's keys: + and - change the speed, Space pauses and
-// resumes. They work wherever the focus is, the squads' tables included.
+// resumes, M switches the sound (the setting itself, kept for later matches).
+// They work wherever the focus is, the squads' tables included.
 #include <QKeyEvent>
 #include <QScrollBar>
 
+#include "screens/gamesettings.h"
 #include "screens/gridview.h"
 #include "screens/tmatch.h"
 #include "screens/tmatchdata.h"
@@ -25,6 +27,13 @@ bool Tmatch::matchKey(const QKeyEvent* event) {
             if (event->isAutoRepeat()) return true;
             togglePause();
             return true;
+        case Qt::Key_M: {
+            if (event->isAutoRepeat()) return true;
+            GameSettings settings;
+            settings.setSoundEnabled(!settings.soundEnabled());
+            useSound(settings.soundEnabled());
+            return true;
+        }
         default: return false;
     }
 }

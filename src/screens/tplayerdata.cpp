@@ -137,11 +137,13 @@ void Tplayerdata::pload() {
 
 void Tplayerdata::showEmblem() {
     if (!card_.freeagent) {
-        emblem->setPixmap(QPixmap::fromImage(toImage(card_.emblem).scaled(100, 100)));
+        emblem->setPixmap(pixelArt(toImage(card_.emblem), {100, 100}, devicePixelRatioF()));
         return;
     }
-    // A free agent has no club: "無" takes the emblem's place.
-    QPixmap mark(100, 100);
+    // A free agent has no club: "無" takes the emblem's place, drawn at the
+    // screen's own resolution.
+    QPixmap mark(QSize(100, 100) * devicePixelRatioF());
+    mark.setDevicePixelRatio(devicePixelRatioF());
     mark.fill(Qt::white);
     QPainter p(&mark);
     QFont f = font();

@@ -9,12 +9,12 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QPlainTextEdit>
-#include <QScreen>
 
 #include "screens/backdrop.h"
 #include "screens/gridview.h"
 #include "screens/panelbutton.h"
 #include "screens/pictures.h"
+#include "screens/placement.h"
 
 namespace vm {
 namespace {
@@ -88,8 +88,7 @@ Tsave::Tsave(const Session& session, SaveMode savemode, QWidget* opener)
     for (int s = 0; s < 2; ++s) showSide(s);
     grid->setFocus();
 
-    const QRect over = opener ? opener->frameGeometry() : screen()->availableGeometry();
-    move(over.center() - rect().center());
+    placeOver(this, opener);
 }
 
 void Tsave::buildList() {
@@ -216,7 +215,7 @@ void Tsave::showSide(int s) {
     memo_[s]->setVisible(side.chosen);
     sideGrid_[s]->setVisible(side.chosen);
     if (!side.chosen) return;
-    img_[s]->setPixmap(QPixmap::fromImage(toImage(side.emblem).scaled(kShownEmblem, kShownEmblem)));
+    img_[s]->setPixmap(pixelArt(toImage(side.emblem), {kShownEmblem, kShownEmblem}, devicePixelRatioF()));
     memo_[s]->setPlainText(qstr(side.name) + "\n" + qstr(side.comment));
     GridView* roster = sideGrid_[s];
     if (sameCells(roster->grid(), side.roster)) return;

@@ -16,6 +16,9 @@
 #include "screens/panelbutton.h"
 #include "screens/pictures.h"
 #include "screens/qtext.h"
+#include "screens/screenhost.h"
+#include "screens/stepfocus.h"
+#include "screens/tplayerdata.h"
 #include "season/tradetables.h"
 #include "transfers/ttrade.h"
 
@@ -113,6 +116,11 @@ void Ttradetop::buildControls(QWidget* board) {
 
     // Enter presses the step button, as a click does, when it may be pressed.
     Pnext->pressOnEnter(this);
+    stepFocus_ = new StepFocus(this, Pnext, [host = &session_.host]() -> QWidget* {
+        for (Tplayerdata* card : host->cards())
+            if (card->awaitsAnswer()) return card;
+        return nullptr;
+    });
 }
 
 void Ttradetop::buildMenus() {
@@ -148,6 +156,7 @@ void Ttradetop::redraw() {
     }
     for (std::size_t i = 0; i < grids_.size(); ++i) fill(static_cast<TradeTable>(i));
     placeLower();
+    stepFocus_->settle();
 }
 
 void Ttradetop::fill(TradeTable t) {

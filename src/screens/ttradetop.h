@@ -23,6 +23,7 @@ namespace vm {
 struct CellPaint;
 class GridView;
 class PanelButton;
+class StepFocus;
 class Tplayerdata;
 
 class Ttradetop : public QMainWindow, public TradeChoices {
@@ -93,6 +94,7 @@ private:
     PanelButton* Pformat;
     PanelButton* Ptact;
     PanelButton* Pnext;
+    StepFocus* stepFocus_;
 };
 
 }  // namespace vm

@@ -30,10 +30,12 @@ case "$kind" in
             out=$(LC_ALL=C.UTF-8 MANWIDTH=80 man --warnings -l "$file" 2>&1 >/dev/null)
             [ -z "$out" ] || { echo "$out"; exit 1; }
             # Every command of the tool has its entry.
-            page=$(LC_ALL=C.UTF-8 MANWIDTH=80 man -l "$file" 2>/dev/null)
-            for command in world match window simulate inspect export-vs replay; do
-                grep -q "^       $command" <<<"$page" || { echo "no entry for $command"; exit 1; }
-            done
+            if [ "$(basename "$file")" = vellmora-tool.6 ]; then
+                page=$(LC_ALL=C.UTF-8 MANWIDTH=80 man -l "$file" 2>/dev/null)
+                for command in world match window simulate inspect export-vs replay; do
+                    grep -q "^       $command" <<<"$page" || { echo "no entry for $command"; exit 1; }
+                done
+            fi
         fi ;;
     *) echo "usage: $0 desktop|metainfo|manpage FILE"; exit 2 ;;
 esac

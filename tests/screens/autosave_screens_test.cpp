@@ -15,6 +15,7 @@
 #include "league/savefiles.h"
 #include "save/save_support.h"
 #include "save_fixture.h"
+#include "screens/gamesettings.h"
 #include "screens/messageboxprompts.h"
 #include "screens/panelbutton.h"
 #include "screens/tmain.h"
@@ -91,6 +92,15 @@ TEST_F(AutosaveScreens, AFailedAutosaveIsToldOnceAndTheGameGoesOn) {
     EXPECT_NE(prompts.notices[0].find("オートセーブできませんでした"), std::string::npos);
     EXPECT_TRUE(prompts.errors.empty() && prompts.messages.empty());
     EXPECT_TRUE(listAutosaves(*world).empty());
+}
+
+TEST_F(AutosaveScreens, SwitchedOffInTheSettingsNothingIsWritten) {
+    GameSettings().setAutosaveEnabled(false);
+    ASSERT_NE(newGameFromTitle(), nullptr);
+    EXPECT_TRUE(listAutosaves(*world).empty());
+    GameSettings().setAutosaveEnabled(true);
+    host->openMain();
+    EXPECT_EQ(listAutosaves(*world).size(), 1u);
 }
 
 TEST_F(AutosaveScreens, PictureOfTheResumeQuestion) {

@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // What a screen test starts from: a scratch folder with the game's data, a
 // world with a fixed seed, scripted prompts, a clock that never waits and the
-// host that opens the screens. Screens left open are released afterwards.
+// host that opens the screens, and the game's settings at their defaults.
+// Screens left open are released afterwards.
 #pragma once
 
 #include <QApplication>
@@ -13,6 +14,7 @@
 #include <memory>
 
 #include "fastclock.h"
+#include "screens/gamesettings.h"
 #include "screens/screenhost.h"
 #include "support/scratch.h"
 #include "support/scripted_prompts.h"
@@ -21,6 +23,8 @@ namespace vm::test {
 
 class ScreenTest : public ::testing::Test {
 protected:
+    ScreenTest() { GameSettings().clear(); }
+
     Scratch scratch;
     std::unique_ptr<World> world = scratch.world(7, false);
     ScriptedPrompts prompts;

@@ -26,11 +26,10 @@ fs::path givenShippedRoot(const fs::path& given) {
 
 fs::path shippedRootFor(const std::vector<std::string>& args) {
     if (const auto given = option(args, "--data")) return givenShippedRoot(*given);
-    const fs::path source = fs::path(VM_SOURCE_DATA_DIR).parent_path();
-    if (const auto found = findShippedRoot(programFolder(), source)) return *found;
-    throw std::runtime_error("ゲームのデータが見つかりません（" +
-                             (programFolder() / kInstalledShare).string() + "/data も " + VM_SOURCE_DATA_DIR +
-                             " もありません）。--data DIR で指定してください");
+    const fs::path program = programFolder();
+    if (const auto found = findShippedRoot(program)) return *found;
+    throw std::runtime_error("ゲームのデータが見つかりません（" + installedDataForMessages(program) +
+                             " がありません）。--data DIR で指定してください");
 }
 
 }  // namespace

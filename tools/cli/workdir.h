@@ -18,7 +18,8 @@ class Workdir {
 public:
     // The shipped data of --data DIR (a folder named data, or one holding
     // data/), else the installed game's beside the tool
-    // (<prefix>/share/vellmora2), else the source tree the tool was built from.
+    // (<prefix>/share/vellmora2), else, for a tool run from its build folder,
+    // the source tree it was built from.
     explicit Workdir(const std::vector<std::string>& args);
     ~Workdir();
     Workdir(const Workdir&) = delete;

@@ -17,6 +17,7 @@
 #include <unistd.h>
 
 #include <QApplication>
+#include <QTemporaryDir>
 #include <QTest>
 
 #include <gtest/gtest.h>
@@ -279,10 +280,14 @@ TEST_F(KillPoints, AGameKilledAtTheTitleOrAnsweredNoAsksNothingMore) {
 
 int main(int argc, char** argv) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    const std::string mode = argc > 1 ? argv[1] : "";
+    // The game's settings (autosave on) in a folder of the run's own, never
+    // the developer's; the children keep their parent's.
+    const QTemporaryDir settings;
+    if (mode != "play" && mode != "resume") qputenv("XDG_CONFIG_HOME", settings.path().toLocal8Bit());
     QApplication app(argc, argv);
     QApplication::setApplicationName("Vellmora 2");
     vm::useGameFont();
-    const std::string mode = argc > 1 ? argv[1] : "";
     if (mode == "play" && argc == 4) return vm::playChild(argv[2], argv[3]);
     if (mode == "resume" && argc == 5) return vm::resumeChild(argv[2], argv[3], argv[4]);
     ::testing::InitGoogleTest(&argc, argv);
