@@ -27,31 +27,11 @@
 #include "screens/screenhost.h"
 #include "screens/tmatch.h"
 #include "season/matchdayflow.h"
+#include "silentprompts.h"
 #include "util/textfile.h"
 
 namespace vm {
 namespace {
-
-// Nobody answers: the match is left to play.
-struct SilentPrompts : Prompts {
-    void message(std::string_view) override {}
-    void error(std::string_view text) override {
-        std::fprintf(stderr, "%.*s\n", int(text.size()), text.data());
-    }
-    bool askYesNo(std::string_view) override { return true; }
-    bool askOkCancel(std::string_view) override { return true; }
-    std::optional<std::string> input(std::string_view, std::string_view, std::string_view) override {
-        return {};
-    }
-    std::optional<std::filesystem::path> openFile(std::string_view, const std::filesystem::path&,
-                                                  std::string_view) override {
-        return {};
-    }
-    std::optional<std::filesystem::path> saveFile(std::string_view, const std::filesystem::path&,
-                                                  std::string_view, std::string_view) override {
-        return {};
-    }
-};
 
 // The moments the pitch was painted, in nanoseconds.
 struct PaintTimes : QObject {

@@ -170,7 +170,7 @@ int main(int argc, char** argv) {
     if (const QIcon icon = vm::gameIcon(world); !icon.isNull()) QApplication::setWindowIcon(icon);
     vm::SystemClock clock;
     vm::ScreenHost host(world, prompts, clock);
-    if (!host.openTitle()) return 1;
+    if (!host.start()) return 1;
     const int status = QApplication::exec();
     if (host.restartWanted() && !startAgain(withoutScale(arguments), startEnvironment))
         prompts.error("ゲームを再起動できませんでした。もう一度起動してください。");

@@ -27,7 +27,7 @@ constexpr int kMaxMoney = 1000000000;
 constexpr int kMaxDoctor = 1000;
 constexpr int kMaxCoach = 99;
 constexpr std::size_t kMinRoster = 11;
-// "<name>.dat.part" must fit the 255 bytes of a file name.
+// "<name>.dat.<process id>.part" must fit the 255 bytes of a file name.
 constexpr std::size_t kMaxFileNameBytes = 200;
 
 std::string timeText(std::int64_t t) {

@@ -122,19 +122,25 @@ std::vector<std::string> readSave(World& w, std::string_view image) {
 void save(const World& w, const fs::path& file) {
     if (w.trade) throw DataError("移籍期間中は保存できません");
     const std::string image = saveImage(w);
-    // Read the image back into a scratch world first: a save the game could
-    // not load again would lose the player's game while looking like success.
+    // Read the image back first: a save the game could not load again would
+    // lose the player's game while looking like success.
+    if (const std::string why = loadProblem(w, image); !why.empty())
+        throw DataError("保存できません: " + why);
+    writeBytesAtomic(file, image);
+    // The statistics pair with this save by its bytes' fingerprint: a failure
+    // here leaves the old statistics file, which then no longer matches.
+    writeStats(w, file, image);
+}
+
+std::string loadProblem(const World& w, std::string_view image) {
     World check(w.root, w.shippedRoot, SeedSource::fixed(1));
     for (int k = 0; k < kClubCount; ++k) check.teams[k] = Tteam::blank(check, k);
     try {
         readSave(check, image);
     } catch (const FormatError& e) {
-        throw DataError(std::string("保存できません: ") + e.what());
+        return e.what();
     }
-    writeBytesAtomic(file, image);
-    // The statistics pair with this save by its bytes' fingerprint: a failure
-    // here leaves the old statistics file, which then no longer matches.
-    writeStats(w, file, image);
+    return {};
 }
 
 void load(World& w, const fs::path& file) {

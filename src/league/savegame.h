@@ -34,6 +34,10 @@ std::vector<std::string> readSave(World& w, std::string_view image);
 // The career's statistics go beside it (statsfile.h).
 void save(const World& w, const std::filesystem::path& file);
 
+// Why `image` could not be loaded as a saved game (read into a scratch world
+// beside `w`, which stays as it is), or an empty text when it can.
+std::string loadProblem(const World& w, std::string_view image);
+
 // Loads a saved game into the world and its history into
 // data/tmp/history.txt. FormatError for a damaged file, DataError when the
 // file or the history cannot be read or written; in every failure the world

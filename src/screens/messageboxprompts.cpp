@@ -56,6 +56,16 @@ void MessageBoxPrompts::error(std::string_view text) {
     show(QMessageBox::Warning, text, QMessageBox::Ok);
 }
 
+// A box that does not hold the game: it stays over the active window until
+// the player closes it, and goes with that window.
+void MessageBoxPrompts::notice(std::string_view text) {
+    auto* box = new QMessageBox(QMessageBox::Warning, QApplication::applicationName(), qstr(text),
+                                QMessageBox::Ok, QApplication::activeWindow());
+    box->setAttribute(Qt::WA_DeleteOnClose);
+    box->setModal(false);
+    box->show();
+}
+
 bool MessageBoxPrompts::askYesNo(std::string_view text) {
     return ask(text, QMessageBox::Yes | QMessageBox::No, QMessageBox::No) == QMessageBox::Yes;
 }

@@ -11,6 +11,7 @@ class MessageBoxPrompts : public Prompts {
 public:
     void message(std::string_view text) override;
     void error(std::string_view text) override;
+    void notice(std::string_view text) override;
     bool askYesNo(std::string_view text) override;
     bool askOkCancel(std::string_view text) override;
     std::optional<std::string> input(std::string_view caption, std::string_view prompt,

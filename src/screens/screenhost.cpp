@@ -6,6 +6,11 @@
 #include <memory>
 #include <stdexcept>
 
+#include "league/autosaves.h"
+#include "league/careermarkers.h"
+#include "league/savegame.h"
+
+#include "screens/gamesettings.h"
 #include "screens/placement.h"
 #include "screens/stepfocus.h"
 #include "screens/tmain.h"
@@ -18,14 +23,49 @@
 #include "screens/ttactics.h"
 #include "screens/ttitle.h"
 #include "screens/ttradetop.h"
+#include "season/resume.h"
 
 namespace vm {
+namespace {
+
+// The text of a failed autosave: the game goes on, and the player can still save.
+constexpr const char* kAutosaveFailedText =
+    "オートセーブできませんでした。ゲームはこのまま続けられます。\n"
+    "メニューの「セーブ」で保存してください。";
+
+// Whether the player wants autosaves ("設定" → "オートセーブ").
+bool autosaveWanted() {
+    return GameSettings().autosaveEnabled();
+}
+
+}  // namespace
 
 ScreenHost::ScreenHost(World& world, Prompts& prompts, Clock& clock)
     : world_(world), prompts_(prompts), clock_(clock) {}
 
 ScreenHost::~ScreenHost() {
     for (const QPointer<QWidget>& screen : screens_) delete screen.data();
+    leaveCareer();
+}
+
+void ScreenHost::leaveCareer() {
+    markCareerClosed(world_);
+    careerMarked_ = false;
+}
+
+bool ScreenHost::start() {
+    removeLeftovers(world_);
+    if (!openTitle()) return false;
+    const auto offer = takeResumeOffer(world_);
+    if (!offer || !prompts_.askYesNo(kResumeQuestion)) return true;
+    try {
+        load(world_, *offer);
+    } catch (const std::runtime_error& e) {
+        prompts_.error(std::string("前回の続きを読み込めません\n") + e.what());
+        return true;
+    }
+    if (openMain() && title_) title_->close();
+    return true;
 }
 
 template <class Screen>
@@ -41,6 +81,7 @@ Screen* ScreenHost::adopt(Screen* screen) {
 
 Ttitle* ScreenHost::openTitle() {
     closeCards();
+    leaveCareer();
     title_ = adopt(Ttitle::open(session()));
     return title_;
 }
@@ -55,7 +96,27 @@ Tmain* ScreenHost::openMain() {
         return nullptr;
     }
     main_->show();
+    if (!careerMarked_) {
+        try {
+            markCareerOpen(world_);
+            careerMarked_ = true;
+        } catch (const std::runtime_error&) {
+            // Without the mark a crash is not offered for resuming; the game itself goes on.
+        }
+    }
+    autosave();
     return main_;
+}
+
+void ScreenHost::autosave() {
+    if (!autosaveWanted() || !main_ || !main_->flow().cansave() || world_.trade) return;
+    try {
+        writeAutosave(world_);
+    } catch (const std::runtime_error& e) {
+        if (autosaveFailureTold_) return;
+        autosaveFailureTold_ = true;
+        prompts_.notice(std::string(kAutosaveFailedText) + "\n" + e.what());
+    }
 }
 
 Tsave* ScreenHost::openSave(SaveMode mode) {
@@ -179,6 +240,7 @@ Treplay* ScreenHost::openReplays(const std::filesystem::path& record) {
 
 void ScreenHost::quit() {
     closeCards();
+    leaveCareer();
     for (const QPointer<QWidget>& screen : screens_)
         if (screen) screen->close();
     QCoreApplication::quit();

@@ -38,11 +38,19 @@ public:
 
     Session session() { return {world_, prompts_, clock_, *this}; }
 
+    // The game's start: the title screen, and when a career of an earlier
+    // copy ended without the player leaving it and left an autosave newer
+    // than every save, the question whether to go on from there ("Yes" loads
+    // it). False when the world cannot be built.
+    bool start();
     // A new title screen, which builds a fresh world. Null when the world
     // cannot be built: the player has been told why and the program ends.
+    // The career that was open is left in order.
     Ttitle* openTitle();
     // A new main screen; one still open is released. Null when its picture
-    // cannot be read (the player has been told): the caller stays.
+    // cannot be read (the player has been told): the caller stays. The career
+    // is marked open, and where saving is allowed the world is autosaved
+    // for the point it stands at.
     Tmain* openMain();
     // The save screen for `mode` over the screen that opens it: the main
     // screen when saving or exporting, the title screen when loading or
@@ -110,6 +118,11 @@ public:
     QList<QWidget*> screens() const;
 
 private:
+    // Saves the world as the autosave of its point; a failure is told once
+    // per session and holds nothing up.
+    void autosave();
+    // The career open is left in order: its mark goes.
+    void leaveCareer();
     // The screen a card opens over: the transfer screen, the tactics board
     // or the main screen, whichever is on show; null when none is.
     QWidget* gameWindow() const;
@@ -128,6 +141,8 @@ private:
     QList<QPointer<Tplayerdata>> cards_;
     QPointer<Tmatch> match_;
     QPointer<Treplay> replays_;
+    bool autosaveFailureTold_ = false;
+    bool careerMarked_ = false;
     bool restartWanted_ = false;
     QPointer<Tstats> stats_;
 };

@@ -19,6 +19,9 @@ public:
     virtual void message(std::string_view text) = 0;
     // A failure the player acknowledges with OK (a data file that cannot be used).
     virtual void error(std::string_view text) = 0;
+    // A word to the player that waits for nothing: the game goes on while it
+    // is shown (an autosave that failed). Without a way to show it apart, a message.
+    virtual void notice(std::string_view text) { message(text); }
     // A question answered Yes (true) or No (false).
     virtual bool askYesNo(std::string_view text) = 0;
     // A question answered OK (true) or Cancel (false).

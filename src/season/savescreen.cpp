@@ -8,6 +8,7 @@
 #include <optional>
 #include <stdexcept>
 
+#include "league/autosaves.h"
 #include "league/savefiles.h"
 #include "league/savegame.h"
 #include "league/world.h"
@@ -42,11 +43,16 @@ void SaveScreen::list() {
             // Newest first; games saved in the same second keep their name order.
             std::stable_sort(files.begin(), files.end(),
                              [](const FileEntry& a, const FileEntry& b) { return a.mtime > b.mtime; });
-            grid_ = Grid(2, rows);
+            listAutosaveRows();
+            grid_ = Grid(2, rows + autosaveRows());
             grid_.setRow(0, kSaveListHeading);
+            for (int r = 1; r <= autosaveRows(); ++r) {
+                grid_.cell(0, r) = autosaveRowName(autosaves_[r - 1].point);
+                grid_.cell(1, r) = autosaveReadable_[r - 1] ? autosaves_[r - 1].timetext : kUnreadableMark;
+            }
             for (int r = 1; r < rows; ++r) {
-                grid_.cell(0, r) = files[r - 1].name;
-                grid_.cell(1, r) = files[r - 1].timetext;
+                grid_.cell(0, autosaveRows() + r) = files[r - 1].name;
+                grid_.cell(1, autosaveRows() + r) = files[r - 1].timetext;
             }
             break;
         case SaveMode::vsexport:
@@ -60,6 +66,24 @@ void SaveScreen::list() {
             for (int r = 1; r < rows; ++r) grid_.cell(1, r) = files[r - 1].name;
             break;
     }
+}
+
+// Loading offers the autosaves first, newest first, each checked: one that
+// cannot be loaded says so in place of its time.
+void SaveScreen::listAutosaveRows() {
+    autosaves_.clear();
+    autosaveReadable_.clear();
+    if (mode_ != SaveMode::load) return;
+    autosaves_ = listAutosaves(world_);
+    for (const Autosave& a : autosaves_) autosaveReadable_.push_back(autosaveProblem(world_, a).empty());
+}
+
+int SaveScreen::autosaveRows() const {
+    return static_cast<int>(autosaves_.size());
+}
+
+std::string autosaveRowName(std::string_view point) {
+    return std::string(kAutosaveMark) + std::string(point);
 }
 
 bool SaveScreen::closesAtOnce() const {
@@ -83,7 +107,7 @@ std::string SaveScreen::chosenName() const {
 }
 
 int SaveScreen::findRow(std::string_view name) const {
-    for (int r = 1; r < grid_.rowCount(); ++r)
+    for (int r = autosaveRows() + 1; r < grid_.rowCount(); ++r)
         if (grid_.cell(0, r) == name) return r;
     return 0;
 }
@@ -158,7 +182,8 @@ SaveOutcome SaveScreen::saveGame() {
 
 SaveOutcome SaveScreen::loadGame() {
     try {
-        load(world_, savePath(world_, grid_.cell(0, selected_)));
+        load(world_, selected_ <= autosaveRows() ? autosaves_[selected_ - 1].file
+                                                 : savePath(world_, grid_.cell(0, selected_)));
     } catch (const std::runtime_error& e) {
         prompts_.error(unreadableText(e));
         return {};

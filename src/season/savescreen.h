@@ -10,7 +10,9 @@
 #include <memory>
 #include <string>
 #include <string_view>
+#include <vector>
 
+#include "league/autosaves.h"
 #include "league/versus.h"
 #include "season/newsprogramme.h"
 #include "util/bitmap.h"
@@ -45,6 +47,11 @@ inline constexpr const char* kChooseFileText =
     "ファイルを選ぶか、「新規保存」で新しいファイルを作ってください";
 inline constexpr const char* kChooseLoadText = "ロードするファイルを選んでください";
 inline constexpr const char* kWriteFailedText = "保存できませんでした";
+// An autosave in the load list: its point behind the mark ("自動 3年目_14節"),
+// and in place of its time when it cannot be loaded.
+inline constexpr const char* kAutosaveMark = "自動 ";
+inline constexpr const char* kUnreadableMark = "読み込めません";
+std::string autosaveRowName(std::string_view point);
 // "ファイル名" + name + "は既に存在しています。上書きしますか"
 std::string overwriteQuestion(std::string_view name);
 
@@ -152,6 +159,8 @@ private:
     void writeFailed(const std::exception& e);
     void chooseSide(int s, int row);
     SaveOutcome startVersus();
+    void listAutosaveRows();
+    int autosaveRows() const;
 
     World& world_;
     Prompts& prompts_;
@@ -159,6 +168,9 @@ private:
     Grid grid_;
     int selected_ = 0;
     std::array<VersusSide, 2> sides_;
+    // Loading: the autosaves listed in rows 1.. before the saved games.
+    std::vector<Autosave> autosaves_;
+    std::vector<bool> autosaveReadable_;
     // The clubs the sides will play with; they take the places of clubs 0 and
     // 1 only when the match starts, so leaving the screen changes nothing.
     std::array<std::unique_ptr<Tteam>, 2> clubs_;

@@ -10,6 +10,7 @@
 #include <sstream>
 
 #include "util/cp932.h"
+#include "util/durablewrite.h"
 #include "util/errors.h"
 
 namespace vm {
@@ -98,19 +99,27 @@ void appendLine(const fs::path& file, std::string_view line) {
 }
 
 void writeBytesAtomic(const fs::path& file, std::string_view bytes) {
-    const fs::path tmp = file.parent_path() / (file.filename().string() + ".part");
+    const fs::path tmp = partFileOf(file);
     // A fresh file, never one planted there: a link at the temporary name must
     // not lead the write outside the folder.
     ::unlink(tmp.c_str());
     const int fd = ::open(tmp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0644);
     if (fd < 0) throw DataError(file.generic_string() + " に書き込めません: " + std::strerror(errno));
     int err = writeAll(fd, bytes);
+    if (err == 0) err = writeStageReached(WriteStage::written, file);
     if (err == 0 && ::fsync(fd) != 0) err = errno;
     if (::close(fd) != 0 && err == 0) err = errno;
-    if (err == 0 && ::rename(tmp.c_str(), file.c_str()) == 0) return;
-    const std::string why = std::strerror(err ? err : errno);
-    ::unlink(tmp.c_str());
-    throw DataError(file.generic_string() + " に書き込めません: " + why);
+    if (err == 0) err = writeStageReached(WriteStage::flushed, file);
+    if (err == 0 && ::rename(tmp.c_str(), file.c_str()) != 0) err = errno;
+    if (err != 0) {
+        ::unlink(tmp.c_str());
+        throw DataError(file.generic_string() + " に書き込めません: " + std::strerror(err));
+    }
+    // The new file is in place; without flushing the folder a power cut could
+    // still bring back the old one, so a failure here is reported too.
+    err = writeStageReached(WriteStage::renamed, file);
+    if (err == 0) err = flushFolder(file.parent_path());
+    if (err != 0) throw DataError(file.generic_string() + " に書き込めません: " + std::strerror(err));
 }
 
 }  // namespace vm

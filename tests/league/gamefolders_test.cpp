@@ -63,7 +63,7 @@ TEST(GameFolders, NoDataAnywhereIsReportedRatherThanGuessed) {
     EXPECT_EQ(installedDataForMessages("/usr/games"), "/usr/share/vellmora2/data");
     EXPECT_NE(installedDataForMessages(fs::path()).find("/proc/self/exe"), std::string::npos);
     // A note naming a folder without data/, a relative folder or nothing.
-    for (const std::string note : {l.prefix.string(), std::string("source"), std::string()}) {
+    for (const std::string& note : {l.prefix.string(), std::string("source"), std::string()}) {
         l.noteSourceTree(l.build, note);
         EXPECT_EQ(findShippedRoot(l.build), std::nullopt) << note;
     }

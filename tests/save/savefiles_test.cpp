@@ -9,6 +9,7 @@
 
 #include "league/savefiles.h"
 #include "save/save_support.h"
+#include "util/durablewrite.h"
 #include "util/errors.h"
 
 namespace vm {
@@ -71,17 +72,17 @@ TEST_F(SaveFilesTest, AFailedWriteKeepsTheOldFile) {
     game->team(0).money += 1000;
 
     // The temporary file cannot be made: the write fails and says so.
-    fs::create_directories(game->path("data/savedata/大事な.dat.part"));
+    fs::create_directories(partFileOf(game->path("data/savedata/大事な.dat")));
     EXPECT_THROW(save(*game, file), DataError);
     EXPECT_EQ(readBytes(file), before);
-    fs::remove(game->path("data/savedata/大事な.dat.part"));
+    fs::remove(partFileOf(game->path("data/savedata/大事な.dat")));
 
     // A leftover of a write that was cut off does not stop the next one.
     writeBytesAtomic(game->path("data/savedata/x.tmp"), "half");
-    fs::rename(game->path("data/savedata/x.tmp"), game->path("data/savedata/大事な.dat.part"));
+    fs::rename(game->path("data/savedata/x.tmp"), partFileOf(game->path("data/savedata/大事な.dat")));
     save(*game, file);
     EXPECT_NE(readBytes(file), before);
-    EXPECT_FALSE(fs::exists(game->path("data/savedata/大事な.dat.part")));
+    EXPECT_FALSE(fs::exists(partFileOf(game->path("data/savedata/大事な.dat"))));
 
     // A folder that is not there.
     EXPECT_THROW(save(*game, game->path("data/gone/a.dat")), DataError);
@@ -90,7 +91,7 @@ TEST_F(SaveFilesTest, AFailedWriteKeepsTheOldFile) {
 TEST_F(SaveFilesTest, ALinkPlantedAtTheTemporaryNameIsNotFollowed) {
     const fs::path outside = scratch.path("outside.txt");
     writeBytesAtomic(outside, "untouched");
-    fs::create_symlink(outside, game->path("data/savedata/s.dat.part"));
+    fs::create_symlink(outside, partFileOf(game->path("data/savedata/s.dat")));
     save(*game, savePath(*game, "s"));
     EXPECT_EQ(readBytes(outside), "untouched");
     EXPECT_TRUE(fs::is_regular_file(fs::symlink_status(game->path("data/savedata/s.dat"))));

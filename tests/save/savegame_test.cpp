@@ -11,6 +11,7 @@
 #include "save/save_support.h"
 #include "transfers/ttrade.h"
 #include "util/cp932.h"
+#include "util/durablewrite.h"
 #include "util/errors.h"
 
 namespace vm {
@@ -257,7 +258,7 @@ TEST_F(DamagedSaveTest, DamagedLeagueDataAndHistoryAreRefused) {
 }
 
 TEST_F(DamagedSaveTest, AHistoryThatCannotBeWrittenUndoesTheWholeLoad) {
-    fs::create_directories(target->path("data/tmp/history.txt.part"));  // the write cannot start
+    fs::create_directories(partFileOf(target->path("data/tmp/history.txt")));  // the write cannot start
     expectRefused<DataError>(good, "history write fails");
 }
 

@@ -23,6 +23,7 @@
 #include "screens/tmain.h"
 #include "screens/ttitle.h"
 #include "screenshot.h"
+#include "util/durablewrite.h"
 
 namespace vm {
 namespace {
@@ -96,7 +97,7 @@ TEST_F(SaveWindow, AGameSavedFromTheMainScreenLoadsFromTheTitleAsItWas) {
     ASSERT_NE(load, nullptr);
     EXPECT_EQ(child<PanelButton>(load, "P0")->text(), "Load");
     EXPECT_FALSE(child<PanelButton>(load, "Pnewfile")->isVisible());
-    doubleClick(child<GridView>(load, "grid"), 1);
+    doubleClick(child<GridView>(load, "grid"), rowOf(child<GridView>(load, "grid"), "春の陣"));
     settle();
     ASSERT_EQ(host->screens().size(), 1) << "the title screen and the save screen are gone";
     main = qobject_cast<Tmain*>(host->screens().first());
@@ -135,6 +136,7 @@ TEST_F(SaveWindow, AGameSavedBetweenSeasonsLoadsBetweenSeasons) {
     // By the keyboard alone: the arrow to the file, Enter to load it.
     auto* list = child<GridView>(load, "grid");
     EXPECT_EQ(load->focusWidget(), list) << "the list has the focus as the screen opens";
+    QTest::keyClick(list, Qt::Key_Down);  // the autosave, listed first
     QTest::keyClick(list, Qt::Key_Down);
     EXPECT_EQ(child<QLabel>(load, "lbsave")->text(), "開幕前");
     QTest::keyClick(list, Qt::Key_Return);
@@ -200,7 +202,8 @@ TEST_F(SaveWindow, AFailedWriteIsReportedAndTheOldFileStays) {
     save(*world, savePath(*world, "keep"));
     const std::string before = fileBytes("data/savedata/keep.dat");
     world->team(0).money += 300;
-    fs::create_directories(scratch.path("data/savedata/keep.dat.part"));  // where the new file would go
+    fs::create_directories(
+        partFileOf(scratch.path("data/savedata/keep.dat")));  // where the new file would go
     Tsave* screen = saveFrom(main, "menusave");
     ASSERT_NE(screen, nullptr);
     auto* list = child<GridView>(screen, "grid");
@@ -315,7 +318,7 @@ TEST_F(SaveWindow, PicturesOfSavingLoadingAndExporting) {
     QTest::mouseClick(child<PanelButton>(host->screens().value(0), "Pload"), Qt::LeftButton);
     screen = shownSave();
     ASSERT_NE(screen, nullptr);
-    EXPECT_EQ(child<GridView>(screen, "grid")->grid().rowCount(), 4);
+    EXPECT_EQ(child<GridView>(screen, "grid")->grid().rowCount(), 5) << "the autosave, then the three saves";
     press(child<GridView>(screen, "grid"), 1);
     EXPECT_FALSE(child<QLabel>(screen, "lbsave")->text().isEmpty());
     test::screenshot(screen, "save-load");

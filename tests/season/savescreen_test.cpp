@@ -13,6 +13,7 @@
 #include "league/savefiles.h"
 #include "save/save_support.h"
 #include "support/scripted_prompts.h"
+#include "util/durablewrite.h"
 #include "util/errors.h"
 
 namespace vm {
@@ -228,8 +229,8 @@ TEST_F(SaveScreenTest, AFailedWriteSaysSoKeepsTheOldFileAndListsOnlyWhatIsThere)
     const std::string before = readBytes(saved("keep"));
     game->team(0).money += 500;
     // Nothing can be written where the temporary file has to go.
-    fs::create_directories(game->path("data/savedata/keep.dat.part"));
-    fs::create_directories(game->path("data/savedata/fresh.dat.part"));
+    fs::create_directories(partFileOf(game->path("data/savedata/keep.dat")));
+    fs::create_directories(partFileOf(game->path("data/savedata/fresh.dat")));
     SaveScreen screen(*game, ask, SaveMode::save);
 
     screen.press(0, 1);

@@ -20,6 +20,7 @@ class ScriptedPrompts : public Prompts {
 public:
     std::vector<std::string> messages;
     std::vector<std::string> errors;
+    std::vector<std::string> notices;    // words that waited for nothing
     std::vector<std::string> questions;  // yes/no and OK/cancel questions, in order
     struct Asked {
         std::string caption, prompt, initial;
@@ -40,6 +41,7 @@ public:
 
     void message(std::string_view text) override { messages.emplace_back(text); }
     void error(std::string_view text) override { errors.emplace_back(text); }
+    void notice(std::string_view text) override { notices.emplace_back(text); }
     bool askYesNo(std::string_view text) override {
         questions.emplace_back(text);
         return next(yesno, text, false);
@@ -73,7 +75,8 @@ public:
     bool done() const { return yesno.empty() && okcancel.empty() && inputs.empty() && files.empty(); }
     // True when the player was neither told nor asked anything.
     bool silent() const {
-        return messages.empty() && errors.empty() && questions.empty() && typing.empty() && dialogs.empty();
+        return messages.empty() && errors.empty() && notices.empty() && questions.empty() && typing.empty() &&
+               dialogs.empty();
     }
 
 private:
