@@ -5,13 +5,22 @@
 #include <QHeaderView>
 #include <QMouseEvent>
 #include <QSignalBlocker>
+#include <QStyle>
 #include <QStyledItemDelegate>
+
+#include <algorithm>
+
+#include "screens/qtext.h"
 
 namespace vm {
 namespace {
 
 constexpr int kRowHeight = 20;
-constexpr int kTextPixels = 11;
+constexpr int kTextPixels = 10;
+// Pixels beside a column's widest text, so that it never touches the lines.
+constexpr int kTextMargin = 3;
+// Narrower columns are bars or marks drawn without text.
+constexpr int kBarWidth = 2;
 const QColor kFixedCell{236, 233, 216};
 
 // Hands every cell to the view's painter.
@@ -65,6 +74,7 @@ GridView::GridView(QWidget* parent) : QTableView(parent), model_(new GridModel(t
     heading->setDefaultAlignment(Qt::AlignHCenter | Qt::AlignTop);
     heading->setStretchLastSection(false);
     connect(heading, &QHeaderView::sectionPressed, this, &GridView::headingPressed);
+    connect(model_, &GridModel::modelReset, this, &GridView::fitColumns);
     connect(this, &QTableView::doubleClicked, this,
             [this](const QModelIndex& i) { emit cellDoubleClicked(model_->gridRow(i.row()), i.column()); });
 
@@ -76,19 +86,95 @@ GridView::GridView(QWidget* parent) : QTableView(parent), model_(new GridModel(t
 }
 
 void GridView::setGrid(Grid g) {
-    // Reset keeps the section sizes of an unchanged column count.
-    std::vector<int> widths;
-    for (int c = 0; c < model_->columnCount(); ++c) widths.push_back(columnWidth(c));
     model_->setGrid(std::move(g));
-    for (int c = 0; c < std::min<int>(static_cast<int>(widths.size()), model_->columnCount()); ++c)
-        setColumnWidth(c, widths[static_cast<std::size_t>(c)]);
+    fitColumns();
 }
 
 void GridView::setColumnWidths(int standard, std::initializer_list<std::pair<int, int>> widths) {
     horizontalHeader()->setDefaultSectionSize(standard);
-    for (int c = 0; c < model_->columnCount(); ++c) setColumnWidth(c, standard);
+    laidOut_.assign(static_cast<std::size_t>(model_->columnCount()), standard);
     for (auto [column, width] : widths)
-        if (column < model_->columnCount()) setColumnWidth(column, width);
+        if (column < model_->columnCount()) laidOut_[static_cast<std::size_t>(column)] = width;
+    fitColumns();
+}
+
+void GridView::setColumnWidth(int column, int width) {
+    if (column < 0 || column >= model_->columnCount()) return;
+    if (laidOut_.size() <= static_cast<std::size_t>(column))
+        laidOut_.resize(static_cast<std::size_t>(column) + 1, horizontalHeader()->defaultSectionSize());
+    laidOut_[static_cast<std::size_t>(column)] = width;
+    fitColumns();
+}
+
+int GridView::laidOutWidth(int column) const {
+    const auto i = static_cast<std::size_t>(column);
+    return i < laidOut_.size() ? laidOut_[i] : horizontalHeader()->defaultSectionSize();
+}
+
+void GridView::resizeEvent(QResizeEvent* event) {
+    QTableView::resizeEvent(event);
+    fitColumns();
+}
+
+int GridView::rowsRoom() const {
+    const int frame = 2 * frameWidth();
+    const int rowsHeight =
+        height() - frame - (horizontalHeader()->isVisible() ? horizontalHeader()->height() : 0);
+    const int rowsLength = model_->rowCount() * verticalHeader()->defaultSectionSize();
+    const Qt::ScrollBarPolicy policy = verticalScrollBarPolicy();
+    const bool bar =
+        policy == Qt::ScrollBarAlwaysOn || (policy == Qt::ScrollBarAsNeeded && rowsLength > rowsHeight);
+    return width() - frame - (bar ? style()->pixelMetric(QStyle::PM_ScrollBarExtent) : 0);
+}
+
+int GridView::textWidth(int column) const {
+    const Grid& g = model_->grid();
+    int widest = model_->hasHeading()
+                     ? horizontalHeader()->fontMetrics().horizontalAdvance(qstr(g.cell(column, 0)))
+                     : 0;
+    for (int row = 0; row < model_->rowCount(); ++row)
+        widest =
+            std::max(widest, fontMetrics().horizontalAdvance(qstr(g.cell(column, model_->gridRow(row)))));
+    return widest;
+}
+
+void GridView::fitColumns() {
+    const int count = model_->columnCount();
+    const int room = rowsRoom();
+    std::vector<int> width(static_cast<std::size_t>(count)), need(static_cast<std::size_t>(count), 0);
+    std::vector<bool> inSight(static_cast<std::size_t>(count), false);
+    // The columns in sight are those the screen's own widths put inside the view;
+    // keys kept beyond its right edge stay there.
+    int position = 0;
+    for (int c = 0; c < count; ++c) {
+        const auto i = static_cast<std::size_t>(c);
+        width[i] = laidOutWidth(c);
+        if (isColumnHidden(c)) continue;
+        inSight[i] = position < room && width[i] > kBarWidth;
+        position += width[i];
+    }
+    int end = 0;
+    position = 0;
+    for (int c = 0; c < count; ++c) {
+        const auto i = static_cast<std::size_t>(c);
+        if (isColumnHidden(c)) continue;
+        if (inSight[i]) {
+            need[i] = textWidth(c) + kTextMargin;
+            width[i] = std::max(width[i], need[i]);
+            end = position + width[i];
+        }
+        position += width[i];
+    }
+    // Pixels past the view come out of the columns with the most to spare.
+    for (int excess = end - room; excess > 0 && end > 0; --excess) {
+        std::size_t roomiest = 0;
+        for (std::size_t i = 1; i < width.size(); ++i)
+            if (inSight[i] && (!inSight[roomiest] || width[i] - need[i] > width[roomiest] - need[roomiest]))
+                roomiest = i;
+        if (!inSight[roomiest] || width[roomiest] <= need[roomiest]) break;
+        --width[roomiest];
+    }
+    for (int c = 0; c < count; ++c) QTableView::setColumnWidth(c, width[static_cast<std::size_t>(c)]);
 }
 
 int GridView::columnsWidth() const {

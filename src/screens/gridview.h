@@ -10,6 +10,7 @@
 #include <functional>
 #include <initializer_list>
 #include <utility>
+#include <vector>
 
 #include "screens/celldrawing.h"
 #include "screens/gridmodel.h"
@@ -25,11 +26,17 @@ public:
 
     GridModel& table() { return *model_; }
     const Grid& grid() const { return model_->grid(); }
-    // Shows a new table; the column widths stay as they were set.
+    // Shows a new table; the laid-out column widths stay as they were set.
     void setGrid(Grid g);
 
     // Every column `standard` pixels wide except those listed as (column, width).
+    // These are the widths a screen lays out; a column in sight still widens
+    // to show its heading and widest cell whole, and the columns give back
+    // their spare pixels so that the last one ends inside the view.
     void setColumnWidths(int standard, std::initializer_list<std::pair<int, int>> widths = {});
+    void setColumnWidth(int column, int width);
+    // The width the screen laid the column out at, before it was fitted.
+    int laidOutWidth(int column) const;
     // The columns side by side, hidden ones left out.
     int columnsWidth() const;
     // Whether grid row 0 is a heading (shown fixed above the rows) or data.
@@ -62,8 +69,17 @@ signals:
 protected:
     void mousePressEvent(QMouseEvent* event) override;
     void focusInEvent(QFocusEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
 
 private:
+    // Lays the columns out from the screen's widths so that no text is cut.
+    void fitColumns();
+    // The width the rows may use, beside the scroll bar when they need one.
+    int rowsRoom() const;
+    // The width of the column's heading or widest cell, whichever is wider.
+    int textWidth(int column) const;
+
+    std::vector<int> laidOut_;
     GridModel* model_;
     CellPainter painter_;
     QColor background_ = Qt::white;

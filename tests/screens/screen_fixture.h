@@ -2,7 +2,8 @@
 // What a screen test starts from: a scratch folder with the game's data, a
 // world with a fixed seed, scripted prompts, a clock that never waits and the
 // host that opens the screens, and the game's settings at their defaults.
-// Screens left open are released afterwards.
+// Screens left open are released afterwards, and every table a test looks
+// at is checked for cut headings and values.
 #pragma once
 
 #include <QApplication>
@@ -12,8 +13,10 @@
 #include <gtest/gtest.h>
 
 #include <memory>
+#include <type_traits>
 
 #include "fastclock.h"
+#include "table_check.h"
 #include "screens/gamesettings.h"
 #include "screens/screenhost.h"
 #include "support/scratch.h"
@@ -49,6 +52,8 @@ protected:
     static T* child(QObject* parent, const char* name) {
         T* found = parent->findChild<T*>(name);
         EXPECT_NE(found, nullptr) << name;
+        // Every table a test looks at shows its headings and values whole.
+        if constexpr (std::is_base_of_v<GridView, T>) expectWholeColumns(found);
         return found;
     }
 };

@@ -96,7 +96,7 @@ TEST_F(MainScreen, ANewGameFromTheTitleOpensTheMainScreenBetweenSeasons) {
     EXPECT_EQ(members->grid().colCount(), 16);
     EXPECT_EQ(members->grid().rowCount(), static_cast<int>(club.roster.size()) + 1);
     EXPECT_EQ(members->width(), club.roster.size() + 1 > 12 ? 400 : 390);
-    EXPECT_EQ(members->columnWidth(0), 90);
+    EXPECT_EQ(members->laidOutWidth(0), 90);
     EXPECT_EQ(column(members, 2).first(), "GK");
     EXPECT_EQ(child<GridView>(main, "coachlist")->grid().cell(0, 4), "指導力");
     test::screenshot(main, "main-between-seasons");

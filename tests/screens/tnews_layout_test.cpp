@@ -109,7 +109,7 @@ QRectF painted(QPlainTextEdit* box, const QTextBlock& line) {
 TEST_F(NewsScreen, AGoalBoxShowsWholeLinesAtEveryScrollPositionUpToTheLast) {
     season(3);
     allResults();
-    for (const auto [m, goals] : {std::pair{0, 3}, {1, 6}, {2, 10}}) result(1, m, m % 2, goals);
+    for (const auto& [m, goals] : {std::pair{0, 3}, {1, 6}, {2, 10}}) result(1, m, m % 2, goals);
     Tnews* screen = host->openNews(kAfterMatchDay);
     ASSERT_NE(screen, nullptr);
     turn(screen);

@@ -114,7 +114,7 @@ TEST_F(VersusWindow, BothChosenClubsAreShownBesideTheList) {
     EXPECT_GE(roster->y(), left->geometry().bottom()) << "below the side's emblem";
     EXPECT_EQ(roster->grid().cell(0, 1), "山田太郎");
     EXPECT_EQ(roster->grid().cell(0, 2), "鈴木一郎");
-    EXPECT_EQ(roster->columnWidth(0), 85);
+    EXPECT_EQ(roster->laidOutWidth(0), 85);
     EXPECT_EQ(child<GridView>(screen, "grid1")->grid().cell(0, 1), firstPlayer_["海風"]);
     EXPECT_TRUE(prompts.silent());
 

@@ -129,9 +129,9 @@ TEST_F(TacticsScreen, PlacesAndSpotsSetOnTheBoardAreThereWhenItOpensAgain) {
     const Tteam& club = world->team(0);
     auto* list = child<GridView>(tactics, "menberlist");
     EXPECT_EQ(list->grid().rowCount(), static_cast<int>(club.roster.size()) + 1);
-    EXPECT_EQ(list->columnWidth(1), 80);
-    EXPECT_EQ(list->columnWidth(3), 30);
-    EXPECT_EQ(list->columnWidth(12), 20);
+    EXPECT_EQ(list->laidOutWidth(1), 80);
+    EXPECT_EQ(list->laidOutWidth(3), 30);
+    EXPECT_EQ(list->laidOutWidth(12), 20);
     EXPECT_EQ(list->width(), 336) << "eighteen players: the list scrolls";
     EXPECT_GE(list->x(), TacticsBoard::kDragMaxX + 6) << "the list leaves every marker's reach free";
     EXPECT_EQ(marker(tactics, 12)->pos(), QPoint(202, 436));

@@ -128,9 +128,9 @@ TEST_F(TransferScreen, TransferOnTheMainScreenOpensTheWindowOnItsFirstWeek) {
     ASSERT_GT(candidates.rowCount(), 9);
     EXPECT_EQ(lower->grid().rowCount(), candidates.rowCount());
     EXPECT_EQ(lower->geometry(), QRect(10, 225, 443, 192));
-    EXPECT_EQ(lower->columnWidth(kMarketName), 70);
-    EXPECT_EQ(lower->columnWidth(kMarketAt), 25);
-    EXPECT_EQ(lower->columnWidth(kMarketSpe), 20);
+    EXPECT_EQ(lower->laidOutWidth(kMarketName), 70);
+    EXPECT_EQ(lower->laidOutWidth(kMarketAt), 25);
+    EXPECT_EQ(lower->laidOutWidth(kMarketSpe), 20);
     EXPECT_GE(lower->columnViewportPosition(kMarketOwner), lower->viewport()->width())
         << "the owner and index columns lie beyond the visible width";
 
