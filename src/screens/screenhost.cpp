@@ -196,8 +196,11 @@ Tplayerdata* ScreenHost::openCard(int owner, int index) {
 
 QList<Tplayerdata*> ScreenHost::cards() const {
     QList<Tplayerdata*> open;
-    for (const QPointer<Tplayerdata>& card : cards_)
-        if (card && card->isVisible()) open.append(card);
+    // A card being destroyed is a plain QWidget by now (its own part is
+    // gone), so qobject_cast leaves it out where a cast would not.
+    for (const QPointer<QWidget>& widget : cards_)
+        if (auto* card = qobject_cast<Tplayerdata*>(widget.data()); card && card->isVisible())
+            open.append(card);
     return open;
 }
 
@@ -206,10 +209,10 @@ void ScreenHost::refreshCards() {
 }
 
 void ScreenHost::closeCards() {
-    const QList<QPointer<Tplayerdata>> open = cards_;
+    const QList<QPointer<QWidget>> open = cards_;
     cards_.clear();
-    for (const QPointer<Tplayerdata>& card : open)
-        if (card) card->discard();
+    for (const QPointer<QWidget>& widget : open)
+        if (auto* card = qobject_cast<Tplayerdata*>(widget.data())) card->discard();
     if (stats_) stats_->close();
 }
 

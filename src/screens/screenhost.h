@@ -138,7 +138,7 @@ private:
     QPointer<Ttitle> title_;
     QPointer<Ttactics> tactics_;
     QPointer<Ttradetop> trade_;
-    QList<QPointer<Tplayerdata>> cards_;
+    QList<QPointer<QWidget>> cards_;  // the player cards, Tplayerdata
     QPointer<Tmatch> match_;
     QPointer<Treplay> replays_;
     bool autosaveFailureTold_ = false;

@@ -4,6 +4,7 @@
 // the goals do not fit) and the "リプレイ" panel clear of everything else.
 #include <QScrollBar>
 #include <QTextBlock>
+#include <QTextCursor>
 
 #include <gtest/gtest.h>
 
@@ -100,10 +101,10 @@ TEST_F(NewsScreen, EachGoalStandsOnOneLineAndOnlyABoxThatOverflowsScrolls) {
 
 // Where the box paints a goal line, in its view's pixels.
 QRectF painted(QPlainTextEdit* box, const QTextBlock& line) {
-    struct Box : QPlainTextEdit {
-        QRectF at(const QTextBlock& b) const { return blockBoundingGeometry(b).translated(contentOffset()); }
-    };
-    return static_cast<Box*>(box)->at(line);
+    QTextCursor start(line), end(line);
+    end.movePosition(QTextCursor::EndOfBlock);
+    const QRect first = box->cursorRect(start), last = box->cursorRect(end);
+    return QRectF(0, first.top(), box->viewport()->width(), last.bottom() + 1 - first.top());
 }
 
 TEST_F(NewsScreen, AGoalBoxShowsWholeLinesAtEveryScrollPositionUpToTheLast) {
