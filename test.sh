@@ -2,8 +2,9 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Builds everything and runs every test: the normal build (whose install tests
 # also pack the .deb and check it with lintian: an error or a warning fails),
-# then the core tests again under AddressSanitizer +
-# UndefinedBehaviorSanitizer, then a short run of each fuzz target when clang
+# then the core and screen tests again under AddressSanitizer +
+# UndefinedBehaviorSanitizer (not the install tests: a sanitizer build is never
+# packed), then a short run of each fuzz target when clang
 # is present. The exit code is the verdict.
 set -euo pipefail
 cd "$(dirname "$0")"
