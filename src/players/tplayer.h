@@ -7,8 +7,6 @@
 #include <array>
 #include <string>
 
-#include "match/tman.h"
-
 namespace vm {
 
 class World;

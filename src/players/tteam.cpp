@@ -140,18 +140,6 @@ void Tteam::formationload() {
     for (std::size_t i = 0; i < 11; ++i) position[i] = {number(6 * i), number(6 * i + 3)};
 }
 
-void Tteam::matchteam(Tmteam& side, bool home) {
-    if (roster.size() < 11) throw std::logic_error("a match side needs eleven players");
-    for (int i = 0; i < 11; ++i) {
-        auto m = side[i];
-        roster[i]->manmake(m, home);
-        m.basex = m.x = position[i].x;
-        m.basey = m.y = position[i].y;
-        m.fx = m.x;
-        m.fy = m.y;
-    }
-}
-
 void Tteam::teamsave(OutStream& s) const {
     s.writeBytes(encodeBmp(emblem));
     writestr(s, name);

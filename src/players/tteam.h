@@ -6,22 +6,17 @@
 
 #include <array>
 #include <memory>
+#include <stdexcept>
 #include <string>
 #include <vector>
 
-#include "match/tman.h"
 #include "players/tplayer.h"
 #include "util/bitmap.h"
+#include "util/point.h"
 
 namespace vm {
 
 class Grid;
-
-struct Point {
-    int x = 0;
-    int y = 0;
-    bool operator==(const Point&) const = default;
-};
 
 using PlayerList = std::vector<std::unique_ptr<Tplayer>>;
 
@@ -63,7 +58,10 @@ public:
     // Formation spot <-> top-left corner of a 12 x 12 marker.
     void posconvert(Point& p, int slot, bool toScreen);
     void formationload();
-    void matchteam(Tmteam& side, bool home);
+    // Fills the first eleven men of a match side (Tmteam) from the starters:
+    // each man's playing fields and his formation spot.
+    template <class Side>
+    void matchteam(Side& side, bool home);
 
     void teamsave(OutStream& s) const;
     void teamload(InStream& s);
@@ -105,5 +103,18 @@ private:
     Tteam(World& world, int number, BlankTag);
     World* world_;
 };
+
+template <class Side>
+void Tteam::matchteam(Side& side, bool home) {
+    if (roster.size() < 11) throw std::logic_error("a match side needs eleven players");
+    for (int i = 0; i < 11; ++i) {
+        auto m = side[i];
+        roster[i]->manmake(m, home);
+        m.basex = m.x = position[i].x;
+        m.basey = m.y = position[i].y;
+        m.fx = m.x;
+        m.fy = m.y;
+    }
+}
 
 }  // namespace vm
