@@ -6,8 +6,8 @@
 #include <numeric>
 #include <string_view>
 
+#include "league/homeside.h"
 #include "league/world.h"
-#include "match/homeside.h"
 #include "match/tgame.h"
 #include "util/arith.h"
 #include "util/cp932.h"

@@ -6,7 +6,6 @@
 #include <cmath>
 
 #include "league/world.h"
-#include "match/homeside.h"
 #include "match/scans.h"
 #include "match/tatk.h"
 #include "match/tdf.h"
@@ -48,8 +47,6 @@ void countdownAvx2(std::array<Tmteam, 2>& men) {
 #endif
 
 }  // namespace
-
-Tgame::Tgame(World& world, int club0, int club1) : Tgame(world, club0, club1, vm::homeside(world)) {}
 
 Tgame::Tgame(World& world, int club0, int club1, int home)
     : kick(world.rng), world_(&world), rng_(world.rng), home_(home) {

@@ -29,13 +29,15 @@ struct Sublog {
 // The kind of man a side brings on.
 enum class Subkind { attacker, defender };
 
+// A finished match's goal lines of one side, relative to the working folder
+// ("data/tmp/goal0", "goal1"): what finish() writes and the booking reads.
+std::string goalfilename(int side);
+
 class Tgame {
 public:
-    // A match between two clubs (side 0 first), ready for its first tick. The
-    // world's generator is re-seeded from its seed source.
-    Tgame(World& world, int club0, int club1);
-    // The same with the home side given (0, 1 or -1 for none) instead of taken
-    // from the first division's match day: friendlies and the tool.
+    // A match between two clubs (side 0 first) with `home` the home side (0,
+    // 1 or -1 for none; a league match asks homeside), ready for its first
+    // tick. The world's generator is re-seeded from its seed source.
     Tgame(World& world, int club0, int club1, int home);
     // A match between two prepared sides with no clubs behind them (no
     // substitutions, no bench bookkeeping, no goal files): for rule tests and

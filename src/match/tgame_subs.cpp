@@ -7,11 +7,14 @@
 #include <cstring>
 
 #include "league/world.h"
-#include "match/runner.h"
 #include "match/tgame.h"
 #include "util/textfile.h"
 
 namespace vm {
+
+std::string goalfilename(int side) {
+    return "data/tmp/goal" + std::to_string(side);
+}
 
 void Tgame::autosubnow(int side) {
     if (world_->team(club[side]).playerhigh() <= 10) return;  // no bench

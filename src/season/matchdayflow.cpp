@@ -4,9 +4,9 @@
 
 #include <stdexcept>
 
+#include "league/runner.h"
 #include "league/tleague.h"
 #include "league/world.h"
-#include "match/runner.h"
 #include "transfers/window.h"
 
 namespace vm {

@@ -6,10 +6,11 @@
 #include <filesystem>
 #include <string>
 
+#include "league/homeside.h"
+#include "league/runner.h"
 #include "league/tleague.h"
 #include "league/world.h"
-#include "match/homeside.h"
-#include "match/runner.h"
+#include "match/tgame.h"
 #include "util/arith.h"
 #include "util/errors.h"
 #include "util/grid.h"
@@ -32,10 +33,6 @@ int linecode(const std::string& line, std::size_t at, const Tteam& team, const s
 }
 
 }  // namespace
-
-std::string goalfilename(int side) {
-    return "data/tmp/goal" + std::to_string(side);
-}
 
 std::string resultfilename(int division, int fixture, int side) {
     return "data/tmp/" + std::to_string(division) + std::to_string(fixture) + std::to_string(side);
