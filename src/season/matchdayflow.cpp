@@ -6,8 +6,8 @@
 
 #include "league/runner.h"
 #include "league/tleague.h"
+#include "league/window.h"
 #include "league/world.h"
-#include "transfers/window.h"
 
 namespace vm {
 

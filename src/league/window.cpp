@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "transfers/window.h"
+#include "league/window.h"
 
 #include <exception>
 #include <memory>
