@@ -93,9 +93,6 @@ public:
     int injuryupdate(bool reset);
     void injurygrid(Grid& g) const;
 
-    // The off-season clear-out when the transfer window opens (offseason.cpp).
-    void offseason();
-
     World& world() const { return *world_; }
 
 private:

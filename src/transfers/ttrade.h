@@ -139,6 +139,11 @@ public:
     bool resultlist(Grid& out, std::vector<std::string> log);
     void applymoves();
 
+    // The off-season clear-out of one club as the window opens: retirements
+    // and releases into the log, leavers into the pool, the squad refilled
+    // from the youth (offseason.cpp).
+    void offseason(Tteam& club);
+
     World& world() const { return *world_; }
 
 private:
