@@ -6,8 +6,8 @@
 #include <cstdlib>
 #include <cstring>
 
-#include "league/world.h"
 #include "match/tgame.h"
+#include "players/clubworld.h"
 #include "util/textfile.h"
 
 namespace vm {

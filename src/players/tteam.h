@@ -27,10 +27,10 @@ inline constexpr int kEmblemSide = 12;
 
 class Tteam {
 public:
-    Tteam(World& world, int level, int nametype, int number);
+    Tteam(ClubWorld& world, int level, int nametype, int number);
     // A club with no players (blank emblem, coaches 10, doctor 5), ready to have
     // a stored club read into it. Draws no random numbers.
-    static std::unique_ptr<Tteam> blank(World& world, int number);
+    static std::unique_ptr<Tteam> blank(ClubWorld& world, int number);
 
     PlayerList roster;   // slots 0..10 start, 11 and 12 bench, 13.. out of the squad
     PlayerList youth;
@@ -93,12 +93,12 @@ public:
     int injuryupdate(bool reset);
     void injurygrid(Grid& g) const;
 
-    World& world() const { return *world_; }
+    ClubWorld& world() const { return *world_; }
 
 private:
     struct BlankTag {};
-    Tteam(World& world, int number, BlankTag);
-    World* world_;
+    Tteam(ClubWorld& world, int number, BlankTag);
+    ClubWorld* world_;
 };
 
 template <class Side>
