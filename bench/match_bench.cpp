@@ -11,10 +11,11 @@
 #include <new>
 #include <vector>
 
+#include "league/homeside.h"
+#include "league/runner.h"
 #include "league/season.h"
 #include "league/tleague.h"
 #include "league/world.h"
-#include "match/runner.h"
 #include "match/scans.h"
 #include "match/tatk.h"
 #include "match/tdf.h"
@@ -69,7 +70,7 @@ void BM_HeadlessMatch(benchmark::State& state) {
     World& world = *bench().world;
     long long ticking = 0, matches = 0, goals = 0;
     for (auto _ : state) {
-        Tgame game(world, 0, 12);
+        Tgame game(world, 0, 12, homeside(world));
         const long long before = allocations.load();
         playTicks(game);
         ticking += allocations.load() - before;
@@ -105,7 +106,8 @@ void BM_LiveFrame(benchmark::State& state) {
     long long ticking = 0, frames = 0;
     auto restart = [&] {
         games.clear();
-        for (int k = 0; k < 11; ++k) games.push_back(std::make_unique<Tgame>(world, k, 19 - k));
+        for (int k = 0; k < 11; ++k)
+            games.push_back(std::make_unique<Tgame>(world, k, 19 - k, homeside(world)));
         counter = 0;
     };
     restart();
@@ -135,7 +137,7 @@ BENCHMARK(BM_LiveFrame)->Unit(benchmark::kMicrosecond)->Repetitions(5)->ReportAg
 struct Midgame {
     std::unique_ptr<Tgame> game;
     Midgame() {
-        game = std::make_unique<Tgame>(*bench().world, 0, 12);
+        game = std::make_unique<Tgame>(*bench().world, 0, 12, homeside(*bench().world));
         for (int counter = 4; counter <= 8000; counter += 4) game->gamestep(counter);
     }
 };

@@ -80,7 +80,7 @@ void seasonstart(World& w) {
 }
 
 void seasonmood(Tplayer& p, int d, int position) {
-    World& w = p.world();
+    ClubWorld& w = p.world();
     auto R = [&](int n) { return w.Random(n); };
     int delta = 0;
     if (d == 1) {

@@ -6,6 +6,7 @@
 #include <numeric>
 #include <string_view>
 
+#include "league/homeside.h"
 #include "league/world.h"
 #include "match/tgame.h"
 #include "util/arith.h"
@@ -131,15 +132,15 @@ void Tleague::matchgrid(Grid& g) const {
     for (int row = 0; row < g.rowCount(); ++row) g.setObject(row, nullptr);
     // Both divisions play the same round; the first division's counter decides.
     const Tleague* first = world().leagues[0].get();
-    const int homeRound = first ? first->round : round;
+    const int home = homesideforround(first ? first->round : round);
     for (int i = 1; i <= kPairings; ++i) {
-        if (homeRound >= 18) {
+        if (home < 0) {
             g.cell(0, i).clear();
             g.cell(4, i).clear();
-        } else if (homeRound % 2 != 0) {
-            g.cell(0, i) = "H";
-        } else {
+        } else if (home == 1) {
             g.cell(4, i) = "H";
+        } else {
+            g.cell(0, i) = "H";
         }
     }
 }

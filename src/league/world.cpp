@@ -1,28 +1,19 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+// The world's start-up.
 #include "league/world.h"
 
 #include "league/tleague.h"
 #include "transfers/ttrade.h"
-#include "util/errors.h"
-#include "util/textfile.h"
 
 namespace vm {
 namespace fs = std::filesystem;
 
-World::World(fs::path r, SeedSource s) : root(r), shippedRoot(std::move(r)), seeds(std::move(s)) {}
+World::World(fs::path r, SeedSource s) : ClubWorld(r, r, std::move(s)) {}
 
 World::World(fs::path r, fs::path shipped, SeedSource s)
-    : root(std::move(r)), shippedRoot(std::move(shipped)), seeds(std::move(s)) {}
+    : ClubWorld(std::move(r), std::move(shipped), std::move(s)) {}
 
 World::~World() = default;
-
-const std::vector<std::string>& World::fixedLines(std::string_view relative) {
-    if (auto it = fixed_.find(relative); it != fixed_.end()) return it->second;
-    std::vector<std::string> lines = readLines(shipped(relative));
-    while (!lines.empty() && lines.back().empty()) lines.pop_back();
-    if (lines.empty()) throw DataError(std::string(relative) + " が空です");
-    return fixed_.emplace(std::string(relative), std::move(lines)).first->second;
-}
 
 void World::startup() {
     std::error_code ec;

@@ -15,8 +15,8 @@
 #endif
 
 #include "match/tman.h"
-#include "players/tteam.h"
 #include "util/arith.h"
+#include "util/point.h"
 
 namespace vm {
 

@@ -5,12 +5,11 @@
 
 #include <cmath>
 
-#include "league/world.h"
-#include "match/homeside.h"
 #include "match/scans.h"
 #include "match/tatk.h"
 #include "match/tdf.h"
 #include "match/walks.h"
+#include "players/clubworld.h"
 
 #if defined(__x86_64__)
 #include <immintrin.h>
@@ -49,9 +48,7 @@ void countdownAvx2(std::array<Tmteam, 2>& men) {
 
 }  // namespace
 
-Tgame::Tgame(World& world, int club0, int club1) : Tgame(world, club0, club1, vm::homeside(world)) {}
-
-Tgame::Tgame(World& world, int club0, int club1, int home)
+Tgame::Tgame(ClubWorld& world, int club0, int club1, int home)
     : kick(world.rng), world_(&world), rng_(world.rng), home_(home) {
     world.rng.seed(world.seeds.next());
     club = {club0, club1};

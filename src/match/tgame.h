@@ -18,7 +18,7 @@
 
 namespace vm {
 
-class World;
+class ClubWorld;
 
 // The substitution a side made: line-up slot and roster index of the man who came on.
 struct Sublog {
@@ -29,14 +29,16 @@ struct Sublog {
 // The kind of man a side brings on.
 enum class Subkind { attacker, defender };
 
+// A finished match's goal lines of one side, relative to the working folder
+// ("data/tmp/goal0", "goal1"): what finish() writes and the booking reads.
+std::string goalfilename(int side);
+
 class Tgame {
 public:
-    // A match between two clubs (side 0 first), ready for its first tick. The
-    // world's generator is re-seeded from its seed source.
-    Tgame(World& world, int club0, int club1);
-    // The same with the home side given (0, 1 or -1 for none) instead of taken
-    // from the first division's match day: friendlies and the tool.
-    Tgame(World& world, int club0, int club1, int home);
+    // A match between two clubs (side 0 first) with `home` the home side (0,
+    // 1 or -1 for none; a league match asks homeside), ready for its first
+    // tick. The world's generator is re-seeded from its seed source.
+    Tgame(ClubWorld& world, int club0, int club1, int home);
     // A match between two prepared sides with no clubs behind them (no
     // substitutions, no bench bookkeeping, no goal files): for rule tests and
     // tools. `home` is the home side, or -1.
@@ -65,7 +67,7 @@ public:
     std::array<int, 2> goalkicks{};
     std::array<int, 2> throwins{};
     // Watches every tick for the match figures; a match made for a world has
-    // one unless the world turned them off (World::matchfigures).
+    // one unless the world turned them off (ClubWorld::matchfigures).
     std::unique_ptr<MatchObserver> observer;
 
     // One tick; the counter grows by 4 per tick from 0 (54000 is 90 minutes).
@@ -112,7 +114,7 @@ public:
     int minute() const { return std::min(clock / 60, 90); }
 
 private:
-    World* world_ = nullptr;
+    ClubWorld* world_ = nullptr;
     Rng& rng_;
     int home_ = -1;
     Lookahead lookahead_;  // the defending keeper's forecast of the ball

@@ -4,8 +4,8 @@
 #include <cmath>
 #include <string>
 
-#include "league/world.h"
 #include "match/tgame.h"
+#include "players/clubworld.h"
 
 namespace vm {
 

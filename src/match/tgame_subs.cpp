@@ -6,12 +6,15 @@
 #include <cstdlib>
 #include <cstring>
 
-#include "league/world.h"
-#include "match/runner.h"
 #include "match/tgame.h"
+#include "players/clubworld.h"
 #include "util/textfile.h"
 
 namespace vm {
+
+std::string goalfilename(int side) {
+    return "data/tmp/goal" + std::to_string(side);
+}
 
 void Tgame::autosubnow(int side) {
     if (world_->team(club[side]).playerhigh() <= 10) return;  // no bench

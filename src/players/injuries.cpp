@@ -5,7 +5,7 @@
 #include <climits>
 #include <string>
 
-#include "league/world.h"
+#include "players/clubworld.h"
 #include "players/tteam.h"
 #include "util/arith.h"
 #include "util/grid.h"
@@ -26,7 +26,7 @@ int injuryRange(const Tplayer& p, int index, int doctor) {
 }  // namespace
 
 void Tteam::injurycheck(Grid& g) {
-    World& w = world();
+    ClubWorld& w = world();
     const bool user = clubno == 0;
     if (user) {
         rostergrid(g, {});

@@ -4,7 +4,7 @@
 #include <algorithm>
 #include <cstdlib>
 
-#include "league/world.h"
+#include "players/clubworld.h"
 #include "util/arith.h"
 #include "util/errors.h"
 #include "util/stream.h"
@@ -46,7 +46,7 @@ int bestAttackingSkill(const Attrs& a) { return std::max({a[3], a[4], a[5], a[6]
 
 }  // namespace
 
-Tplayer::Tplayer(World& world, int level, int club_, int nametype) : world_(&world) {
+Tplayer::Tplayer(ClubWorld& world, int level, int club_, int nametype) : world_(&world) {
     age = 18 + world.Random(17);
     at = world.Random(7);
     career.clear();
@@ -58,7 +58,7 @@ Tplayer::Tplayer(World& world, int level, int club_, int nametype) : world_(&wor
 }
 
 void Tplayer::abilitymake(int level, int nametype) {
-    World& w = *world_;
+    ClubWorld& w = *world_;
     for (int i = 0; i < 7; ++i) {
         int v = w.Random(level);
         if (v < 10) v = level + w.Random(10);
@@ -85,7 +85,7 @@ void Tplayer::abilitymake(int level, int nametype) {
 }
 
 void Tplayer::talentmake() {
-    World& w = *world_;
+    ClubWorld& w = *world_;
     peak = 20 + w.Random(10);
     int b = w.Random(128);
     std::array<bool, 7> bits{};
@@ -136,7 +136,7 @@ void Tplayer::ratingadd(int delta) {
 }
 
 void Tplayer::training(const Attrs& p) {
-    World& w = *world_;
+    ClubWorld& w = *world_;
     const int g = weeklyGrowth(peak - age);
     if (g > 0) {
         for (int i = 0; i < 7; ++i) exp[i] += std::min(g, talent[i]) * (w.Random(p[i]) / 2 + p[i] / 2);
@@ -164,7 +164,7 @@ void Tplayer::training(const Attrs& p) {
 }
 
 void Tplayer::traindown(int g) {
-    World& w = *world_;
+    ClubWorld& w = *world_;
     for (int i = 0; i < 7; ++i) {
         const int a = ability[i];
         exp[i] += roundEven(g * 1.5 * (w.Random(a) / 2 + a / 2));

@@ -7,11 +7,9 @@
 #include <array>
 #include <string>
 
-#include "match/tman.h"
-
 namespace vm {
 
-class World;
+class ClubWorld;
 class InStream;
 class OutStream;
 
@@ -23,7 +21,7 @@ class Tplayer {
 public:
     // A new random player of the given level for club `club`, named by name type
     // 1 (Japanese), 2..5 (foreign lists) or 6 (placeholder "山田" for loading).
-    Tplayer(World& world, int level, int club, int nametype);
+    Tplayer(ClubWorld& world, int level, int club, int nametype);
 
     std::string name;
     std::string career;
@@ -72,10 +70,10 @@ public:
     void playersave(OutStream& s) const;
     void playerload(InStream& s);
 
-    World& world() const { return *world_; }
+    ClubWorld& world() const { return *world_; }
 
 private:
-    World* world_;
+    ClubWorld* world_;
 };
 
 template <class Man>

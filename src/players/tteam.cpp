@@ -3,7 +3,7 @@
 
 #include <algorithm>
 
-#include "league/world.h"
+#include "players/clubworld.h"
 #include "util/arith.h"
 #include "util/errors.h"
 #include "util/grid.h"
@@ -14,12 +14,14 @@ namespace {
 
 // Name type of a generated player when the club does not ask for Japanese
 // names: 1 with probability 1/7, 2 and 3 with 2/7 each, 4 and 5 with 1/7.
-int mixedNameType(World& w) { return (w.Random(7) + 1) % 5 + 1; }
+int mixedNameType(ClubWorld& w) {
+    return (w.Random(7) + 1) % 5 + 1;
+}
 
 // The most players one stored list may hold before the file counts as broken.
 constexpr int kMaxStoredPlayers = 1000;
 
-void readPlayers(InStream& s, World& w, int clubno, PlayerList& into, const char* what) {
+void readPlayers(InStream& s, ClubWorld& w, int clubno, PlayerList& into, const char* what) {
     const int n = s.readCount(kMaxStoredPlayers, what);
     into.clear();
     into.reserve(static_cast<std::size_t>(n));
@@ -44,7 +46,7 @@ std::unique_ptr<Tplayer> takeOut(PlayerList& list, int i) {
     return out;
 }
 
-Tteam::Tteam(World& world, int level, int nametype, int number) : world_(&world) {
+Tteam::Tteam(ClubWorld& world, int level, int nametype, int number) : world_(&world) {
     popularity = 0;
     clubno = number;
     money = level * 10 + 50;
@@ -56,13 +58,13 @@ Tteam::Tteam(World& world, int level, int nametype, int number) : world_(&world)
     doctor = 5;
 }
 
-Tteam::Tteam(World& world, int number, BlankTag) : world_(&world) {
+Tteam::Tteam(ClubWorld& world, int number, BlankTag) : world_(&world) {
     clubno = number;
     for (auto& c : coach) c.fill(10);
     doctor = 5;
 }
 
-std::unique_ptr<Tteam> Tteam::blank(World& world, int number) {
+std::unique_ptr<Tteam> Tteam::blank(ClubWorld& world, int number) {
     return std::unique_ptr<Tteam>(new Tteam(world, number, BlankTag{}));
 }
 
@@ -138,18 +140,6 @@ void Tteam::formationload() {
         return v;
     };
     for (std::size_t i = 0; i < 11; ++i) position[i] = {number(6 * i), number(6 * i + 3)};
-}
-
-void Tteam::matchteam(Tmteam& side, bool home) {
-    if (roster.size() < 11) throw std::logic_error("a match side needs eleven players");
-    for (int i = 0; i < 11; ++i) {
-        auto m = side[i];
-        roster[i]->manmake(m, home);
-        m.basex = m.x = position[i].x;
-        m.basey = m.y = position[i].y;
-        m.fx = m.x;
-        m.fy = m.y;
-    }
 }
 
 void Tteam::teamsave(OutStream& s) const {

@@ -6,22 +6,17 @@
 
 #include <array>
 #include <memory>
+#include <stdexcept>
 #include <string>
 #include <vector>
 
-#include "match/tman.h"
 #include "players/tplayer.h"
 #include "util/bitmap.h"
+#include "util/point.h"
 
 namespace vm {
 
 class Grid;
-
-struct Point {
-    int x = 0;
-    int y = 0;
-    bool operator==(const Point&) const = default;
-};
 
 using PlayerList = std::vector<std::unique_ptr<Tplayer>>;
 
@@ -32,10 +27,10 @@ inline constexpr int kEmblemSide = 12;
 
 class Tteam {
 public:
-    Tteam(World& world, int level, int nametype, int number);
+    Tteam(ClubWorld& world, int level, int nametype, int number);
     // A club with no players (blank emblem, coaches 10, doctor 5), ready to have
     // a stored club read into it. Draws no random numbers.
-    static std::unique_ptr<Tteam> blank(World& world, int number);
+    static std::unique_ptr<Tteam> blank(ClubWorld& world, int number);
 
     PlayerList roster;   // slots 0..10 start, 11 and 12 bench, 13.. out of the squad
     PlayerList youth;
@@ -63,7 +58,10 @@ public:
     // Formation spot <-> top-left corner of a 12 x 12 marker.
     void posconvert(Point& p, int slot, bool toScreen);
     void formationload();
-    void matchteam(Tmteam& side, bool home);
+    // Fills the first eleven men of a match side (Tmteam) from the starters:
+    // each man's playing fields and his formation spot.
+    template <class Side>
+    void matchteam(Side& side, bool home);
 
     void teamsave(OutStream& s) const;
     void teamload(InStream& s);
@@ -95,15 +93,25 @@ public:
     int injuryupdate(bool reset);
     void injurygrid(Grid& g) const;
 
-    // The off-season clear-out when the transfer window opens (offseason.cpp).
-    void offseason();
-
-    World& world() const { return *world_; }
+    ClubWorld& world() const { return *world_; }
 
 private:
     struct BlankTag {};
-    Tteam(World& world, int number, BlankTag);
-    World* world_;
+    Tteam(ClubWorld& world, int number, BlankTag);
+    ClubWorld* world_;
 };
+
+template <class Side>
+void Tteam::matchteam(Side& side, bool home) {
+    if (roster.size() < 11) throw std::logic_error("a match side needs eleven players");
+    for (int i = 0; i < 11; ++i) {
+        auto m = side[i];
+        roster[i]->manmake(m, home);
+        m.basex = m.x = position[i].x;
+        m.basey = m.y = position[i].y;
+        m.fx = m.x;
+        m.fy = m.y;
+    }
+}
 
 }  // namespace vm

@@ -5,7 +5,7 @@
 #include <numeric>
 #include <string>
 
-#include "league/world.h"
+#include "players/clubworld.h"
 #include "players/tteam.h"
 #include "util/arith.h"
 #include "util/grid.h"
@@ -20,7 +20,7 @@ int attributeSum(const Tplayer& p) {
 }  // namespace
 
 void Tteam::youthmake() {
-    World& w = world();
+    ClubWorld& w = world();
     int s = 0;
     for (int v : coachpower) s += v;
     // Better coaches find better youngsters.

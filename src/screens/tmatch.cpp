@@ -9,7 +9,7 @@
 
 #include <stdexcept>
 
-#include "match/runner.h"
+#include "league/runner.h"
 #include "screens/clock.h"
 #include "screens/gamesettings.h"
 #include "screens/gridview.h"

@@ -12,7 +12,7 @@
 #include <string>
 #include <vector>
 
-#include "transfers/window.h"
+#include "league/window.h"
 
 namespace vm {
 

@@ -2,7 +2,7 @@
 // The live match's cues, the home marker and the goal celebration's frames.
 #include "season/livecues.h"
 
-#include "match/homeside.h"
+#include "league/homeside.h"
 
 namespace vm {
 

@@ -7,8 +7,9 @@
 #include <exception>
 #include <filesystem>
 
+#include "league/homeside.h"
+#include "league/runner.h"
 #include "league/world.h"
-#include "match/runner.h"
 #include "match/tgame.h"
 #include "season/livereplay.h"
 #include "util/arith.h"
@@ -46,7 +47,7 @@ LiveMatch::LiveMatch(World& world, bool league, Millis now)
     if (!setting.problem.empty())
         warnings_.push_back("試合速度を読めなかったため " + std::to_string(speed_) + " で始めます（" +
                             setting.problem + "）");
-    game_ = std::make_unique<Tgame>(world, 0, opponent);
+    game_ = std::make_unique<Tgame>(world, 0, opponent, homeside(world));
     if (recording_) game_->vtrlist = std::make_unique<std::vector<std::string>>();
     pitch_ = pitchpicture(*game_);
     board_ = openscoreboard(world, *game_);

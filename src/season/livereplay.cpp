@@ -5,8 +5,8 @@
 #include <algorithm>
 #include <charconv>
 
+#include "league/runner.h"
 #include "league/world.h"
-#include "match/runner.h"
 #include "match/tgame.h"
 #include "util/arith.h"
 #include "util/errors.h"

@@ -17,6 +17,7 @@
 namespace vm {
 
 class Tgame;
+class World;
 
 // Where the pitch window draws its pictures this frame, as top-left corners
 // on the 640 x 480 pitch: the 12 x 24 shirts of both sides (men 0..10, side 0

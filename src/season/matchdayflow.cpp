@@ -4,10 +4,10 @@
 
 #include <stdexcept>
 
+#include "league/runner.h"
 #include "league/tleague.h"
+#include "league/window.h"
 #include "league/world.h"
-#include "match/runner.h"
-#include "transfers/window.h"
 
 namespace vm {
 

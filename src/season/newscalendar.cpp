@@ -4,10 +4,10 @@
 #include <stdexcept>
 #include <string>
 
+#include "league/runner.h"
 #include "league/season.h"
 #include "league/tleague.h"
 #include "league/world.h"
-#include "match/runner.h"
 #include "season/newsprogramme.h"
 #include "util/arith.h"
 

@@ -5,9 +5,9 @@
 #include <filesystem>
 #include <stdexcept>
 
+#include "league/runner.h"
 #include "league/season.h"
 #include "league/world.h"
-#include "match/runner.h"
 
 namespace vm {
 namespace fs = std::filesystem;

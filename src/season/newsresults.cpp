@@ -4,9 +4,9 @@
 #include <charconv>
 #include <string>
 
+#include "league/runner.h"
 #include "league/tleague.h"
 #include "league/world.h"
-#include "match/runner.h"
 #include "season/newsprogramme.h"
 #include "util/textfile.h"
 

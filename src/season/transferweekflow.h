@@ -10,9 +10,9 @@
 #include <optional>
 #include <string>
 
+#include "league/window.h"
 #include "season/marketfilter.h"
 #include "transfers/offerkey.h"
-#include "transfers/window.h"
 #include "util/grid.h"
 
 namespace vm {

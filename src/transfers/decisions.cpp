@@ -5,7 +5,7 @@
 #include <cstdlib>
 #include <stdexcept>
 
-#include "league/world.h"
+#include "players/clubworld.h"
 #include "transfers/offerkey.h"
 #include "transfers/ttrade.h"
 #include "util/arith.h"

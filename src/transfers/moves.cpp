@@ -5,7 +5,7 @@
 #include <map>
 #include <stdexcept>
 
-#include "league/world.h"
+#include "players/clubworld.h"
 #include "transfers/offerkey.h"
 #include "transfers/tradelog.h"
 #include "transfers/ttrade.h"

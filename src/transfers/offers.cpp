@@ -4,7 +4,7 @@
 #include <algorithm>
 #include <stdexcept>
 
-#include "league/world.h"
+#include "players/clubworld.h"
 #include "transfers/offerkey.h"
 #include "transfers/ttrade.h"
 #include "util/arith.h"

@@ -3,7 +3,7 @@
 // the pool, and the list of players a club can afford.
 #include <stdexcept>
 
-#include "league/world.h"
+#include "players/clubworld.h"
 #include "transfers/offerkey.h"
 #include "transfers/tradelog.h"
 #include "transfers/ttrade.h"
@@ -43,7 +43,7 @@ std::vector<std::string> playercells(const Tplayer& p) {
     return cells;
 }
 
-Ttrade::Ttrade(World& world) : world_(&world) {
+Ttrade::Ttrade(ClubWorld& world) : world_(&world) {
     week = 1;
     std::vector<std::unique_ptr<Tplayer>> made(kPoolSize);
     for (int j = 0; j < 10; ++j) {

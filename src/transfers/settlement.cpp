@@ -3,7 +3,7 @@
 // ordered by sorting their text: the round prefix first, then owner and index.
 #include <algorithm>
 
-#include "league/world.h"
+#include "players/clubworld.h"
 #include "transfers/offerkey.h"
 #include "transfers/ttrade.h"
 

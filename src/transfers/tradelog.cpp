@@ -3,7 +3,7 @@
 
 #include <filesystem>
 
-#include "league/world.h"
+#include "players/clubworld.h"
 #include "util/errors.h"
 #include "util/textfile.h"
 
@@ -60,7 +60,7 @@ std::vector<std::string> splitcommatext(const std::string& line) {
     return out;
 }
 
-void starttradelog(World& world) {
+void starttradelog(ClubWorld& world) {
     std::vector<std::string> lines = readLines(world.shipped(kTradeTemplate));
     if (lines.empty() || lines.front().empty())
         throw DataError(world.shipped(kTradeTemplate).generic_string() + " に見出しの行がありません");
@@ -69,11 +69,11 @@ void starttradelog(World& world) {
     writeLinesAtomic(world.path(kTradeLog), lines);
 }
 
-std::vector<std::string> readtradelog(World& world) {
+std::vector<std::string> readtradelog(ClubWorld& world) {
     return readLines(world.path(kTradeLog));
 }
 
-void writetradelog(World& world, const std::vector<std::string>& lines) {
+void writetradelog(ClubWorld& world, const std::vector<std::string>& lines) {
     writeLinesAtomic(world.path(kTradeLog), lines);
 }
 

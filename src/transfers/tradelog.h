@@ -9,7 +9,7 @@
 
 namespace vm {
 
-class World;
+class ClubWorld;
 
 inline constexpr const char* kTradeTemplate = "data/trade.txt";
 inline constexpr const char* kTradeLog = "data/tmp/trade.txt";
@@ -22,10 +22,10 @@ std::vector<std::string> splitcommatext(const std::string& line);
 
 // Replaces the log by the template. Throws DataError naming the template when
 // it is missing, unreadable or empty.
-void starttradelog(World& world);
+void starttradelog(ClubWorld& world);
 // The log's lines. Throws DataError naming the log when it is missing.
-std::vector<std::string> readtradelog(World& world);
+std::vector<std::string> readtradelog(ClubWorld& world);
 // Writes the whole log (through a temporary file).
-void writetradelog(World& world, const std::vector<std::string>& lines);
+void writetradelog(ClubWorld& world, const std::vector<std::string>& lines);
 
 }  // namespace vm

@@ -2,7 +2,7 @@
 // The transfer engine of one transfer window: the free-agent pool, the weekly
 // market, the computer clubs' needs and offers, the owners' decisions, the
 // three-round settlement and the trade log. It exists only while a window is
-// open (World::trade).
+// open (World::trade, league/window.h).
 #pragma once
 
 #include <array>
@@ -15,7 +15,7 @@
 
 namespace vm {
 
-class World;
+class ClubWorld;
 
 inline constexpr int kTradeClubs = 20;
 
@@ -70,7 +70,7 @@ public:
     // data/trade.txt, twenty empty offer lists, week 1. Throws DataError naming
     // the file when the template is missing, empty or unreadable, or the log
     // cannot be written; nothing of the world is changed then.
-    explicit Ttrade(World& world);
+    explicit Ttrade(ClubWorld& world);
 
     int week = 1;
     PlayerList pool;
@@ -139,13 +139,18 @@ public:
     bool resultlist(Grid& out, std::vector<std::string> log);
     void applymoves();
 
-    World& world() const { return *world_; }
+    // The off-season clear-out of one club as the window opens: retirements
+    // and releases into the log, leavers into the pool, the squad refilled
+    // from the youth (offseason.cpp).
+    void offseason(Tteam& club);
+
+    ClubWorld& world() const { return *world_; }
 
 private:
     void closedecision(int record);
     void refill(Tteam& club);
 
-    World* world_;
+    ClubWorld* world_;
     bool offersclosed_ = false;
 };
 

@@ -4,6 +4,7 @@
 // whom, and the benches' bookkeeping and goal files after the final whistle.
 #include <gtest/gtest.h>
 
+#include "league/homeside.h"
 #include "league/newgame.h"
 #include "match/tgame.h"
 #include "support/scratch.h"
@@ -33,7 +34,7 @@ Played playMatch(std::uint64_t seed) {
     test::Scratch scratch;
     auto world = scratch.world(seed);
     newgame(*world);
-    Tgame game(*world, 0, 12);
+    Tgame game(*world, 0, 12, homeside(*world));
     playThrough(game);
     return {game.goallist,        game.ball.x,         game.ball.y,
             game.kick.commentary, game.sublog[0].slot, game.sublog[1].slot};
@@ -75,7 +76,7 @@ struct SubFixture : ::testing::Test {
     }
     // A match of club 3 against club 4 with the given score, at the given clock.
     std::unique_ptr<Tgame> at(int own, int theirs, int clock) {
-        auto game = std::make_unique<Tgame>(*world, 3, 4);
+        auto game = std::make_unique<Tgame>(*world, 3, 4, homeside(*world));
         for (int g = 0; g < own; ++g) game->goallist[0].push_back("0000");
         for (int g = 0; g < theirs; ++g) game->goallist[1].push_back("0000");
         game->clock = clock;

@@ -17,7 +17,7 @@ struct Spec {
     int peak = 25;
 };
 
-inline std::unique_ptr<Tplayer> handmade(World& w, int club, const Spec& s) {
+inline std::unique_ptr<Tplayer> handmade(ClubWorld& w, int club, const Spec& s) {
     auto p = std::make_unique<Tplayer>(w, 1, club, 6);
     p->at = s.at;
     p->ability = s.a;

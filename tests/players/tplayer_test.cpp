@@ -6,6 +6,7 @@
 #include <memory>
 
 #include "league/world.h"
+#include "match/tman.h"
 #include "players/tplayer.h"
 #include "support/scratch.h"
 #include "util/errors.h"

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "league/world.h"
+#include "match/tman.h"
 #include "players/tteam.h"
 #include "support/scratch.h"
 #include "util/cp932.h"

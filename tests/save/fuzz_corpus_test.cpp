@@ -11,10 +11,10 @@
 #include <functional>
 #include <map>
 
+#include "league/runner.h"
 #include "league/savefiles.h"
 #include "league/statsfile.h"
 #include "league/versus.h"
-#include "match/runner.h"
 #include "match/tgame.h"
 #include "players/formationfile.h"
 #include "save/save_support.h"

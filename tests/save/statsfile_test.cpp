@@ -7,9 +7,9 @@
 
 #include <filesystem>
 
+#include "league/runner.h"
 #include "league/savefiles.h"
 #include "league/statsfile.h"
-#include "match/runner.h"
 #include "save/save_support.h"
 #include "season/statsmodel.h"
 #include "util/errors.h"

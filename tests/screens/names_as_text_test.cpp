@@ -4,9 +4,9 @@
 #include <QTextDocumentFragment>
 #include <QWindow>
 
+#include "league/runner.h"
 #include "league/savefiles.h"
 #include "league/versus.h"
-#include "match/runner.h"
 #include "match_driving.h"
 #include "news_screen.h"
 #include "save/save_support.h"

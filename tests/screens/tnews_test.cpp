@@ -8,10 +8,10 @@
 
 #include <gtest/gtest.h>
 
+#include "league/runner.h"
 #include "league/savefiles.h"
 #include "league/savegame.h"
 #include "league/versus.h"
-#include "match/runner.h"
 #include "news_screen.h"
 #include "screens/tsave.h"
 #include "screens/ttitle.h"

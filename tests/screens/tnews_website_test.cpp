@@ -4,7 +4,7 @@
 // opponent and our injured, the menu folded and opened, and "終了" back.
 #include <gtest/gtest.h>
 
-#include "match/runner.h"
+#include "league/runner.h"
 #include "news_screen.h"
 #include "screenshot.h"
 #include "season/career.h"

@@ -14,6 +14,7 @@
 #include <gtest/gtest.h>
 
 #include "league/newgame.h"
+#include "league/window.h"
 #include "screen_fixture.h"
 #include "screens/gridview.h"
 #include "screens/panelbutton.h"
@@ -24,7 +25,6 @@
 #include "season/playerrename.h"
 #include "season/tacticsboard.h"
 #include "transfers/ttrade.h"
-#include "transfers/window.h"
 #include "util/arith.h"
 
 namespace vm {

@@ -7,7 +7,7 @@
 #include <filesystem>
 #include <tuple>
 
-#include "match/runner.h"
+#include "league/runner.h"
 #include "season/career.h"
 #include "season/invariants.h"
 #include "season/live_fixture.h"

@@ -11,13 +11,13 @@
 
 #include "league/season.h"
 #include "league/tleague.h"
+#include "league/window.h"
 #include "league/world.h"
 #include "season/names.h"
 #include "season/playercard.h"
 #include "season/playerrename.h"
 #include "support/scratch.h"
 #include "support/scripted_prompts.h"
-#include "transfers/window.h"
 
 namespace vm::test {
 namespace {

@@ -6,8 +6,9 @@
 
 #include <filesystem>
 
+#include "league/homeside.h"
+#include "league/runner.h"
 #include "league/savefiles.h"
-#include "match/runner.h"
 #include "match/tgame.h"
 #include "save/save_support.h"
 #include "season/savescreen.h"
@@ -157,7 +158,7 @@ TEST_F(VersusScreenTest, TheVersusProgrammeShowsTheOneMatchThatWasPlayed) {
 
     int goals[2] = {0, 0};
     {
-        Tgame game(*title, match.home, match.away);
+        Tgame game(*title, match.home, match.away, homeside(*title));
         for (int counter = 4; counter < 54000; counter += 4) {
             game.gamestep(counter);
             game.autosub(0);

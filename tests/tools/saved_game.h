@@ -9,8 +9,8 @@
 #include <memory>
 #include <string>
 
+#include "league/runner.h"
 #include "league/savegame.h"
-#include "match/runner.h"
 #include "save/save_support.h"
 #include "support/tool.h"
 

@@ -3,9 +3,9 @@
 // of players a club can afford.
 #include <filesystem>
 
+#include "league/window.h"
 #include "trade_fixture.h"
 #include "transfers/tradelog.h"
-#include "transfers/window.h"
 #include "util/errors.h"
 #include "util/textfile.h"
 

@@ -37,7 +37,7 @@ TEST_F(OffseasonTest, OldPlayersBelowTheBarRetire) {
     shape(*c().roster[8], 1, {10, 10, 10, 15, 15, 20, 20}, 33, 28);  // sum 100: not below the bar
     const std::string name = old->name;
     const std::size_t pool = trade().pool.size();
-    c().offseason();
+    trade().offseason(c());
     EXPECT_EQ(c().roster.size(), 17u);
     for (const auto& p : c().roster) EXPECT_NE(p.get(), old);
     EXPECT_EQ(trade().pool.size(), pool);  // a retired player is gone for good
@@ -48,7 +48,7 @@ TEST_F(OffseasonTest, BetterCoachesRaiseTheBar) {
     c().coachpower = {50, 30, 30, 30, 30, 40, 40};                   // sum 250: the bar is 125
     shape(*c().roster[2], 1, {10, 10, 10, 15, 25, 25, 25}, 33, 28);  // sum 120
     shape(*c().roster[3], 1, {10, 10, 10, 15, 25, 25, 30}, 33, 28);  // sum 125
-    c().offseason();
+    trade().offseason(c());
     EXPECT_EQ(c().roster.size(), 17u);
     ASSERT_EQ(newlines().size(), 1u);
     EXPECT_NE(newlines()[0].find(",引退,"), std::string::npos);
@@ -61,7 +61,7 @@ TEST_F(OffseasonTest, UnhappyPlayersAreReleasedToThePool) {
     shape(*tired, 1, {10, 10, 10, 10, 10, 10, 10}, 34, 25);
     const std::string tiredname = tired->name;  // he retires and is gone
     const std::size_t pool = trade().pool.size();
-    c().offseason();
+    trade().offseason(c());
     ASSERT_EQ(trade().pool.size(), pool + 1);
     EXPECT_EQ(trade().pool.back().get(), unhappy);
     EXPECT_EQ(unhappy->club, kNoClub);
@@ -78,7 +78,7 @@ TEST_F(OffseasonTest, StayingPlayersAreReEvaluated) {
     p.rating = 333;
     Tplayer expected = p;
     expected.ratingadd(0);
-    c().offseason();
+    trade().offseason(c());
     EXPECT_EQ(p.rating, expected.rating);
     EXPECT_EQ(p.value, expected.value);
 }
@@ -90,7 +90,7 @@ TEST_F(OffseasonTest, YouthPastTwentyLeaveAndTwoArrive) {
     Tplayer* older = c().youth[1].get();
     twenty->age = 20;
     older->age = 21;
-    c().offseason();
+    trade().offseason(c());
     EXPECT_EQ(trade().pool.back().get(), older);
     EXPECT_EQ(older->mood, 0);
     EXPECT_EQ(older->value, 0);
@@ -101,7 +101,7 @@ TEST_F(OffseasonTest, YouthPastTwentyLeaveAndTwoArrive) {
 
 TEST_F(OffseasonTest, AShortRosterIsRefilledToEleven) {
     while (c().roster.size() > 9) c().playerremove(0);
-    c().offseason();
+    trade().offseason(c());
     EXPECT_EQ(c().roster.size(), 11u);
     EXPECT_GE(c().youth.size(), 1u);  // a new youngster whenever the squad runs empty
 }
@@ -111,7 +111,7 @@ TEST_F(OffseasonTest, AMissingLogLeavesTheClubAsItWas) {
     c().roster[2]->moodadd(-100);
     const std::size_t pool = trade().pool.size();
     try {
-        c().offseason();
+        trade().offseason(c());
         FAIL() << "cleared out without a trade log";
     } catch (const DataError& e) {
         EXPECT_NE(std::string(e.what()).find("data/tmp/trade.txt"), std::string::npos) << e.what();

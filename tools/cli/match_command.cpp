@@ -9,9 +9,9 @@
 #include <stdexcept>
 
 #include "command.h"
+#include "league/homeside.h"
 #include "league/newgame.h"
-#include "match/homeside.h"
-#include "match/runner.h"
+#include "league/runner.h"
 #include "match/tgame.h"
 #include "workdir.h"
 

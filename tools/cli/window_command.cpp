@@ -9,9 +9,9 @@
 
 #include "command.h"
 #include "league/newgame.h"
+#include "league/window.h"
 #include "output.h"
 #include "transfers/tradelog.h"
-#include "transfers/window.h"
 #include "workdir.h"
 
 namespace vm::cli {

@@ -5,9 +5,9 @@
 #include <set>
 
 #include "league/newgame.h"
-#include "trade_fixture.h"
+#include "league/window.h"
+#include "transfers/trade_fixture.h"
 #include "transfers/tradelog.h"
-#include "transfers/window.h"
 #include "util/errors.h"
 
 namespace vm::test {

@@ -8,9 +8,9 @@
 #include <filesystem>
 
 #include "league/newgame.h"
+#include "league/runner.h"
 #include "league/season.h"
 #include "league/tleague.h"
-#include "match/runner.h"
 #include "match/tgame.h"
 #include "support/scratch.h"
 #include "util/errors.h"

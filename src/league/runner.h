@@ -33,10 +33,9 @@ void matchday(World& world, int division, bool all, int counter);
 // A whole match day of a division without a view: counters 0, 4, ... 54000.
 void playmatchday(World& world, int division);
 
-// The files a match day passes on, relative to the working folder: a finished
-// match's goal lines of one side ("data/tmp/goal0", "goal1"), and the result
-// file of one side of one fixture ("data/tmp/" + division, fixture and side digits).
-std::string goalfilename(int side);
+// The result file of one side of one fixture, relative to the working folder
+// ("data/tmp/" + division, fixture and side digits). The goal files the match
+// leaves are named by goalfilename (match/tgame.h).
 std::string resultfilename(int division, int fixture, int side);
 
 // Books the goals of a finished match from data/tmp/goal0 and goal1 into the

@@ -1,13 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The match-day runner's play: the players' preparation, and the creation,
 // ticking and finishing of a division's headless fixtures.
-#include "match/runner.h"
+#include "league/runner.h"
 
 #include <algorithm>
 #include <cstdlib>
 #include <memory>
 #include <stdexcept>
 
+#include "league/homeside.h"
 #include "league/tleague.h"
 #include "league/world.h"
 #include "match/tgame.h"
@@ -49,10 +50,11 @@ void matchday(World& world, int division, bool all, int counter) {
     Tleague& league = runningleague(world, division);
     const int first = all ? 0 : 1;
     if (counter == 0) {
+        const int home = homeside(world);
         for (int f = first; f < kPairings; ++f) {
             const Pairing& p = league.schedule[league.round][f];
             league.matchslots[f] =
-                std::make_unique<Tgame>(world, league.clubOfRow(p.first), league.clubOfRow(p.second));
+                std::make_unique<Tgame>(world, league.clubOfRow(p.first), league.clubOfRow(p.second), home);
         }
     } else if (counter == kFullTime) {
         for (int f = first; f < kPairings; ++f) {

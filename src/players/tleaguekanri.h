@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The league manager: the season number, the user's division and the club
-// lists of both divisions. The season operations live beside it.
+// lists of both divisions. The season operations on it live in league/season.h.
 #pragma once
 
 #include <string>

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "transfers/window.h"
+#include "league/window.h"
 
 #include <exception>
 #include <memory>
@@ -47,7 +47,7 @@ void tradeopen(World& world) {
     std::vector<Squads> before;
     for (int c = 0; c < kClubCount; ++c) before.push_back(keep(world.team(c)));
     try {
-        for (int c = 0; c < kClubCount; ++c) world.team(c).offseason();
+        for (int c = 0; c < kClubCount; ++c) world.trade->offseason(world.team(c));
     } catch (...) {
         for (int c = 0; c < kClubCount; ++c) restore(world.team(c), before[c]);
         world.trade.reset();

@@ -12,6 +12,11 @@ inline int homesideforround(int round) {
     return round <= 17 ? 1 - round % 2 : -1;
 }
 
+// Whether `side` (0 or 1) plays away when `home` is the home side (-1: nobody).
+inline bool playsaway(int home, int side) {
+    return home >= 0 && home != side;
+}
+
 // The home side for the world's current match day; -1 when no season runs.
 int homeside(const World& world);
 

@@ -6,9 +6,11 @@
 #include <filesystem>
 #include <string>
 
+#include "league/homeside.h"
+#include "league/runner.h"
 #include "league/tleague.h"
 #include "league/world.h"
-#include "match/runner.h"
+#include "match/tgame.h"
 #include "util/arith.h"
 #include "util/errors.h"
 #include "util/grid.h"
@@ -31,10 +33,6 @@ int linecode(const std::string& line, std::size_t at, const Tteam& team, const s
 }
 
 }  // namespace
-
-std::string goalfilename(int side) {
-    return "data/tmp/goal" + std::to_string(side);
-}
 
 std::string resultfilename(int division, int fixture, int side) {
     return "data/tmp/" + std::to_string(division) + std::to_string(fixture) + std::to_string(side);
@@ -110,13 +108,12 @@ void addscorer(World& world, int club, int count, std::vector<std::string>& list
 void matchend(World& world, int division, int fixture) {
     Tleague& league = runningleague(world, division);
     const Pairing& pairing = league.schedule[league.round][fixture];
-    const int firstround = runningleague(world, 1).round;
     // Home and away as in the match itself; from match day 18 nobody is away.
-    bool home = true;
-    if (firstround <= 17) home = league.round % 2 == 1;
-    resultpoints(world, division, pairing.first, league.lastscore[0], league.lastscore[1], home);
+    const int home = homesideforround(runningleague(world, 1).round);
+    resultpoints(world, division, pairing.first, league.lastscore[0], league.lastscore[1],
+                 !playsaway(home, 0));
     resultpoints(world, division, pairing.second, league.lastscore[1], league.lastscore[0],
-                 !home || firstround > 17);
+                 !playsaway(home, 1));
 }
 
 void resultpoints(World& world, int division, int row, int gf, int ga, bool home) {

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The home side of a match from the first division's match day.
-#include "match/homeside.h"
+#include "league/homeside.h"
 
 #include "league/tleague.h"
 #include "league/world.h"

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "league/tleaguekanri.h"
+#include "players/tleaguekanri.h"
 
 #include <charconv>
 #include <cstdio>

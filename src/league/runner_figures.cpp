@@ -4,9 +4,9 @@
 // (ranked on a copy), and the user's club's result and players.
 #include <memory>
 
+#include "league/runner.h"
 #include "league/tleague.h"
 #include "league/world.h"
-#include "match/runner.h"
 #include "match/tgame.h"
 
 namespace vm {
