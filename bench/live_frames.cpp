@@ -1,8 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The watched match's frame rate on the real clock: opens the match window
-// of a prepared match day, lets it play for a while and reports how often
-// the pitch was painted, how many frames came late, and how much processor
-// time the whole process took meanwhile. Run it with a display:
+// of a prepared match day, lets it play for a while and reports the intervals
+// between the frames the driver played (taken from its own clock readings,
+// not from paint events), how many came later than 20 ms, how often the
+// clock was read, and how much processor time the whole process took
+// meanwhile. The sound is off, so no whistle holds play. Run it with a display:
 //   xvfb-run -a build/bench/vm_measure_live [seconds=60] [speed=3]
 #include <sys/resource.h>
 
@@ -10,6 +12,7 @@
 #include <QElapsedTimer>
 #include <QFile>
 #include <QPointer>
+#include <QTemporaryDir>
 #include <QTimer>
 
 #include <algorithm>
@@ -23,6 +26,7 @@
 #include "newgameworld.h"
 #include "screens/appearance.h"
 #include "screens/clock.h"
+#include "screens/gamesettings.h"
 #include "screens/matchpitch.h"
 #include "screens/screenhost.h"
 #include "screens/tmatch.h"
@@ -33,14 +37,34 @@
 namespace vm {
 namespace {
 
-// The moments the pitch was painted, in nanoseconds.
-struct PaintTimes : QObject {
-    QElapsedTimer clock;
-    std::vector<qint64> at;
-    bool eventFilter(QObject*, QEvent* e) override {
-        if (e->type() == QEvent::Paint) at.push_back(clock.nsecsElapsed());
-        return false;
+// The game's clock, noting each reading. A reading after which the match
+// stands at another frame (its counter or celebration moved) is the reading
+// the driver played that frame at.
+class FrameClock : public SystemClock {
+public:
+    qint64 now() override {
+        const qint64 ns = wall_.nsecsElapsed();
+        if (match_) {
+            ++readings;
+            const std::pair<int, int> at{match_->match().counter(), match_->match().game().celebration};
+            if (reading_ >= 0 && at != frame_) frames.push_back(reading_);
+            frame_ = at;
+            reading_ = ns;
+        }
+        return SystemClock::now();
     }
+    void watch(Tmatch* match) {
+        match_ = match;
+        wall_.start();
+    }
+    std::vector<qint64> frames;  // in nanoseconds
+    long readings = 0;
+
+private:
+    QPointer<Tmatch> match_;
+    QElapsedTimer wall_;
+    std::pair<int, int> frame_{-1, -1};
+    qint64 reading_ = -1;
 };
 
 double seconds(const timeval& t) {
@@ -68,15 +92,14 @@ int measure(int playSeconds, int speed) {
     flow.toautomatch(false);  // watching: prepared, nothing played
     writeLines(world.path("data/msp.dat"), {std::to_string(speed)});
 
+    GameSettings().setSoundEnabled(false);
     SilentPrompts prompts;
-    SystemClock clock;
+    FrameClock clock;
     ScreenHost host(world, prompts, clock);
     std::printf("load average before: %s\n", loadAverage().c_str());
     QPointer<Tmatch> match = host.openMatch(true);
     if (!match) return 1;
-    PaintTimes paints;
-    paints.clock.start();
-    match->pitch().installEventFilter(&paints);
+    clock.watch(match);
 
     const double cpuBefore = processorSeconds();
     QElapsedTimer wall;
@@ -90,11 +113,9 @@ int measure(int playSeconds, int speed) {
         std::fprintf(stderr, "the match ended before the measurement did\n");
         return 1;
     }
-    match->pitch().removeEventFilter(&paints);
-
+    const std::vector<qint64>& at = clock.frames;
     std::vector<double> gaps;
-    for (std::size_t i = 1; i < paints.at.size(); ++i)
-        gaps.push_back(static_cast<double>(paints.at[i] - paints.at[i - 1]) / 1e6);
+    for (std::size_t i = 1; i < at.size(); ++i) gaps.push_back(static_cast<double>(at[i] - at[i - 1]) / 1e6);
     std::sort(gaps.begin(), gaps.end());
     double sum = 0;
     int late = 0;
@@ -106,7 +127,8 @@ int measure(int playSeconds, int speed) {
         return gaps.empty() ? 0.0 : gaps[static_cast<std::size_t>(q * (gaps.size() - 1))];
     };
     std::printf("speed %d, %.1f s of play, match clock %d s\n", speed, elapsed, match->match().game().clock);
-    std::printf("frames painted: %zu\n", paints.at.size());
+    std::printf("frames played: %zu; clock read %.0f times a second\n", at.size(),
+                static_cast<double>(clock.readings) / elapsed);
     if (!gaps.empty()) {
         std::printf("interval between frames: mean %.2f ms, median %.2f ms, 99th %.2f ms, max %.2f ms\n",
                     sum / static_cast<double>(gaps.size()), pct(0.5), pct(0.99), gaps.back());
@@ -122,6 +144,9 @@ int measure(int playSeconds, int speed) {
 }  // namespace vm
 
 int main(int argc, char** argv) {
+    // The bench's own settings, so that the player's are neither read nor changed.
+    const QTemporaryDir config;
+    qputenv("XDG_CONFIG_HOME", config.path().toUtf8());
     QApplication app(argc, argv);
     vm::useGameFont();
     const int playSeconds = argc > 1 ? std::max(1, std::atoi(argv[1])) : 60;

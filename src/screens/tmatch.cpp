@@ -1,11 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The watched match's window: its panels and the timer that drives it.
+// The watched match's window: its panels and the wakes that drive it.
 #include "screens/tmatch.h"
 
 #include <QCloseEvent>
 #include <QScreen>
 #include <QScrollBar>
-#include <QTimer>
 
 #include <stdexcept>
 
@@ -42,7 +41,7 @@ Tmatch* Tmatch::open(const Session& session, bool league) {
     if (const QScreen* screen = window->screen()) window->move(screen->availableGeometry().topLeft());
     window->show();
     window->tellWarnings();
-    window->frames_->start();
+    window->wakeAtNextFrame();
     return window;
 }
 
@@ -81,16 +80,21 @@ Tmatch::Tmatch(const Session& session, bool league) : QWidget(nullptr), session_
     }
     buildKeys();
     useSound(GameSettings().soundEnabled());
-
-    frames_ = new QTimer(this);
-    frames_->setTimerType(Qt::PreciseTimer);
-    frames_->setInterval(session_.clock.pollInterval());
-    connect(frames_, &QTimer::timeout, this, &Tmatch::poll);
 }
 
 Tmatch::~Tmatch() {
     // A match still running is played out and booked as the driver goes.
-    frames_->stop();
+    stopFrames();
+}
+
+void Tmatch::wakeAtNextFrame() {
+    const unsigned wake = ++wake_;
+    // A match finished by its final whistle is handed over at the next wake.
+    const auto due = match_->finished() ? LiveMatch::Millis{0} : match_->nextframe();
+    if (!due) return;
+    session_.clock.at(static_cast<qint64>(*due), this, [this, wake] {
+        if (wake == wake_) poll();
+    });
 }
 
 void Tmatch::poll() {
@@ -104,7 +108,7 @@ void Tmatch::poll() {
         }
     } catch (const std::runtime_error& e) {
         // The result could not be booked: what is left is booked without frames.
-        frames_->stop();
+        stopFrames();
         session_.prompts.error(e.what());
         if (finishMatch()) finish();
         return;
@@ -116,7 +120,10 @@ void Tmatch::poll() {
         data_->showFigures(match_->scoreboard());
         showStats();
     }
-    if (match_->finished()) finish();
+    if (match_->finished())
+        finish();
+    else
+        wakeAtNextFrame();
 }
 
 void Tmatch::act(const Cue& cue) {
@@ -126,7 +133,10 @@ void Tmatch::act(const Cue& cue) {
     if (holds(cue.kind)) {
         // Play waits for the whistle; the window goes on answering meanwhile.
         if (sound_)
-            sound_->playThen(file(cue.kind), this, [this] { match_->soundEnded(); });
+            sound_->playThen(file(cue.kind), this, [this] {
+                match_->soundEnded();
+                wakeAtNextFrame();
+            });
         else
             match_->soundEnded();
         return;
@@ -142,7 +152,10 @@ void Tmatch::act(const Cue& cue) {
 void Tmatch::useSound(bool on) {
     if (!on) {
         sound_.reset();  // a whistle still sounding goes with it
-        if (match_->holding()) match_->soundEnded();
+        if (match_->holding()) {
+            match_->soundEnded();
+            wakeAtNextFrame();
+        }
         return;
     }
     if (sound_) return;
@@ -161,7 +174,7 @@ bool Tmatch::finishMatch() {
 }
 
 void Tmatch::finish() {
-    frames_->stop();
+    stopFrames();
     tellWarnings();
     if (openNews()) close();
 }
@@ -201,10 +214,11 @@ void Tmatch::closeEvent(QCloseEvent* event) {
         match_->pause();
         if (!match_->over() && !session_.prompts.askYesNo(kGiveUpQuestion)) {
             if (!wasPaused) match_->resume();
+            wakeAtNextFrame();
             event->ignore();
             return;
         }
-        frames_->stop();
+        stopFrames();
         if (!finishMatch()) {
             event->ignore();
             return;

@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The watched match: one window holding the in-match tactics board (league
 // matches only) at the left, the pitch beside it and the scoreboard below.
-// A precise timer polls the live driver for frames; the window plays the
+// The window wakes at each frame's due time (a single shot on the session's
+// clock) and asks the live driver for the frame; it plays the
 // sounds and shows the captions the frames ask for, passes substitutions and
 // formation changes from the board, and hands over to the news at the end.
 #pragma once
@@ -15,7 +16,6 @@
 #include "season/livematch.h"
 
 class QKeyEvent;
-class QTimer;
 
 namespace vm {
 
@@ -70,8 +70,14 @@ private:
     void buildKeys();
     // True when `event` was one of the match's keys.
     bool matchKey(const QKeyEvent* event);
-    // One poll of the driver: its frame's cues, the repaint, the end.
+    // One wake of the driver: its frame's cues, the repaint, the end, and
+    // the next wake.
     void poll();
+    // Wakes the driver when its next frame is due; none while play waits for
+    // a whistle or a resume. A wake asked for before is dropped.
+    void wakeAtNextFrame();
+    // Drops the wake asked for: no frame is played any more.
+    void stopFrames() { ++wake_; }
     void act(const Cue& cue);
     void togglePause();
     void changeSpeed(int by);
@@ -100,7 +106,7 @@ private:
     Tmatchdata* data_;
     StatsPanel* statspanel_;
     std::unique_ptr<LiveMatch> match_;
-    QTimer* frames_;
+    unsigned wake_ = 0;  // the wake asked for last; older ones are dropped
     std::size_t warned_ = 0;
     bool handedOver_ = false;
     bool replayKept_ = false;

@@ -69,6 +69,7 @@ void Tmatch::togglePause() {
     else
         match_->pause();
     data_->showPaused(match_->paused());
+    wakeAtNextFrame();
 }
 
 void Tmatch::toggleStats() {

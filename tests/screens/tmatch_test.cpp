@@ -205,6 +205,20 @@ TEST_F(MatchWindow, WithTheRecordingOnTheNewsOffersTheMatchAgain) {
     EXPECT_EQ(keptreplays(*world).size(), 1u);
 }
 
+TEST_F(MatchWindow, TheDriverWakesWhenAFrameIsDueInsteadOfPollingTheClock) {
+    season(0);
+    clock.step = 1;  // every reading moves the clock on a millisecond
+    QPointer<Tmatch> m = watch();
+    ASSERT_TRUE(m);
+    frames(m, 2);
+    const int readings = clock.readings;
+    const qint64 since = clock.ms;
+    frames(m, 30);
+    ASSERT_TRUE(m);
+    EXPECT_LE((clock.readings - readings) * LiveMatch::kFrameGap, 2 * (clock.ms - since))
+        << "about one reading a frame, not one a millisecond";
+}
+
 TEST_F(MatchWindow, TheRightButtonOnTheBoardBringsOnTheSubstituteAndHisRowChangesOnce) {
     season(0);
     QPointer<Tmatch> m = watch();
