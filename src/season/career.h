@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "season/coach.h"
+#include "season/pacing.h"
 
 namespace vm {
 
