@@ -87,8 +87,10 @@ public:
 
     // The replacement page: a versus file is picked (its name without ".dat");
     // its club takes the slot, keeping the slot's money. On failure the slot is
-    // as it was.
+    // as it was; the club already standing in the slot is not read again.
     const NewsPage& pickVersus(const std::string& name);
+    // The versus file whose club stands in the replaced slot (empty: none).
+    const std::string& pickedVersus() const { return picked_; }
     // "変更なし": the club that finished last comes back as it was.
     const NewsPage& stay();
     // "TOPへ昇格": promotes the youth player of a table row; when none is left
@@ -130,6 +132,7 @@ private:
     bool failed_ = false;
     bool menuOpen_ = true;
     int swapclub_ = 0;
+    std::string picked_;  // the versus file whose club stands in the slot
     NewsPage page_;
     Grid trades_;         // the trade report, kept for the page after it
     DoctorList doctors_;  // the doctors on offer at the season's end
