@@ -59,11 +59,15 @@ void decidedoctor(World& world, int club, int row, const DoctorList& list);
 // Builds a ranking table from a division's scorer or assist list (sorted
 // ascending, "count,club,player,clubno") and prunes the list to the players
 // ranked 10th or better, ties included. Columns: rank, count, club, player,
-// club number.
-void garankmake(std::vector<std::string>& list, Grid& table, std::string_view heading);
-// The season's prize for the first-ranked rows of a ranking table: each pays
-// its club (3 - division) x 100. Returns the message lines for club 0's players.
-std::vector<std::string> gaking(World& world, const Grid& table, std::string_view title, int division);
+// club number. Returns the ranked players, in the table's order.
+std::vector<RankLine> garankmake(std::vector<std::string>& list, Grid& table, std::string_view heading);
+// The season's prize for the first-ranked players of a ranking: each pays
+// his club (3 - division) x 100. Returns the message lines for club 0's players.
+std::vector<std::string> gaking(World& world, const std::vector<RankLine>& ranking, std::string_view title,
+                                int division);
+// A division's table as figures, first-ranked first (equal ranks in the
+// table's row order), as its table page shows it.
+std::vector<TableLine> standings(const Tleague& league);
 
 class NewsProgramme {
 public:
