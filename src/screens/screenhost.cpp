@@ -23,6 +23,7 @@
 #include "screens/ttactics.h"
 #include "screens/ttitle.h"
 #include "screens/ttradetop.h"
+#include "screens/tversus.h"
 #include "season/resume.h"
 
 namespace vm {
@@ -79,6 +80,21 @@ Screen* ScreenHost::adopt(Screen* screen) {
     return screen;
 }
 
+template <class Screen, class... Args>
+Screen* ScreenHost::openFileWindow(Args&&... args) {
+    std::unique_ptr<Screen> screen;
+    try {
+        screen = std::make_unique<Screen>(std::forward<Args>(args)...);
+    } catch (const std::runtime_error& e) {
+        prompts_.error(e.what());
+        return nullptr;
+    }
+    if (screen->closesAtOnce()) return nullptr;
+    Screen* shown = adopt(screen.release());
+    shown->show();
+    return shown;
+}
+
 Ttitle* ScreenHost::openTitle() {
     closeCards();
     leaveCareer();
@@ -122,19 +138,15 @@ void ScreenHost::autosave() {
 Tsave* ScreenHost::openSave(SaveMode mode) {
     const bool overMain = mode == SaveMode::save || mode == SaveMode::vsexport;
     QWidget* opener = overMain ? static_cast<QWidget*>(main_.data()) : title_.data();
-    std::unique_ptr<Tsave> screen;
-    try {
-        screen = std::make_unique<Tsave>(session(), mode, opener);
-    } catch (const std::runtime_error& e) {
-        prompts_.error(e.what());
-        return nullptr;
-    }
-    if (screen->closesAtOnce()) return nullptr;
-    Tsave* shown = adopt(screen.release());
-    connect(shown, &Tsave::versusReady, this, [this](const VersusMatch& match) {
-        if (!openMatch(match.isLeagueMatch)) openTitle();
-    });
-    shown->show();
+    return openFileWindow<Tsave>(session(), mode, opener);
+}
+
+Tversus* ScreenHost::openVersus() {
+    Tversus* shown = openFileWindow<Tversus>(session(), title_.data());
+    if (shown)
+        connect(shown, &Tversus::versusReady, this, [this](const VersusMatch& match) {
+            if (!openMatch(match.isLeagueMatch)) openTitle();
+        });
     return shown;
 }
 

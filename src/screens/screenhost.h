@@ -27,6 +27,7 @@ class Tstats;
 class Ttactics;
 class Ttitle;
 class Ttradetop;
+class Tversus;
 enum class SaveMode : int;
 
 class ScreenHost : public QObject {
@@ -53,12 +54,15 @@ public:
     // for the point it stands at.
     Tmain* openMain();
     // The save screen for `mode` over the screen that opens it: the main
-    // screen when saving or exporting, the title screen when loading or
-    // choosing a versus match. Null when it has nothing to offer (loading or a
-    // versus match with no file: it closes at once and says nothing) or when
-    // its picture cannot be read (the player is told). A versus match chosen
-    // there opens the match (a new title screen when it cannot).
+    // screen when saving or exporting, the title screen when loading. Null
+    // when it has nothing to offer (loading with no file: it closes at once
+    // and says nothing) or when its picture cannot be read (the player is
+    // told).
     Tsave* openSave(SaveMode mode);
+    // The versus picker over the title screen; null as the save screen is
+    // (no versus file, or no picture). A versus match chosen there opens the
+    // match (a new title screen when it cannot).
+    Tversus* openVersus();
     // A new tactics screen for club 0; one still open is released. With
     // `over`, a borderless window over that main screen, which stays open and
     // takes the tactics screen with it when it goes; without, a window in
@@ -129,6 +133,10 @@ private:
     // Keeps track of a new screen until it is closed.
     template <class Screen>
     Screen* adopt(Screen* screen);
+    // Shows a save screen or versus picker made from `args`, unless it has
+    // nothing to offer or cannot be made (the player is told why).
+    template <class Screen, class... Args>
+    Screen* openFileWindow(Args&&... args);
 
     World& world_;
     Prompts& prompts_;

@@ -36,7 +36,8 @@ QPixmap emblemPixmap(const Tteam& club, int side, qreal ratio) {
 
 }  // namespace
 
-Tmain::Tmain(const Session& session) : QMainWindow(nullptr), session_(session), flow_(session.world) {
+Tmain::Tmain(const Session& session)
+    : QMainWindow(nullptr), session_(session), flow_(session.world), tables_(session.world) {
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowMinimizeButtonHint);
     auto* board = new Backdrop(loadSkin(session_.world, "main.jpg"), this);
     board->setFixedSize(kBoard);
@@ -86,7 +87,7 @@ void Tmain::buildClubView(QWidget* board) {
     coachlist->setObjectName("coachlist");
     coachlist->setGeometry(12, 250, 192, 124);
     coachlist->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    coachlist->setCellPainter([this](CellPaint& c) { drawMemberCell(c); });
+    coachlist->setCellPainter([this](CellPaint& c) { drawCoachCell(c); });
 
     menberlist = new GridView(board);
     menberlist->setObjectName("menberlist");
@@ -215,24 +216,16 @@ void Tmain::img11Click(int club) {
     lbselectteam->show();
     imgselectteam->show();
     lbselect->show();
-    clubShown_ = true;
-    coachMenuAllowed_ = club == 0 && betweenseasons(world);
+    tables_.showclub(club);
 
-    Grid roster;
-    team.rostergrid(roster, {0});
-    posname(roster, 2);
-    legname(roster, 10);
-    const bool scrolls = roster.rowCount() > 12;
-    menberlist->setGrid(std::move(roster));
-    menberlist->setColumnWidths(20, {{0, 90}, {2, 30}, {11, 30}});
+    const bool scrolls = tables_.upper().rowCount() > 12;
+    menberlist->setGrid(tables_.upper());
+    menberlist->setColumnWidths(20, {{0, 90}, {kMemberAt, 30}, {11, 30}});
     menberlist->resize(scrolls ? 400 : 390, kMemberHeight);
-    Grid coaches;
-    team.coachgrid(coaches);
-    coachlist->setGrid(std::move(coaches));
+    coachlist->setGrid(tables_.lower());
     coachlist->setColumnWidths(20, {{0, 50}});
     coachlist->resize(192, 102);
 
-    shownclub_ = club;
     imgselectteam->setPixmap(emblemPixmap(team, 28, devicePixelRatioF()));
     lbselectteam->setText(qstr(team.name));
     lbselectteam->setCursor(betweenseasons(world) ? Qt::PointingHandCursor : Qt::ArrowCursor);
@@ -241,21 +234,14 @@ void Tmain::img11Click(int club) {
 
 void Tmain::PleagueClick() {
     World& world = session_.world;
-    if (!world.leagues[0]) return;
-    const Tleague& league = *world.leagues[world.kanri.mydiv - 1];
+    if (!tables_.showdivision()) return;
     imgselectteam->hide();
     lbmoney->clear();
-    coachMenuAllowed_ = false;
-    clubShown_ = false;
 
-    Grid fixtures;
-    league.matchgrid(fixtures);
-    coachlist->setGrid(std::move(fixtures));
+    coachlist->setGrid(tables_.lower());
     coachlist->setColumnWidths(20, {{1, 80}, {2, 20}, {3, 80}});
     coachlist->resize(222, 122);
-    Grid table;
-    league.rankgrid(table, false);
-    menberlist->setGrid(std::move(table));
+    menberlist->setGrid(tables_.upper());
     menberlist->setColumnWidths(30, {{0, 80}});
     menberlist->resize(300, kMemberHeight);
 
@@ -265,16 +251,18 @@ void Tmain::PleagueClick() {
 }
 
 void Tmain::menberlistHeadingPressed(int column) {
-    menberlist->table().edit([&](Grid& g) { sort_.press(g, column); });
+    tables_.sortupper(column);
+    menberlist->table().edit([&](Grid& g) { g = tables_.upper(); });
 }
 
 void Tmain::drawMemberCell(CellPaint& cell) const {
-    if (clubShown_ && cell.number(15, 100) <= 10) starterMark(cell);
-    const Grid& g = cell.grid;
-    if (g.rowCount() > 4 && g.colCount() > cell.col && g.cell(0, 1) == "コーチ1" &&
-        cell.text() == g.cell(cell.col, 4))
-        cell.pen = colours::best;
-    conditionColour(cell, 14);
+    if (tables_.starter(cell.row)) starterMark(cell);
+    conditionColour(cell, kMemberCondition);
+    drawText(cell);
+}
+
+void Tmain::drawCoachCell(CellPaint& cell) const {
+    if (tables_.teaches(cell.col, cell.row)) cell.pen = colours::best;
     drawText(cell);
 }
 

@@ -11,7 +11,7 @@
 #include <array>
 
 #include "screens/session.h"
-#include "season/headingsort.h"
+#include "season/maintables.h"
 #include "season/matchdayflow.h"
 
 class QAction;
@@ -37,7 +37,7 @@ public:
     explicit Tmain(const Session& session);
 
     const MatchDayFlow& flow() const { return flow_; }
-    int shownclub() const { return shownclub_; }
+    int shownclub() const { return tables_.club(); }
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -81,13 +81,11 @@ private:
     void menberlistDblClick(int row);
     void playerRenamed();
     void drawMemberCell(CellPaint& cell) const;
+    void drawCoachCell(CellPaint& cell) const;
 
     Session session_;
     MatchDayFlow flow_;
-    HeadingSort sort_{2, 0};
-    int shownclub_ = 0;
-    bool clubShown_ = false;  // a club's roster is shown (not the table)
-    bool coachMenuAllowed_ = false;
+    MainTables tables_;
 
     std::array<ClickableLabel*, 20> clubImages_{};  // img10..img19, img20..img29
     std::array<int, 20> clubOfImage_{};

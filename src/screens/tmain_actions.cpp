@@ -6,6 +6,7 @@
 #include <QMenu>
 #include <QRadioButton>
 
+#include <optional>
 #include <string>
 
 #include "screens/clickablelabel.h"
@@ -101,7 +102,7 @@ void Tmain::PtactClick() {
         // A club's roster shown here is drawn again in the order the board left.
         if (Ttactics* tactics = session_.host.openTactics(this))
             connect(tactics, &Ttactics::closed, this, [this] {
-                if (clubShown_) img11Click(shownclub_);
+                if (tables_.clubshown()) img11Click(tables_.club());
             });
         return;
     }
@@ -161,19 +162,19 @@ void Tmain::versionClick() {
 }
 
 void Tmain::lbselectteamClick() {
-    if (!clubShown_) return;
-    if (renameclub(session_.world, session_.prompts, shownclub_)) {
-        lbselectteam->setText(QString::fromStdString(session_.world.team(shownclub_).name));
+    if (!tables_.clubshown()) return;
+    if (renameclub(session_.world, session_.prompts, tables_.club())) {
+        lbselectteam->setText(QString::fromStdString(session_.world.team(tables_.club()).name));
         teamofdiv();
     }
 }
 
 void Tmain::imgselectteamClick() {
-    if (changeemblem(session_.world, session_.prompts, shownclub_)) FormShow();
+    if (changeemblem(session_.world, session_.prompts, tables_.club())) FormShow();
 }
 
 void Tmain::menberlistContextMenu(const QPoint& at) {
-    if (!coachMenuAllowed_) return;
+    if (!tables_.coachesappointable()) return;
     const QModelIndex index = menberlist->indexAt(at);
     if (index.isValid()) menberlist->selectGridRow(menberlist->table().gridRow(index.row()));
     if (menberlist->currentGridRow() < 1) return;
@@ -181,21 +182,20 @@ void Tmain::menberlistContextMenu(const QPoint& at) {
 }
 
 void Tmain::menberlistDblClick(int row) {
-    if (!clubShown_ || row < 1) return;
-    const int index = std::stoi(menberlist->grid().cell(15, row));
-    if (Tplayerdata* card = session_.host.openCard(shownclub_, index))
+    const std::optional<int> index = tables_.rosterindex(row);
+    if (!index) return;
+    if (Tplayerdata* card = session_.host.openCard(tables_.club(), *index))
         connect(card, &Tplayerdata::renamed, this, &Tmain::playerRenamed, Qt::UniqueConnection);
 }
 
 void Tmain::playerRenamed() {
-    if (clubShown_) img11Click(shownclub_);
+    if (tables_.clubshown()) img11Click(tables_.club());
 }
 
 void Tmain::popcoachClick(int slot) {
-    const int row = menberlist->currentGridRow();
-    if (!coachMenuAllowed_ || row < 1) return;
-    const int index = std::stoi(menberlist->grid().cell(15, row));
-    if (!appointcoach(session_.world, session_.prompts, index, slot)) return;
+    const std::optional<int> index = tables_.rosterindex(menberlist->currentGridRow());
+    if (!tables_.coachesappointable() || !index) return;
+    if (!appointcoach(session_.world, session_.prompts, *index, slot)) return;
     // He is a coach now, and the last player took his place in the roster.
     session_.host.refreshCards();
     FormShow();

@@ -282,7 +282,6 @@ void Tnews::showPage(const NewsPage& page, bool turned) {
         const QSignalBlocker quiet(ListBox1);
         ListBox1->clear();
         for (const std::string& name : page.versusFiles) ListBox1->addItem(qstr(name));
-        picked_.clear();
     }
     ListBox1->setVisible(page.replacementOffered);
     Pstay->setVisible(page.replacementOffered);

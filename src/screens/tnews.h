@@ -99,7 +99,6 @@ private:
     bool website_ = false;
     bool pausing_ = false;
     bool handedOver_ = false;
-    std::string picked_;  // the versus club now standing in the replaced slot
     int conditionCol_ = -1;
     bool leaders_ = false;
     int menuRow_ = -1;  // the website's entry whose page is shown

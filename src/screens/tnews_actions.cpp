@@ -77,9 +77,10 @@ void Tnews::gridmenuPressed(int row) {
 }
 
 void Tnews::ListBox1Click(int row) {
-    if (row < 0 || row >= ListBox1->count() || !news_->page().replacementOffered) return;
-    const std::string name = ListBox1->item(row)->text().toStdString();
-    if (name == picked_) return;  // already standing in the slot
+    const NewsPage& page = news_->page();
+    if (row < 0 || row >= static_cast<int>(page.versusFiles.size()) || !page.replacementOffered) return;
+    const std::string name = page.versusFiles[static_cast<std::size_t>(row)];
+    if (name == news_->pickedVersus()) return;  // already standing in the slot
     try {
         news_->pickVersus(name);
     } catch (const std::exception& e) {
@@ -87,7 +88,6 @@ void Tnews::ListBox1Click(int row) {
         session_.prompts.error(e.what());
         return;
     }
-    picked_ = name;
     showPage(news_->page(), false);
 }
 
@@ -98,7 +98,6 @@ void Tnews::PstayClick() {
         session_.prompts.error(e.what());
         return;
     }
-    picked_.clear();
     // Division 2's own club stands in the slot again: no versus club is marked.
     {
         const QSignalBlocker quiet(ListBox1);

@@ -12,8 +12,6 @@
 #include <QPlainTextEdit>
 #include <QStyle>
 
-#include <algorithm>
-
 #include "screens/gridview.h"
 #include "screens/panelbutton.h"
 #include "screens/pictures.h"
@@ -225,10 +223,7 @@ void Tplayerdata::tradeinfo(int record) {
 }
 
 bool Tplayerdata::awaitsAnswer() const {
-    const Ttrade* trade = session_.world.trade.get();
-    return decision_ && trade &&
-           std::find(trade->opendecisions.begin(), trade->opendecisions.end(), decision_->record) !=
-               trade->opendecisions.end();
+    return decision_ && awaitsanswer(session_.world, *decision_);
 }
 
 void Tplayerdata::discard() {
@@ -256,12 +251,12 @@ void Tplayerdata::PofferClick() {
 }
 
 void Tplayerdata::ptradeyClick() {
-    if (awaitsAnswer()) session_.world.trade->acceptoffer(decision_->record);
+    if (decision_) answeroffer(session_.world, *decision_, true);
     close();
 }
 
 void Tplayerdata::ptradenClick() {
-    if (awaitsAnswer()) session_.world.trade->refuseoffer(decision_->record);
+    if (decision_) answeroffer(session_.world, *decision_, false);
     close();
 }
 

@@ -13,6 +13,7 @@
 #include <optional>
 
 #include "screens/session.h"
+#include "season/offeranswers.h"
 #include "season/playercard.h"
 
 class QLabel;

@@ -80,10 +80,10 @@ void Ttitle::PloadClick() {
     session_.host.openSave(SaveMode::load);
 }
 
-// The save screen choosing the two clubs of a versus match; with no versus
+// The versus picker choosing the two clubs of a versus match; with no versus
 // file it does not open and the title stays as it was.
 void Ttitle::PvsClick() {
-    session_.host.openSave(SaveMode::versus);
+    session_.host.openVersus();
 }
 
 void Ttitle::PendClick() {

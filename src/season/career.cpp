@@ -2,7 +2,6 @@
 // The season loop: the screens' steps in their order, the coach answering.
 #include "season/career.h"
 
-#include <charconv>
 #include <stdexcept>
 
 #include "league/tleague.h"
@@ -17,15 +16,8 @@ void observe(const FlowHooks& hooks, FlowEvent::Kind kind, int week = 0, const N
     if (hooks.observe) hooks.observe(FlowEvent{kind, week, page});
 }
 
-int number(const std::string& text) {
-    int v = 0;
-    std::from_chars(text.data(), text.data() + text.size(), v);
-    return v;
-}
-
 // What the season summary takes from a page.
 void record(World& w, const NewsPage& pg, SeasonSummary& s) {
-    const Grid& g = pg.table;
     const bool last = w.leagues[0] && w.leagues[0]->round == kRounds - 1;
     switch (pg.kind) {
         case PageKind::results:
@@ -37,18 +29,7 @@ void record(World& w, const NewsPage& pg, SeasonSummary& s) {
             break;
         case PageKind::table: {
             if (!last) break;
-            const Tleague& league = *w.leagues[pg.division - 1];
-            auto& table = s.tables[pg.division - 1];
-            table.clear();
-            for (int r = 1; r < g.rowCount(); ++r) {
-                TableLine t;
-                t.club = league.clubOfRow(number(g.cell(9, r)));
-                t.name = g.cell(0, r);
-                int* counters[] = {&t.wins,    &t.draws,      &t.losses, &t.goalsfor,
-                                   &t.against, &t.difference, &t.points};
-                for (int c = 0; c < 7; ++c) *counters[c] = number(g.cell(c + 1, r));
-                table.push_back(t);
-            }
+            const std::vector<TableLine>& table = s.tables[pg.division - 1] = pg.standings;
             if (table.size() == kLeagueClubs) {
                 if (pg.division == 1)
                     s.relegated = {table[8].club, table[9].club};
@@ -58,17 +39,13 @@ void record(World& w, const NewsPage& pg, SeasonSummary& s) {
             break;
         }
         case PageKind::scorers:
-        case PageKind::assists: {
-            if (!pg.leaders) break;
-            auto& lines = (pg.kind == PageKind::scorers ? s.scorers : s.assists)[pg.division - 1];
-            lines.clear();
-            for (int r = 1; r < g.rowCount(); ++r)
-                lines.push_back({number(g.cell(0, r)), number(g.cell(1, r)), number(g.cell(4, r)),
-                                 g.cell(2, r), g.cell(3, r)});
+        case PageKind::assists:
+            if (pg.leaders)
+                (pg.kind == PageKind::scorers ? s.scorers : s.assists)[pg.division - 1] = pg.ranking;
             break;
-        }
         case PageKind::trades:
-            for (int r = 1; r < g.rowCount(); ++r) (g.cell(6, r).empty() ? s.departures : s.transfers) += 1;
+            s.transfers += pg.transfers;
+            s.departures += pg.departures;
             break;
         default: break;
     }

@@ -11,6 +11,8 @@
 #include <vector>
 
 #include "season/coach.h"
+#include "season/newspage.h"
+#include "season/pacing.h"
 
 namespace vm {
 
@@ -38,22 +40,6 @@ struct FlowHooks {
     // Plays club 0's match with a view when the coach wants to watch; without
     // one a watched match day is played unseen, like a skipped one.
     std::function<void(World&)> watchmatch;
-};
-
-// One line of a final table.
-struct TableLine {
-    int club = 0;
-    std::string name;
-    int wins = 0, draws = 0, losses = 0, goalsfor = 0, against = 0, difference = 0, points = 0;
-};
-
-// One line of a ranking.
-struct RankLine {
-    int rank = 0;
-    int count = 0;
-    int club = 0;
-    std::string clubname;
-    std::string player;
 };
 
 // A season as the news reported it.

@@ -7,7 +7,6 @@
 // this interface when they play whole seasons in a loop.
 #pragma once
 
-#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
@@ -38,14 +37,6 @@ public:
     // club takes the place of Division 2's last club `club`, or nothing to keep it.
     virtual std::optional<std::string> replacement(const Tteam& club,
                                                    const std::vector<std::string>& files) = 0;
-};
-
-// The pacing of the long headless run of a match day: the screen keeps its
-// window alive through these, the tool and the tests leave them empty.
-struct Pacing {
-    std::function<void()> events;       // after every step: let the window process its events
-    std::function<void()> pause;        // every 30th step: a 1 ms pause
-    std::function<void(int)> progress;  // every 270th step: the progress bar's new fill count
 };
 
 }  // namespace vm

@@ -5,7 +5,7 @@
 // view or the news). The screen calls one step per click and redraws.
 #pragma once
 
-#include "season/coach.h"
+#include "season/pacing.h"
 
 namespace vm {
 

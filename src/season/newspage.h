@@ -48,6 +48,22 @@ struct TableLayout {
     std::vector<std::pair<int, int>> columns;  // (column, width)
 };
 
+// One line of a division's table, as a table page shows it.
+struct TableLine {
+    int club = 0;
+    std::string name;
+    int wins = 0, draws = 0, losses = 0, goalsfor = 0, against = 0, difference = 0, points = 0;
+};
+
+// One line of a scorer or assist ranking.
+struct RankLine {
+    int rank = 0;
+    int count = 0;
+    int club = -1;  // -1 when the ranking list names no club
+    std::string clubname;
+    std::string player;
+};
+
 struct NewsPage {
     PageKind kind = PageKind::opening;
     int number = 0;    // the page counter the page was shown for (-1 on the website)
@@ -74,6 +90,14 @@ struct NewsPage {
     bool youthOffered = false;
     // The last match day's ranking pages fill the first-ranked rows' rank cell yellow.
     bool leaders = false;
+    // What the table shows, as figures: a table page's division in the
+    // table's order, a ranking page's ranked players in the ranking's order.
+    std::vector<TableLine> standings;
+    std::vector<RankLine> ranking;
+    // The trade report: players who moved to another club, and those who
+    // retired or were released.
+    int transfers = 0;
+    int departures = 0;
     // The large caster picture and a message over the full width (start and end).
     bool largeCaster = false;
     // The end page: the title screen follows (after a versus match), else the main screen.

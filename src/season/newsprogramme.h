@@ -59,11 +59,15 @@ void decidedoctor(World& world, int club, int row, const DoctorList& list);
 // Builds a ranking table from a division's scorer or assist list (sorted
 // ascending, "count,club,player,clubno") and prunes the list to the players
 // ranked 10th or better, ties included. Columns: rank, count, club, player,
-// club number.
-void garankmake(std::vector<std::string>& list, Grid& table, std::string_view heading);
-// The season's prize for the first-ranked rows of a ranking table: each pays
-// its club (3 - division) x 100. Returns the message lines for club 0's players.
-std::vector<std::string> gaking(World& world, const Grid& table, std::string_view title, int division);
+// club number. Returns the ranked players, in the table's order.
+std::vector<RankLine> garankmake(std::vector<std::string>& list, Grid& table, std::string_view heading);
+// The season's prize for the first-ranked players of a ranking: each pays
+// his club (3 - division) x 100. Returns the message lines for club 0's players.
+std::vector<std::string> gaking(World& world, const std::vector<RankLine>& ranking, std::string_view title,
+                                int division);
+// A division's table as figures, first-ranked first (equal ranks in the
+// table's row order), as its table page shows it.
+std::vector<TableLine> standings(const Tleague& league);
 
 class NewsProgramme {
 public:
@@ -87,8 +91,10 @@ public:
 
     // The replacement page: a versus file is picked (its name without ".dat");
     // its club takes the slot, keeping the slot's money. On failure the slot is
-    // as it was.
+    // as it was; the club already standing in the slot is not read again.
     const NewsPage& pickVersus(const std::string& name);
+    // The versus file whose club stands in the replaced slot (empty: none).
+    const std::string& pickedVersus() const { return picked_; }
     // "変更なし": the club that finished last comes back as it was.
     const NewsPage& stay();
     // "TOPへ昇格": promotes the youth player of a table row; when none is left
@@ -130,6 +136,7 @@ private:
     bool failed_ = false;
     bool menuOpen_ = true;
     int swapclub_ = 0;
+    std::string picked_;  // the versus file whose club stands in the slot
     NewsPage page_;
     Grid trades_;         // the trade report, kept for the page after it
     DoctorList doctors_;  // the doctors on offer at the season's end

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The news pages of a division's match day: results, table and the scorer and
 // assist rankings with the season's prizes.
+#include <algorithm>
+#include <array>
 #include <charconv>
 #include <string>
 
@@ -37,9 +39,24 @@ Tleague& division(World& w, int d) {
     return *league;
 }
 
+// A ranking list entry ("count,club,player,clubno") at rank `rank`.
+RankLine rankline(const std::string& entry, int rank) {
+    const std::vector<std::string> fields = splitCommas(entry);
+    const auto field = [&](std::size_t i) { return i < fields.size() ? fields[i] : std::string(); };
+    RankLine line;
+    line.rank = rank;
+    const std::string count = field(0);
+    std::from_chars(count.data(), count.data() + count.size(), line.count);
+    line.clubname = field(1);
+    line.player = field(2);
+    line.club = rankedClub(field(3));
+    return line;
+}
+
 }  // namespace
 
-void garankmake(std::vector<std::string>& list, Grid& g, std::string_view heading) {
+std::vector<RankLine> garankmake(std::vector<std::string>& list, Grid& g, std::string_view heading) {
+    std::vector<RankLine> lines;
     g = Grid(5, static_cast<int>(list.size()) + 1);
     g.setRow(0, heading);
     int r = 0;
@@ -52,21 +69,40 @@ void garankmake(std::vector<std::string>& list, Grid& g, std::string_view headin
         if (g.cell(1, r + 1) != g.cell(1, r)) rank = r + 1;
         if (rank <= kRankedPlaces) {
             g.cell(0, r + 1) = std::to_string(rank);
+            lines.push_back(rankline(list[at], rank));
             ++r;
         } else {
             list.erase(list.begin() + static_cast<std::ptrdiff_t>(at));
         }
     }
     g.resize(5, r + 1);
+    return lines;
 }
 
-std::vector<std::string> gaking(World& w, const Grid& g, std::string_view title, int d) {
+std::vector<std::string> gaking(World& w, const std::vector<RankLine>& ranking, std::string_view title,
+                                int d) {
     std::vector<std::string> lines;
-    for (int r = 1; r < g.rowCount() && g.cell(0, r) == "1"; ++r) {
-        const int club = rankedClub(g.cell(4, r));
-        if (club < 0) continue;
-        if (club == 0) lines.push_back(g.cell(3, r) + "が" + std::string(title) + "王になりました");
-        w.team(club).money += (3 - d) * 100;
+    for (const RankLine& line : ranking) {
+        if (line.rank != 1) break;
+        if (line.club < 0) continue;
+        if (line.club == 0) lines.push_back(line.player + "が" + std::string(title) + "王になりました");
+        w.team(line.club).money += (3 - d) * 100;
+    }
+    return lines;
+}
+
+std::vector<TableLine> standings(const Tleague& league) {
+    std::array<int, kLeagueClubs> order{};
+    for (int n = 0; n < kLeagueClubs; ++n) order[n] = n;
+    std::stable_sort(order.begin(), order.end(), [&](int a, int b) {
+        return league.table[a][Tleague::cRank] < league.table[b][Tleague::cRank];
+    });
+    std::vector<TableLine> lines;
+    for (const int n : order) {
+        const auto& counters = league.table[n];
+        lines.push_back({league.clubOfRow(n), league.names[n], counters[Tleague::cWins],
+                         counters[Tleague::cDraws], counters[Tleague::cLosses], counters[Tleague::cFor],
+                         counters[Tleague::cAgainst], counters[Tleague::cDiff], counters[Tleague::cPoints]});
     }
     return lines;
 }
@@ -110,16 +146,17 @@ void NewsProgramme::rankoutput(NewsPage& pg, int d) {
     pg.title = div + "順位表";
     pg.message = {div + "の順位はこうなりました"};
     league.rankgrid(pg.table, false);
+    pg.standings = standings(league);
     pg.layout = {170, 300, 240, 20, 30, {{0, 80}, {8, 0}, {9, 0}}};  // without the rank and the row
     if (d == world_.kanri.mydiv)
         pg.message.push_back(world_.team(0).name + "は" +
                              std::to_string(league.table[0][Tleague::cRank] + 1) + "位です");
     if (lastMatchDay()) {
-        const Grid& t = pg.table;
+        const std::vector<TableLine>& t = pg.standings;
         if (d == 1)
-            pg.message.push_back(t.cell(0, 9) + "と" + t.cell(0, 10) + "はDIV2に降格です");
+            pg.message.push_back(t.at(8).name + "と" + t.at(9).name + "はDIV2に降格です");
         else
-            pg.message.push_back(t.cell(0, 1) + "と" + t.cell(0, 2) + "はDIV1に昇格です");
+            pg.message.push_back(t.at(0).name + "と" + t.at(1).name + "はDIV1に昇格です");
     }
 }
 
@@ -128,14 +165,14 @@ void NewsProgramme::ranking(NewsPage& pg, int d, bool goals) {
     const std::string div = "DIV" + std::to_string(d);
     pg.kind = goals ? PageKind::scorers : PageKind::assists;
     pg.division = d;
-    garankmake(goals ? league.scorerlist : league.assistlist, pg.table,
-               goals ? "順位,得点,チーム,選手" : "順位,アシ,チーム,選手");
+    pg.ranking = garankmake(goals ? league.scorerlist : league.assistlist, pg.table,
+                            goals ? "順位,得点,チーム,選手" : "順位,アシ,チーム,選手");
     pg.layout = {200, 235, 280, 20, 30, {{2, 80}, {3, 80}, {4, 0}}};  // without the club number
     pg.message = {div + (goals ? "の得点ランキングです" : "のアシストランキングです")};
     pg.title = div + (goals ? "得点ランク" : "アシストランク");
     if (lastMatchDay() && !website_) {
         pg.leaders = true;
-        for (auto& line : gaking(world_, pg.table, goals ? "得点" : "アシスト", d))
+        for (auto& line : gaking(world_, pg.ranking, goals ? "得点" : "アシスト", d))
             pg.message.push_back(line);
     }
 }

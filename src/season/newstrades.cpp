@@ -14,6 +14,7 @@ namespace vm {
 namespace {
 
 constexpr int kTradeCols = 7;
+constexpr std::size_t kNewClubField = 6;  // "先No"
 constexpr int kHistoryCols = 10;
 
 // The trade report without the clubs' numbers.
@@ -32,6 +33,12 @@ void NewsProgramme::traderesult(NewsPage& pg) {
     for (int r = 0; r < g.rowCount(); ++r) {
         const std::vector<std::string> fields = splitcommatext(lines[r]);
         for (int c = 0; c < kTradeCols && c < static_cast<int>(fields.size()); ++c) g.cell(c, r) = fields[c];
+        // Below the heading: a move names the new club's number, a retirement or release none.
+        if (r == 0) continue;
+        if (fields.size() > kNewClubField && !fields[kNewClubField].empty())
+            ++pg.transfers;
+        else
+            ++pg.departures;
     }
     // The price (column 2) is the main key, the settlement round (column 3) orders equal prices.
     gridsort(g, 3, false);

@@ -73,6 +73,7 @@ void decidedoctor(World& w, int club, int row, const DoctorList& list) {
 
 void NewsProgramme::newteam(NewsPage& pg) {
     pg.kind = PageKind::replacement;
+    picked_.clear();
     swapclub_ = lastclubfind(world_);
     if (swapclub_ != 0) {
         try {
@@ -114,7 +115,9 @@ void NewsProgramme::replacementRoster(NewsPage& pg) const {
 const NewsPage& NewsProgramme::pickVersus(const std::string& name) {
     if (page_.kind != PageKind::replacement || swapclub_ == 0)
         throw std::logic_error("no club is offered for replacement");
+    if (name == picked_) return page_;
     const std::string comment = lastclubreplace(world_, swapclub_, vsPath(world_, name));
+    picked_ = name;
     page_.message = {"（チームを選んでここをクリック）", "選択チーム：" + name, "コメント：" + comment};
     replacementRoster(page_);
     return page_;
@@ -124,6 +127,7 @@ const NewsPage& NewsProgramme::stay() {
     if (page_.kind != PageKind::replacement || swapclub_ == 0)
         throw std::logic_error("no club is offered for replacement");
     lastclubrestore(world_, swapclub_);
+    picked_.clear();
     replacementOffer(page_);
     replacementRoster(page_);
     return page_;

@@ -129,24 +129,4 @@ std::optional<PlayerCard> cardreload(const World& world, const PlayerCard& card)
     return pload(world, card.owner, index);
 }
 
-std::string offerready(const Ttrade& trade, const std::string& key) {
-    return trade.hasoffer(key) ? kDropOfferText : kMakeOfferText;
-}
-
-void pressoffer(Ttrade& trade, const std::string& key) {
-    if (trade.hasoffer(key))
-        trade.withdrawoffer(key);
-    else
-        trade.addoffer(key);
-}
-
-DecisionCard tradeinfo(const World& world, const PlayerCard& card, int record) {
-    DecisionCard d;
-    d.record = record;
-    d.refusable = card.identity[kCardValue] != "0";
-    d.message = {"この選手にオファーが来ました。", "どうしますか？",
-                 "現在の所持金は" + std::to_string(world.team(0).money) + "です"};
-    return d;
-}
-
 }  // namespace vm

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The player card's contents: everything the card window draws for one
-// player, the offer button of the transfer screen's cards and the decision
-// card on which the user answers offers for his own players.
+// player, and how a card finds its player again. The offers made and
+// answered on a card are season/offeranswers.h.
 #pragma once
 
 #include <array>
@@ -16,7 +16,6 @@
 namespace vm {
 
 class World;
-class Ttrade;
 
 inline constexpr std::array<const char*, 7> kAttributeNames = {"Speed",  "Strength", "ballContorol", "Shoot",
                                                                "Drible", "Pass",     "Cross"};
@@ -81,29 +80,5 @@ bool showsplayer(const World& world, const PlayerCard& card, int owner, int inde
 // The card made again where its player stands now (his place in the line-up
 // may have changed, or his name); nothing when he has left the card's club.
 std::optional<PlayerCard> cardreload(const World& world, const PlayerCard& card);
-
-inline constexpr const char* kMakeOfferText = "オファーをする";
-inline constexpr const char* kDropOfferText = "オファーをやめる";
-
-// The offer button's caption for the card's player.
-std::string offerready(const Ttrade& trade, const std::string& key);
-// The offer button pressed: withdraws the offer when the user has made one,
-// else makes it with the lowest priority (a fourth replaces the third).
-// Throws TradeStateError once the week's offers are closed.
-void pressoffer(Ttrade& trade, const std::string& key);
-
-// A card turned into the answer to one record of the offer book. The user
-// answers with Ttrade::acceptoffer(record) ("移籍承諾") or
-// Ttrade::refuseoffer(record) ("移籍拒否", which doubles the asking price).
-struct DecisionCard {
-    int record = 0;
-    bool refusable = false;            // "移籍拒否" is offered
-    std::vector<std::string> message;  // the lines of the message box
-};
-inline constexpr const char* kAcceptText = "移籍承諾";
-inline constexpr const char* kRefuseText = "移籍拒否";
-
-// Nobody holds a player worth nothing, so his card offers no refusal.
-DecisionCard tradeinfo(const World& world, const PlayerCard& card, int record);
 
 }  // namespace vm

@@ -1,6 +1,4 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The save screen's list, its chosen file, and saving, loading and exporting.
-// The versus sides and the versus start are in savescreen_versus.cpp.
 #include "season/savescreen.h"
 
 #include <algorithm>
@@ -11,6 +9,7 @@
 #include "league/autosaves.h"
 #include "league/savefiles.h"
 #include "league/savegame.h"
+#include "league/versus.h"
 #include "league/world.h"
 #include "season/prompts.h"
 
@@ -60,11 +59,6 @@ void SaveScreen::list() {
             grid_.cell(0, 0) = kExportListHeading;
             for (int r = 1; r < rows; ++r) grid_.cell(0, r) = files[r - 1].name;
             break;
-        case SaveMode::versus:
-            grid_ = Grid(3, rows);
-            grid_.setRow(0, kVersusListHeading);
-            for (int r = 1; r < rows; ++r) grid_.cell(1, r) = files[r - 1].name;
-            break;
     }
 }
 
@@ -87,15 +81,11 @@ std::string autosaveRowName(std::string_view point) {
 }
 
 bool SaveScreen::closesAtOnce() const {
-    return (mode_ == SaveMode::load || mode_ == SaveMode::versus) && grid_.rowCount() == 1;
+    return mode_ == SaveMode::load && grid_.rowCount() == 1;
 }
 
 std::string SaveScreen::confirmCaption() const {
-    switch (mode_) {
-        case SaveMode::load: return "Load";
-        case SaveMode::versus: return "対戦";
-        default: return "保存";
-    }
+    return mode_ == SaveMode::load ? "Load" : "保存";
 }
 
 bool SaveScreen::newFileShown() const {
@@ -103,7 +93,7 @@ bool SaveScreen::newFileShown() const {
 }
 
 std::string SaveScreen::chosenName() const {
-    return chosenNameShown() && selected_ > 0 ? grid_.cell(0, selected_) : std::string();
+    return selected_ > 0 ? grid_.cell(0, selected_) : std::string();
 }
 
 int SaveScreen::findRow(std::string_view name) const {
@@ -112,24 +102,17 @@ int SaveScreen::findRow(std::string_view name) const {
     return 0;
 }
 
-void SaveScreen::press(int col, int row) {
-    if (row < 1 || row >= grid_.rowCount()) return;
-    if (mode_ != SaveMode::versus) {
-        selected_ = row;
-        return;
-    }
-    if (col == 0) chooseSide(0, row);
-    if (col == 2) chooseSide(1, row);
+void SaveScreen::press(int row) {
+    if (row >= 1 && row < grid_.rowCount()) selected_ = row;
 }
 
 SaveOutcome SaveScreen::doubleClick(int row) {
-    if (mode_ == SaveMode::versus || row < 1 || row >= grid_.rowCount()) return {};
+    if (row < 1 || row >= grid_.rowCount()) return {};
     selected_ = row;
     return confirm();
 }
 
 SaveOutcome SaveScreen::confirm() {
-    if (mode_ == SaveMode::versus) return startVersus();
     if (selected_ == 0) {
         prompts_.message(mode_ == SaveMode::load ? kChooseLoadText : kChooseFileText);
         return {};

@@ -21,8 +21,8 @@
 #include "screens/panelbutton.h"
 #include "screens/tmatch.h"
 #include "screens/tnews.h"
-#include "screens/tsave.h"
 #include "screens/ttitle.h"
+#include "screens/tversus.h"
 #include "screenshot.h"
 #include "util/textfile.h"
 
@@ -67,8 +67,8 @@ TEST_F(VersusMatchWindow, TwoVersusClubsPlayToTheEndThenTheResultThenTheTitle) {
     ASSERT_TRUE(child<PanelButton>(title, "Pvs")->isEnabled());
     QTest::mouseClick(child<PanelButton>(title, "Pvs"), Qt::LeftButton);
     settle();
-    Tsave* save = nullptr;
-    for (QWidget* w : host->screens()) save = save ? save : qobject_cast<Tsave*>(w);
+    Tversus* save = nullptr;
+    for (QWidget* w : host->screens()) save = save ? save : qobject_cast<Tversus*>(w);
     ASSERT_NE(save, nullptr);
     auto* list = child<GridView>(save, "grid");
     const auto rowOf = [&](const char* name) {

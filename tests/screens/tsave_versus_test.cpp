@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The save screen choosing the two clubs of a versus match: each side's
+// The versus picker choosing the two clubs of a versus match: each side's
 // emblem, name and comment and roster beside the list, the refusal with a
 // side missing, hostile files refused on the way, and the hand-over once both
 // clubs are chosen.
@@ -18,6 +18,7 @@
 #include "save_fixture.h"
 #include "screens/panelbutton.h"
 #include "screens/ttitle.h"
+#include "screens/tversus.h"
 #include "screenshot.h"
 #include "util/bitmap.h"
 
@@ -55,13 +56,20 @@ protected:
         exportClub(22, "海風", "海風ユナイテッド", kNoComment);
     }
 
-    // The title screen (a fresh world) and the save screen in versus mode
-    // over it, as "データ対戦" opens it.
-    Tsave* openVersus() {
+    // The title screen (a fresh world) and the versus picker over it, as
+    // "データ対戦" opens it.
+    Tversus* openVersus() {
         if (firstPlayer_.empty()) exportBoth();
         title_ = host->openTitle();
         before_.emplace(test::Snapshot::of(*world));
-        return host->openSave(SaveMode::versus);
+        return host->openVersus();
+    }
+
+    // The versus picker now open, or null.
+    Tversus* shownVersus() const {
+        for (QWidget* w : host->screens())
+            if (auto* s = qobject_cast<Tversus*>(w)) return s;
+        return nullptr;
     }
 
     QPointer<Ttitle> title_;
@@ -84,13 +92,13 @@ bool shows(const QImage& shot, QRect area, QColor colour) {
 }
 
 TEST_F(VersusWindow, BothChosenClubsAreShownBesideTheList) {
-    Tsave* screen = openVersus();
+    Tversus* screen = openVersus();
     ASSERT_NE(screen, nullptr);
     auto* list = child<GridView>(screen, "grid");
     EXPECT_EQ(list->grid().rowText(0), "←,VSdata,→");
     EXPECT_EQ(child<PanelButton>(screen, "P0")->text(), "対戦");
-    EXPECT_FALSE(child<PanelButton>(screen, "Pnewfile")->isVisible());
-    EXPECT_FALSE(child<QLabel>(screen, "lbsave")->isVisible());
+    EXPECT_EQ(screen->findChild<PanelButton*>("Pnewfile"), nullptr);
+    EXPECT_EQ(screen->findChild<QLabel*>("lbsave"), nullptr);
     EXPECT_FALSE(child<QLabel>(screen, "img0")->isVisible()) << "no side is chosen yet";
     EXPECT_FALSE(child<GridView>(screen, "grid1")->isVisible());
 
@@ -139,18 +147,18 @@ TEST_F(VersusWindow, BothChosenClubsAreShownBesideTheList) {
 }
 
 TEST_F(VersusWindow, WithOneSideChosenTheMatchIsRefused) {
-    Tsave* screen = openVersus();
+    Tversus* screen = openVersus();
     ASSERT_NE(screen, nullptr);
     auto* list = child<GridView>(screen, "grid");
     press(list, rowOf(list, "海風", 1), 2);
     bool started = false;
-    QObject::connect(screen, &Tsave::versusReady, [&] { started = true; });
+    QObject::connect(screen, &Tversus::versusReady, [&] { started = true; });
     QTest::mouseClick(child<PanelButton>(screen, "P0"), Qt::LeftButton);
     QTest::keyClick(list, Qt::Key_Enter, Qt::KeypadModifier);
     settle();
     EXPECT_EQ(prompts.messages, std::vector<std::string>(2, "チームが選択されていません"));
     EXPECT_FALSE(started);
-    EXPECT_EQ(shownSave(), screen);
+    EXPECT_EQ(shownVersus(), screen);
     EXPECT_TRUE(title_);
     before_->expectSame(*world);
 }
@@ -160,7 +168,7 @@ TEST_F(VersusWindow, AHostileFileIsRefusedAndTheSideChosenAgain) {
     std::string hostile = fileBytes("data/vs/海風.dat");
     test::setInt(hostile, 4, 1 << 30);  // a comment longer than the file
     writeBytesAtomic(scratch.path("data/vs/罠.dat"), hostile);
-    Tsave* screen = openVersus();
+    Tversus* screen = openVersus();
     ASSERT_NE(screen, nullptr);
     auto* list = child<GridView>(screen, "grid");
 
@@ -180,13 +188,13 @@ TEST_F(VersusWindow, AHostileFileIsRefusedAndTheSideChosenAgain) {
 }
 
 TEST_F(VersusWindow, BothSidesChosenTheMatchTakesOverFromTheTitle) {
-    Tsave* screen = openVersus();
+    Tversus* screen = openVersus();
     ASSERT_NE(screen, nullptr);
     auto* list = child<GridView>(screen, "grid");
     press(list, rowOf(list, "海風", 1), 0);
     press(list, rowOf(list, "海風", 1), 2);  // the same club on both sides
     std::optional<VersusMatch> match;
-    QObject::connect(screen, &Tsave::versusReady, [&](const VersusMatch& m) { match = m; });
+    QObject::connect(screen, &Tversus::versusReady, [&](const VersusMatch& m) { match = m; });
     QTest::mouseClick(child<PanelButton>(screen, "P0"), Qt::LeftButton);
     settle();
 
@@ -197,12 +205,12 @@ TEST_F(VersusWindow, BothSidesChosenTheMatchTakesOverFromTheTitle) {
     EXPECT_EQ(world->team(1).name, "海風ユナイテッド");
     EXPECT_EQ(world->kanri.div2list, kVersusDiv2);
     EXPECT_FALSE(title_) << "the title screen gives way to the match";
-    EXPECT_EQ(shownSave(), nullptr);
+    EXPECT_EQ(shownVersus(), nullptr);
 }
 
 TEST_F(VersusWindow, WithNoVersusFileTheScreenDoesNotOpen) {
     title_ = host->openTitle();
-    EXPECT_EQ(host->openSave(SaveMode::versus), nullptr);
+    EXPECT_EQ(host->openVersus(), nullptr);
     settle();
     EXPECT_EQ(host->screens(), QList<QWidget*>{title_.data()});
     EXPECT_TRUE(prompts.silent());

@@ -203,9 +203,9 @@ TEST_F(NewsTest, TiesAtTenthAreAllListedAndEveryoneBelowLeavesTheList) {
 TEST_F(NewsTest, EveryFirstRankedPlayerEarnsHisClubThePrizeAndOurOwnGetsAMention) {
     std::vector<std::string> list{entry(4, 3, "脇役"), entry(8, 5, "二人目"), entry(8, 0, "主砲")};
     Grid g;
-    garankmake(list, g, "順位,得点,チーム,選手");
+    const std::vector<RankLine> ranking = garankmake(list, g, "順位,得点,チーム,選手");
     const int money0 = world->team(0).money, money5 = world->team(5).money, money3 = world->team(3).money;
-    const auto lines = gaking(*world, g, "得点", 1);
+    const auto lines = gaking(*world, ranking, "得点", 1);
     EXPECT_EQ(lines, std::vector<std::string>{"主砲が得点王になりました"});
     EXPECT_EQ(world->team(0).money, money0 + 200);
     EXPECT_EQ(world->team(5).money, money5 + 200);
@@ -213,8 +213,7 @@ TEST_F(NewsTest, EveryFirstRankedPlayerEarnsHisClubThePrizeAndOurOwnGetsAMention
 
     // A damaged club number in a loaded list pays nobody.
     std::vector<std::string> damaged{"08,何処,誰,7x"};
-    garankmake(damaged, g, "");
-    EXPECT_TRUE(gaking(*world, g, "得点", 2).empty());
+    EXPECT_TRUE(gaking(*world, garankmake(damaged, g, ""), "得点", 2).empty());
 }
 
 TEST_F(NewsTest, TheWebsiteBetweenSeasonsOffersOnlyThePastSeasons) {

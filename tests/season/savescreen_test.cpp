@@ -3,6 +3,7 @@
 // new names and the overwrite question, refusals that write nothing, failed
 // writes that keep the old file, and loads that are whole or change nothing.
 #include "season/savescreen.h"
+#include "season/versuspicker.h"
 
 #include <fcntl.h>
 #include <gtest/gtest.h>
@@ -11,6 +12,7 @@
 #include <filesystem>
 
 #include "league/savefiles.h"
+#include "league/versus.h"
 #include "save/save_support.h"
 #include "support/scripted_prompts.h"
 #include "util/durablewrite.h"
@@ -78,7 +80,7 @@ TEST_F(SaveScreenTest, SavedGamesAreListedNewestFirstWithTheirTimes) {
     EXPECT_EQ(loading.confirmCaption(), "Load");
     EXPECT_FALSE(loading.newFileShown());
     EXPECT_FALSE(loading.closesAtOnce());
-    loading.press(0, 2);
+    loading.press(2);
     EXPECT_EQ(loading.chosenName(), "summer");
     EXPECT_TRUE(ask.silent());
 }
@@ -94,18 +96,15 @@ TEST_F(SaveScreenTest, TheVersusModesListVersusFilesByName) {
     EXPECT_EQ(exporting.confirmCaption(), "保存");
     EXPECT_TRUE(exporting.newFileShown());
 
-    SaveScreen versus(*game, ask, SaveMode::versus);
+    VersusPicker versus(*game, ask);
     EXPECT_EQ(versus.grid().rowText(0), "←,VSdata,→");
     EXPECT_EQ(column(versus.grid(), 1), (std::vector<std::string>{"alpha, the first", "zeta"}));
     EXPECT_EQ(column(versus.grid(), 0), (std::vector<std::string>{"", ""}));
-    EXPECT_EQ(versus.confirmCaption(), "対戦");
-    EXPECT_FALSE(versus.newFileShown());
-    EXPECT_FALSE(versus.chosenNameShown());
 }
 
 TEST_F(SaveScreenTest, LoadingOrAVersusMatchWithNothingToChooseClosesAtOnce) {
     EXPECT_TRUE(SaveScreen(*game, ask, SaveMode::load).closesAtOnce());
-    EXPECT_TRUE(SaveScreen(*game, ask, SaveMode::versus).closesAtOnce());
+    EXPECT_TRUE(VersusPicker(*game, ask).closesAtOnce());
     // Saving and exporting make their first file through "新規保存".
     SaveScreen saving(*game, ask, SaveMode::save);
     EXPECT_FALSE(saving.closesAtOnce());
@@ -233,7 +232,7 @@ TEST_F(SaveScreenTest, AFailedWriteSaysSoKeepsTheOldFileAndListsOnlyWhatIsThere)
     fs::create_directories(partFileOf(game->path("data/savedata/fresh.dat")));
     SaveScreen screen(*game, ask, SaveMode::save);
 
-    screen.press(0, 1);
+    screen.press(1);
     EXPECT_EQ(screen.confirm().next, SaveNext::stay);
     ask.inputs = {"fresh"};
     EXPECT_EQ(screen.newFile().next, SaveNext::stay);
@@ -254,7 +253,7 @@ TEST_F(SaveScreenTest, ADamagedSaveIsRefusedWithItsMessageAndTheWorldStays) {
     SaveScreen screen(*title, ask, SaveMode::load);
     ASSERT_EQ(screen.grid().cell(0, 1), "broken");  // the newest
 
-    screen.press(0, 1);
+    screen.press(1);
     EXPECT_EQ(screen.confirm().next, SaveNext::stay);
     ASSERT_EQ(ask.errors.size(), 1u);
     EXPECT_EQ(ask.errors[0].rfind("このファイルは読み込めません\n", 0), 0u);
@@ -276,7 +275,7 @@ TEST_F(SaveScreenTest, ALoadedGameOpensItsMainScreenAsSavedAndSavesBackTheSameBy
     EXPECT_TRUE(out.duringSeason);
 
     SaveScreen saving(*title, ask, SaveMode::save);
-    saving.press(0, rowOf(saving.grid(), "during"));
+    saving.press(rowOf(saving.grid(), "during"));
     EXPECT_EQ(saving.confirm().next, SaveNext::close);
     EXPECT_EQ(readBytes(saved("during")), during);
 

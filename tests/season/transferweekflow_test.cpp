@@ -11,6 +11,7 @@
 
 #include "league/newgame.h"
 #include "league/world.h"
+#include "season/offeranswers.h"
 #include "season/playercard.h"
 #include "season/tradetables.h"
 #include "season/transferweekflow.h"

@@ -1,12 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The save screen's versus match: choosing the two sides' clubs from versus
-// files, and setting up the match between them.
+#include "season/versuspicker.h"
+
 #include <stdexcept>
 
 #include "league/savefiles.h"
+#include "league/versus.h"
 #include "league/world.h"
 #include "season/prompts.h"
-#include "season/savescreen.h"
 
 namespace vm {
 namespace {
@@ -18,7 +18,24 @@ constexpr int kSideLegCol = 10;
 
 }  // namespace
 
-void SaveScreen::chooseSide(int s, int row) {
+// Names go into their cells one by one: a file name may hold a comma.
+VersusPicker::VersusPicker(World& world, Prompts& prompts) : world_(world), prompts_(prompts) {
+    const std::vector<FileEntry> files = dataload(world_, "vs");
+    const int rows = static_cast<int>(files.size()) + 1;
+    grid_ = Grid(3, rows);
+    grid_.setRow(0, kVersusListHeading);
+    for (int r = 1; r < rows; ++r) grid_.cell(1, r) = files[r - 1].name;
+}
+
+VersusPicker::~VersusPicker() = default;
+
+void VersusPicker::press(int col, int row) {
+    if (row < 1 || row >= grid_.rowCount()) return;
+    if (col == 0) chooseSide(0, row);
+    if (col == 2) chooseSide(1, row);
+}
+
+void VersusPicker::chooseSide(int s, int row) {
     const std::string file = grid_.cell(1, row);
     // The club is read for the slot it will play in, but stays out of the
     // world until the match starts. The placeholder players' draws mean
@@ -50,14 +67,14 @@ void SaveScreen::chooseSide(int s, int row) {
     clubs_.at(static_cast<std::size_t>(s)) = std::move(v.club);
 }
 
-SaveOutcome SaveScreen::startVersus() {
+std::optional<VersusMatch> VersusPicker::confirm() {
     if (!clubs_[0] || !clubs_[1]) {
         prompts_.message(kNoSideText);
-        return {};
+        return std::nullopt;
     }
     for (auto& club : clubs_) installClub(world_, std::move(club));
     vsstart(world_);
-    return SaveOutcome(SaveNext::playVersus);
+    return VersusMatch{};
 }
 
 }  // namespace vm

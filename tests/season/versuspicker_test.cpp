@@ -1,17 +1,18 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The save screen's versus match: choosing the two sides from versus files,
+// The versus picker: choosing the two sides from versus files,
 // refusing files that cannot be read, the start, and the versus programme
 // after a match in which only the versus fixture was played.
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <optional>
 
 #include "league/homeside.h"
 #include "league/runner.h"
 #include "league/savefiles.h"
 #include "match/tgame.h"
 #include "save/save_support.h"
-#include "season/savescreen.h"
+#include "season/versuspicker.h"
 #include "support/scripted_prompts.h"
 
 namespace vm {
@@ -43,7 +44,7 @@ protected:
 
 TEST_F(VersusScreenTest, EachSideShowsTheClubOfTheFileMarkedForIt) {
     const test::Snapshot before = test::Snapshot::of(*title);
-    SaveScreen screen(*title, ask, SaveMode::versus);
+    VersusPicker screen(*title, ask);
     ASSERT_EQ(screen.grid().cell(1, kUmi), "海風");
     EXPECT_FALSE(screen.side(0).chosen);
 
@@ -93,7 +94,7 @@ TEST_F(VersusScreenTest, AHostileVersusFileIsRefusedAndTheSideStaysAsItWas) {
     test::setInt(hostile, 4, 1 << 30);  // a comment longer than the file
     writeBytesAtomic(vsPath(*title, "罠"), hostile);
     writeBytesAtomic(vsPath(*title, "壊れ"), readBytes(vsPath(*umi, "海風")).substr(0, 300));
-    SaveScreen screen(*title, ask, SaveMode::versus);
+    VersusPicker screen(*title, ask);
     ASSERT_EQ(screen.grid().rowCount(), 5);  // 壊れ, 海風, 罠, 青空
     const int broken = 1, trap = 3, sorarow = 4;
     ASSERT_EQ(screen.grid().cell(1, trap), "罠");
@@ -115,26 +116,25 @@ TEST_F(VersusScreenTest, AHostileVersusFileIsRefusedAndTheSideStaysAsItWas) {
 
 TEST_F(VersusScreenTest, AMatchWithASideMissingIsRefused) {
     const test::Snapshot before = test::Snapshot::of(*title);
-    SaveScreen screen(*title, ask, SaveMode::versus);
-    EXPECT_EQ(screen.confirm().next, SaveNext::stay);
+    VersusPicker screen(*title, ask);
+    EXPECT_FALSE(screen.confirm());
     screen.press(2, kUmi);
-    EXPECT_EQ(screen.confirm().next, SaveNext::stay);
-    EXPECT_EQ(screen.doubleClick(kUmi).next, SaveNext::stay);
+    EXPECT_FALSE(screen.confirm());
     EXPECT_EQ(ask.messages, std::vector<std::string>(2, "チームが選択されていません"));
     before.expectSame(*title);
 }
 
 TEST_F(VersusScreenTest, TheStartPutsTheChosenClubsOnMatchDayEighteenWithoutALeagueMatch) {
-    SaveScreen screen(*title, ask, SaveMode::versus);
+    VersusPicker screen(*title, ask);
     screen.press(0, kSora);
     screen.press(2, kUmi);
-    const SaveOutcome out = screen.confirm();
+    const std::optional<VersusMatch> match = screen.confirm();
 
-    ASSERT_EQ(out.next, SaveNext::playVersus);
-    EXPECT_FALSE(out.match.isLeagueMatch);
-    EXPECT_EQ(out.match.newsStart, kAfterVersus);
-    EXPECT_EQ(out.match.division, 2);
-    EXPECT_EQ(out.match.round, 18);
+    ASSERT_TRUE(match);
+    EXPECT_FALSE(match->isLeagueMatch);
+    EXPECT_EQ(match->newsStart, kAfterVersus);
+    EXPECT_EQ(match->division, 2);
+    EXPECT_EQ(match->round, 18);
     // The clubs as their files hold them (the season start has reset their season figures).
     EXPECT_EQ(rosterNames(title->team(0)), rosterNames(sora->team(0)));
     EXPECT_EQ(rosterNames(title->team(1)), rosterNames(umi->team(0)));
@@ -145,16 +145,16 @@ TEST_F(VersusScreenTest, TheStartPutsTheChosenClubsOnMatchDayEighteenWithoutALea
     EXPECT_EQ(title->leagues[0]->round, 18);
     EXPECT_EQ(title->leagues[1]->round, 18);
     EXPECT_EQ(title->kanri.mydiv, 2);
-    EXPECT_EQ(useropponent(*title, out.match.division), out.match.away);
+    EXPECT_EQ(useropponent(*title, match->division), match->away);
 }
 
 // The live view plays the versus fixture alone and books it; the programme
 // then shows that match and needs nothing of the fixtures that were not played.
 TEST_F(VersusScreenTest, TheVersusProgrammeShowsTheOneMatchThatWasPlayed) {
-    SaveScreen screen(*title, ask, SaveMode::versus);
+    VersusPicker screen(*title, ask);
     screen.press(0, kSora);
     screen.press(2, kUmi);
-    const VersusMatch match = screen.confirm().match;
+    const VersusMatch match = screen.confirm().value();
 
     int goals[2] = {0, 0};
     {
