@@ -10,17 +10,6 @@
 #include "screens/pictures.h"
 
 namespace vm {
-bool sameCells(const Grid& a, const Grid& b) {
-    if (a.colCount() != b.colCount() || a.rowCount() != b.rowCount()) return false;
-    for (int r = 0; r < a.rowCount(); ++r)
-        if (a.rows()[r].cells != b.rows()[r].cells) return false;
-    return true;
-}
-
-void showGrid(GridView* view, const Grid& g) {
-    if (!sameCells(view->grid(), g)) view->setGrid(g);
-}
-
 FileWindow::FileWindow(const Session& session, QWidget* opener)
     : QWidget(opener, Qt::Window | Qt::FramelessWindowHint), session_(session) {
     setWindowTitle(QCoreApplication::applicationName());

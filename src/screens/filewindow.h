@@ -42,10 +42,4 @@ private:
     PanelButton* confirm_ = nullptr;
 };
 
-// Whether two tables hold the same cells.
-bool sameCells(const Grid& a, const Grid& b);
-// Shows `g` unless the view shows it already, so that a redraw keeps the
-// view's choice and scroll position.
-void showGrid(GridView* view, const Grid& g);
-
 }  // namespace vm

@@ -256,4 +256,15 @@ void GridView::focusInEvent(QFocusEvent* event) {
     selectionModel()->setCurrentIndex({}, QItemSelectionModel::NoUpdate);
 }
 
+bool sameCells(const Grid& a, const Grid& b) {
+    if (a.colCount() != b.colCount() || a.rowCount() != b.rowCount()) return false;
+    for (int r = 0; r < a.rowCount(); ++r)
+        if (a.rows()[r].cells != b.rows()[r].cells) return false;
+    return true;
+}
+
+void showGrid(GridView* view, const Grid& g) {
+    if (!sameCells(view->grid(), g)) view->setGrid(g);
+}
+
 }  // namespace vm

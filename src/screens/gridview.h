@@ -86,4 +86,10 @@ private:
     int fixedColumns_ = 0;
 };
 
+// Whether two tables hold the same cells.
+bool sameCells(const Grid& a, const Grid& b);
+// Shows `g` unless the view shows it already, so that a redraw keeps the
+// view's choice and scroll position.
+void showGrid(GridView* view, const Grid& g);
+
 }  // namespace vm

@@ -43,16 +43,6 @@ constexpr int kBookRows = 14;
 const QColor kRaisedPrice{255, 0, 0};
 const QColor kPlate{30, 40, 56, 190};  // the office's blue-grey plates
 
-// Whether a view already shows exactly these cells (a redraw then keeps the
-// player's choice of row).
-bool showsSame(const Grid& shown, const Grid& g) {
-    if (shown.colCount() != g.colCount() || shown.rowCount() != g.rowCount()) return false;
-    for (int r = 0; r < g.rowCount(); ++r)
-        if (shown.rows()[static_cast<std::size_t>(r)].cells != g.rows()[static_cast<std::size_t>(r)].cells)
-            return false;
-    return true;
-}
-
 }  // namespace
 
 Ttradetop::Ttradetop(const Session& session) : QMainWindow(nullptr), session_(session), flow_(session.world) {
@@ -162,7 +152,7 @@ void Ttradetop::redraw() {
 void Ttradetop::fill(TradeTable t) {
     GridView* table = view(t);
     const Grid& g = flow_.table(t);
-    if (showsSame(table->grid(), g)) return;
+    if (sameCells(table->grid(), g)) return;
     table->setGrid(g);
     if (t == TradeTable::lower && flow_.lowerRole() != LowerRole::candidates)
         table->setColumnWidths(80, {{2, 50}, {3, 30}});
