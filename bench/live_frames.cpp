@@ -5,12 +5,14 @@
 // not from paint events), how many came later than 20 ms, how often the
 // clock was read, and how much processor time the whole process took
 // meanwhile. The sound is off, so no whistle holds play. Run it with a display:
-//   xvfb-run -a build/bench/vm_measure_live [seconds=60] [speed=3]
+//   xvfb-run -a build/bench/vm_measure_live [seconds=60] [speed=3] [stats]
+// With `stats` the statistics panel is shown over the pitch (the S key).
 #include <sys/resource.h>
 
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QKeyEvent>
 #include <QPointer>
 #include <QTemporaryDir>
 #include <QTimer>
@@ -29,6 +31,7 @@
 #include "screens/gamesettings.h"
 #include "screens/matchpitch.h"
 #include "screens/screenhost.h"
+#include "screens/statspanel.h"
 #include "screens/tmatch.h"
 #include "season/matchdayflow.h"
 #include "silentprompts.h"
@@ -82,7 +85,7 @@ std::string loadAverage() {
     return f.open(QIODevice::ReadOnly) ? f.readLine().trimmed().toStdString() : "unknown";
 }
 
-int measure(int playSeconds, int speed) {
+int measure(int playSeconds, int speed, bool statsPanel) {
     NewGameWorld career("live", 7);
     World& world = *career.world;
     seasonstart(world);
@@ -100,6 +103,14 @@ int measure(int playSeconds, int speed) {
     QPointer<Tmatch> match = host.openMatch(true);
     if (!match) return 1;
     clock.watch(match);
+    if (statsPanel) {
+        QKeyEvent press(QEvent::KeyPress, Qt::Key_S, Qt::NoModifier, "s");
+        QCoreApplication::sendEvent(match, &press);
+        if (!match->statsPanel().isVisible()) {
+            std::fprintf(stderr, "the statistics panel did not open\n");
+            return 1;
+        }
+    }
 
     const double cpuBefore = processorSeconds();
     QElapsedTimer wall;
@@ -126,7 +137,8 @@ int measure(int playSeconds, int speed) {
     const auto pct = [&](double q) {
         return gaps.empty() ? 0.0 : gaps[static_cast<std::size_t>(q * (gaps.size() - 1))];
     };
-    std::printf("speed %d, %.1f s of play, match clock %d s\n", speed, elapsed, match->match().game().clock);
+    std::printf("speed %d%s, %.1f s of play, match clock %d s\n", speed,
+                statsPanel ? " with the statistics panel" : "", elapsed, match->match().game().clock);
     std::printf("frames played: %zu; clock read %.0f times a second\n", at.size(),
                 static_cast<double>(clock.readings) / elapsed);
     if (!gaps.empty()) {
@@ -151,5 +163,6 @@ int main(int argc, char** argv) {
     vm::useGameFont();
     const int playSeconds = argc > 1 ? std::max(1, std::atoi(argv[1])) : 60;
     const int speed = argc > 2 ? std::atoi(argv[2]) : 3;
-    return vm::measure(playSeconds, speed);
+    const bool statsPanel = argc > 3 && std::string(argv[3]) == "stats";
+    return vm::measure(playSeconds, speed, statsPanel);
 }
