@@ -24,12 +24,17 @@ void StatsPanel::setLines(const Lines& lines) {
     lines_ = lines;
     setGeometry((parentWidget()->width() - kWidth) / 2, 40, kWidth,
                 kLine * static_cast<int>(lines_.size()) + 12);
-    ++repaints_;
+    drawPlate();
     update();
 }
 
-void StatsPanel::paintEvent(QPaintEvent*) {
-    QPainter p(this);
+void StatsPanel::drawPlate() {
+    ++repaints_;
+    const qreal ratio = devicePixelRatioF();
+    plate_ = QPixmap(size() * ratio);
+    plate_.setDevicePixelRatio(ratio);
+    plate_.fill(Qt::transparent);
+    QPainter p(&plate_);
     p.fillRect(rect(), QColor(0, 0, 0, 150));
     p.setPen(Qt::white);
     QFont f = font();
@@ -41,6 +46,10 @@ void StatsPanel::paintEvent(QPaintEvent*) {
         p.drawText(QRect(60, y, 100, kLine), Qt::AlignCenter, qstr(lines_[i][0]));
         p.drawText(QRect(164, y, 50, kLine), Qt::AlignLeft | Qt::AlignVCenter, qstr(lines_[i][2]));
     }
+}
+
+void StatsPanel::paintEvent(QPaintEvent*) {
+    QPainter(this).drawPixmap(0, 0, plate_);
 }
 
 }  // namespace vm
