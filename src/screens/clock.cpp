@@ -29,7 +29,7 @@ qint64 elapsedMs() {
 // when it goes to sleep, after the frame just played is painted: a wait
 // rounded up would land up to two milliseconds after the clock turns to
 // `due`. Rounded down it lands within a millisecond of it, and a wake that
-// came early sleeps the rest.
+// came early arms another single shot for the rest.
 void wakeAt(qint64 due, QObject* context, std::function<void()> fn) {
     const nanoseconds left = started() + milliseconds(due) - steady_clock::now();
     QTimer::singleShot(
