@@ -40,7 +40,10 @@ void MatchObserver::tick(const Tgame& game) {
     const Tkick& k = game.kick;
     const ManRef t = k.toucher;
     if (t.side >= 0) {
-        if (!(t == meeting_)) stats_.men[t.side][manEntry(game, t.side, t.man)].touches += 1;
+        if (!(t == meeting_)) {
+            stats_.men[t.side][manEntry(game, t.side, t.man)].touches += 1;
+            shotStands_[t.side] = false;
+        }
         if (lastSide_ < 0) {
             stats_.sides[t.side].possession += untouched_;
             untouched_ = 0;
@@ -53,6 +56,9 @@ void MatchObserver::tick(const Tgame& game) {
         if (flying == 1 - t.side && t.man == 0) {
             if (k.event == touch::caught(t.side)) stats_.sides[flying].onTarget += 1;
             if (k.event == touch::parried(t.side)) parried_ = flying;
+            // A saved shot is spent: a goal from the rebound is a new attempt.
+            if (k.event == touch::caught(t.side) || k.event == touch::parried(t.side))
+                shotStands_[flying] = false;
         }
     }
     meeting_ = t;
@@ -66,6 +72,7 @@ void MatchObserver::tick(const Tgame& game) {
         shots_[s] = k.shots[s];
         stats_.men[s][manEntry(game, s, k.kickerIndex())].shots += 1;
         shotSide_ = s;
+        shotStands_[s] = true;
     }
     for (int s = 0; s < 2; ++s) {
         while (goals_[s] < game.goals(s)) goal(game, s, goals_[s]++);
@@ -73,12 +80,15 @@ void MatchObserver::tick(const Tgame& game) {
     if (const int r = restartCount(game); r != restarts_) {
         restarts_ = r;
         endflight();
+        shotStands_ = {};
     }
 }
 
 void MatchObserver::goal(const Tgame& game, int side, int line) {
     const std::string& text = game.goallist[side][line];
     const int scorer = std::stoi(text.substr(2, 2));
+    const bool fromShot = shotStands_[side] || parried_ == side;
+    shotStands_[side] = false;
     if (parried_ == side) parried_ = -1;  // the parried shot went in: it counts as the goal
     endflight();
     if (scorer == 99) {
@@ -86,7 +96,11 @@ void MatchObserver::goal(const Tgame& game, int side, int line) {
         return;
     }
     stats_.sides[side].onTarget += 1;
-    if (const int e = figureEntry(game, side, scorer); e >= 0) stats_.men[side][e].goals += 1;
+    if (!fromShot) unshotGoals_[side] += 1;
+    if (const int e = figureEntry(game, side, scorer); e >= 0) {
+        stats_.men[side][e].goals += 1;
+        if (!fromShot) stats_.men[side][e].shots += 1;
+    }
     if (text.size() == 6) {
         if (const int e = figureEntry(game, side, std::stoi(text.substr(4, 2))); e >= 0)
             stats_.men[side][e].assists += 1;
@@ -97,7 +111,7 @@ MatchStats MatchObserver::figures(const Tgame& game) const {
     MatchStats out = stats_;
     for (int s = 0; s < 2; ++s) {
         SideFigures& f = out.sides[s];
-        f.shots = game.kick.shots[s];
+        f.shots = game.kick.shots[s] + unshotGoals_[s];
         f.crosses = game.kick.crosses[s];
         f.passes = game.kick.passes[s];
         f.corners = game.corners[s];

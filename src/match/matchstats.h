@@ -14,7 +14,12 @@ struct SideFigures {
     // again. Ticks before the match's first touch go to the side that touched
     // first, so both sides' possession adds up to the ticks played.
     int possession = 0;
-    // Shots the side's men kicked: the engine's own count (Tkick::shots).
+    // Shots the side's men kicked: the engine's own count (Tkick::shots),
+    // plus every goal that no shot accounts for (a cross or a pass that went
+    // in, a rebound walked in: a shot counts for a goal until the keeper saves
+    // it, a man of its side meets the ball again or play restarts, so a
+    // deflected shot stays one shot). A goal is always a shot on target, and
+    // on target never exceeds the shots.
     int shots = 0;
     // Goals other than own goals, and shots the opposing keeper caught or
     // parried before anybody else met the ball (a parried shot that still
@@ -36,7 +41,7 @@ struct SideFigures {
 
 // One man's figures.
 struct ManFigures {
-    int shots = 0;    // shots he kicked
+    int shots = 0;    // shots he kicked, and goals he scored from another kick
     int goals = 0;    // goals he scored (own goals are nobody's)
     int assists = 0;  // goals scored from his pass, as the goal lines credit them
     // Times he met the ball: a run of ticks in which he meets it is one touch.

@@ -147,7 +147,9 @@ int playMany(const std::vector<std::string>& args, std::ostream& out, long long 
         draws += g0 == g1;
         wins1 += g0 < g1;
         goalless += g0 + g1 == 0;
-        shots += game.kick.shots[0] + game.kick.shots[1];
+        // The match figures' shots: the engine's count and the goals no shot flew into.
+        const MatchStats figures = game.observer->figures(game);
+        shots += figures.sides[0].shots + figures.sides[1].shots;
         for (int s = 0; s < 2; ++s) {
             subs += game.sublog[s].slot >= 0;
             for (const std::string& line : game.goallist[s]) {
