@@ -32,7 +32,7 @@ case "$kind" in
             # Every command of the tool has its entry.
             if [ "$(basename "$file")" = vellmora-tool.6 ]; then
                 page=$(LC_ALL=C.UTF-8 MANWIDTH=80 man -l "$file" 2>/dev/null)
-                for command in world match window simulate inspect export-vs replay; do
+                for command in world match window simulate inspect export-vs replay stats; do
                     grep -q "^       $command" <<<"$page" || { echo "no entry for $command"; exit 1; }
                 done
             fi
