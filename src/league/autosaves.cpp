@@ -81,7 +81,7 @@ fs::path writeAutosave(const World& w) {
     const std::vector<Autosave> before = listAutosaves(w);
     const std::string point = autosavePoint(w);
     const fs::path file = folder / nameOf(before.empty() ? 1 : before.front().number + 1, point);
-    save(w, file);
+    saveAsNew(w, file);
     // Only now that the new one is whole: the same point's older autosave,
     // then every point beyond the last few.
     std::vector<std::string> kept{point};

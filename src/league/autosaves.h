@@ -41,7 +41,8 @@ std::string autosaveProblem(const World& w, const Autosave& a);
 // Saves the world as the autosave of its point: it replaces an autosave of
 // the same point and leaves only the last kAutosavesKept points. Refused like
 // any save (DataError, inside a transfer window or when the disk fails); the
-// autosaves already there stay whole then. Returns the file written.
+// autosaves already there stay whole then. Its statistics are written before
+// it (saveAsNew). Returns the file written.
 std::filesystem::path writeAutosave(const World& w);
 
 // The newest modification time, in nanoseconds, of the player's saved games

@@ -1,8 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "league/careermarkers.h"
 
+#include <array>
 #include <charconv>
 #include <filesystem>
+#include <fstream>
 #include <string>
 #include <system_error>
 
@@ -15,25 +17,30 @@ namespace fs = std::filesystem;
 namespace {
 
 constexpr std::string_view kMarkerExtension = ".open";
+// A mark's line: a count of clock ticks, twenty digits at most.
+constexpr std::size_t kMarkerBytes = 24;
 
 fs::path markerOf(const World& w, int pid) {
     return w.path(kCareerMarkerFolder) / (std::to_string(pid) + std::string(kMarkerExtension));
 }
 
 // The copy a mark names and when it started (the mark's one line); false for
-// a file that is not a mark.
-bool readMarker(const fs::path& file, int& pid, std::uint64_t& started) {
-    if (file.extension() != kMarkerExtension) return false;
+// a file that is not a mark. Only a plain file is read, and only its first
+// bytes: a pipe or a huge file planted under a mark's name must not hold up
+// the game's start. An unreadable mark still names its copy; the id alone
+// decides then.
+bool readMarker(const fs::directory_entry& entry, int& pid, std::uint64_t& started) {
+    const fs::path& file = entry.path();
+    std::error_code fe;
+    if (file.extension() != kMarkerExtension || !entry.is_regular_file(fe)) return false;
     const std::string stem = file.stem().string();
     const auto [end, ec] = std::from_chars(stem.data(), stem.data() + stem.size(), pid);
     if (ec != std::errc() || end != stem.data() + stem.size() || pid <= 0) return false;
     started = 0;
-    try {
-        const std::string text = readBytes(file);
-        std::from_chars(text.data(), text.data() + text.size(), started);
-    } catch (const std::runtime_error&) {
-        // An unreadable mark still names its copy; the id alone decides.
-    }
+    std::ifstream in(file, std::ios::binary);
+    std::array<char, kMarkerBytes> text{};
+    in.read(text.data(), text.size());
+    std::from_chars(text.data(), text.data() + in.gcount(), started);
     return true;
 }
 
@@ -43,7 +50,7 @@ void eachAbandoned(const World& w, Visit visit) {
     for (const auto& entry : fs::directory_iterator(w.path(kCareerMarkerFolder), ec)) {
         int pid = 0;
         std::uint64_t started = 0;
-        if (readMarker(entry.path(), pid, started) && !processRunning(pid, started)) visit(entry.path(), pid);
+        if (readMarker(entry, pid, started) && !processRunning(pid, started)) visit(entry.path(), pid);
     }
 }
 

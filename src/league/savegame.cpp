@@ -119,17 +119,40 @@ std::vector<std::string> readSave(World& w, std::string_view image) {
     return history;
 }
 
-void save(const World& w, const fs::path& file) {
+namespace {
+
+// The bytes a save writes, refused inside a transfer window and when the
+// game could not load them again (that would lose the player's game while
+// looking like success).
+std::string checkedImage(const World& w) {
     if (w.trade) throw DataError("移籍期間中は保存できません");
     const std::string image = saveImage(w);
-    // Read the image back first: a save the game could not load again would
-    // lose the player's game while looking like success.
     if (const std::string why = loadProblem(w, image); !why.empty())
         throw DataError("保存できません: " + why);
+    return image;
+}
+
+}  // namespace
+
+void save(const World& w, const fs::path& file) {
+    const std::string image = checkedImage(w);
     writeBytesAtomic(file, image);
     // The statistics pair with this save by its bytes' fingerprint: a failure
     // here leaves the old statistics file, which then no longer matches.
     writeStats(w, file, image);
+}
+
+void saveAsNew(const World& w, const fs::path& file) {
+    const std::string image = checkedImage(w);
+    writeStats(w, file, image);
+    try {
+        writeBytesAtomic(file, image);
+    } catch (const DataError&) {
+        // Statistics with no saved game would only take room on a failing disk.
+        std::error_code ec;
+        if (!fs::exists(file, ec) && !ec) fs::remove(statsPath(file), ec);
+        throw;
+    }
 }
 
 std::string loadProblem(const World& w, std::string_view image) {

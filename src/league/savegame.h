@@ -34,6 +34,12 @@ std::vector<std::string> readSave(World& w, std::string_view image);
 // The career's statistics go beside it (statsfile.h).
 void save(const World& w, const std::filesystem::path& file);
 
+// save() for a file name no saved game has had yet (an autosave): the
+// statistics go first, so that the saved game, once it is there, has its own
+// beside it even when the program stops between the two writes. When the
+// saved game fails, its statistics go again.
+void saveAsNew(const World& w, const std::filesystem::path& file);
+
 // Why `image` could not be loaded as a saved game (read into a scratch world
 // beside `w`, which stays as it is), or an empty text when it can.
 std::string loadProblem(const World& w, std::string_view image);

@@ -3,6 +3,7 @@
 // three points kept, a failing disk that keeps the old file whole, and the
 // offer a crashed career leaves for the next start.
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -59,11 +60,12 @@ TEST_F(AutosaveTest, OnePerPointTheLastThreePointsNewestFirst) {
     EXPECT_TRUE(dataload(*game, "savedata").empty()) << "the player's saves are not touched";
 }
 
-int failWrites(WriteStage stage, const fs::path&) {
-    return stage == WriteStage::written ? ENOSPC : 0;
+// The saved game's own file fails; its statistics are written.
+int failWrites(WriteStage stage, const fs::path& file) {
+    return stage == WriteStage::written && file.extension() == ".dat" ? ENOSPC : 0;
 }
-int failFolderFlush(WriteStage stage, const fs::path&) {
-    return stage == WriteStage::renamed ? EIO : 0;
+int failFolderFlush(WriteStage stage, const fs::path& file) {
+    return stage == WriteStage::renamed && file.extension() == ".dat" ? EIO : 0;
 }
 
 TEST_F(AutosaveTest, AFailingDiskKeepsThePreviousFileWholeAndSaysSo) {
@@ -78,10 +80,15 @@ TEST_F(AutosaveTest, AFailingDiskKeepsThePreviousFileWholeAndSaysSo) {
     EXPECT_EQ(readBytes(kept), before);
     EXPECT_NE(readBytes(savePath(*game, "mine")), saveImage(*game));
     EXPECT_EQ(listAutosaves(*game).size(), 1u) << "no half file, no rotation";
+    EXPECT_FALSE(fs::exists(game->path("data/autosave/000002_1年目_オフ.stats"))) << "nor its statistics";
 
     // The file is in place but its folder was not flushed: still reported.
     setWriteStageHook(failFolderFlush);
     EXPECT_THROW(save(*game, savePath(*game, "mine")), DataError);
+    EXPECT_THROW(writeAutosave(*game), DataError);  // as a kill right after the rename
+    setWriteStageHook(nullptr);
+    load(*game, listAutosaves(*game).front().file);
+    EXPECT_EQ(game->stats.notice, "") << "the autosave in place has its statistics";
 }
 
 TEST_F(AutosaveTest, LeftoversOfEndedWritesGoThoseOfRunningCopiesStay) {
@@ -100,6 +107,7 @@ TEST_F(AutosaveTest, LeftoversOfEndedWritesGoThoseOfRunningCopiesStay) {
 TEST_F(AutosaveTest, ACrashedCareerOffersItsNewestReadableAutosaveOnce) {
     writeAutosave(*game);
     markCareerOpen(*game);
+    ASSERT_EQ(::mkfifo(game->path("data/careers/1234567.open").c_str(), 0600), 0);  // read, it would wait
     EXPECT_FALSE(takeResumeOffer(*game)) << "this copy runs: nothing crashed";
 
     crashedCareer();

@@ -7,6 +7,7 @@
 
 #include <gtest/gtest.h>
 
+#include "league/autosaves.h"
 #include "league/newgame.h"
 #include "league/savegame.h"
 #include "league/tleague.h"
@@ -86,6 +87,7 @@ TEST_F(SeasonOnScreen, EveryMatchSkippedLeavesTheSameWorldAsTheFlowsOwnSeason) {
     EXPECT_TRUE(prompts.silent());
     EXPECT_EQ(world->kanri.year, 2);
     EXPECT_TRUE(saveImage(*world) == saveImage(*flow)) << "the saved games differ";
+    EXPECT_EQ(listAutosaves(*world).size(), kAutosavesKept) << "autosaved on the way, unlike the flow";
     EXPECT_EQ(world->Random(1 << 30), flow->Random(1 << 30)) << "the generators parted";
 }
 
