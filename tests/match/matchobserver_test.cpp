@@ -6,6 +6,7 @@
 
 #include "league/newgame.h"
 #include "match/tgame.h"
+#include "sides.h"
 #include "support/scratch.h"
 
 namespace vm {
@@ -62,6 +63,25 @@ TEST(MatchObserver, CountsAgreeWithTheGoalLinesAndTheEnginesShots) {
     }
     EXPECT_GT(scored, 0);  // the goals were really looked at
     EXPECT_GT(restarts, 0);
+}
+
+TEST(MatchObserver, AShotParriedInCountsOnceWhenTheKeeperMeetsItTwice) {
+    Rng rng(3);
+    Tgame game(rng, test::side442(), test::side442());
+    MatchObserver seen;
+    auto tick = [&](ManRef toucher, int event) {
+        game.kick.toucher = toucher;
+        game.kick.event = event;
+        seen.tick(game);
+    };
+    game.kick.setkicker(0, 9);
+    game.kick.shots[0] = 1;
+    tick({0, 9}, touch::controlled(0));
+    tick({1, 0}, touch::parried(1));
+    tick({1, 0}, touch::parried(1));
+    game.goallist[0].push_back("0009");
+    tick({}, touch::kNone);
+    EXPECT_EQ(seen.figures(game).sides[0].onTarget, 1);
 }
 
 TEST(MatchObserver, TheSameSeedGivesTheSameFigures) {
