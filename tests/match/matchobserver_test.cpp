@@ -69,18 +69,14 @@ TEST(MatchObserver, AShotParriedInCountsOnceWhenTheKeeperMeetsItTwice) {
     Rng rng(3);
     Tgame game(rng, test::side442(), test::side442());
     MatchObserver seen;
-    auto tick = [&](ManRef toucher, int event) {
-        game.kick.toucher = toucher;
-        game.kick.event = event;
-        seen.tick(game);
-    };
     game.kick.setkicker(0, 9);
     game.kick.shots[0] = 1;
-    tick({0, 9}, touch::controlled(0));
-    tick({1, 0}, touch::parried(1));
-    tick({1, 0}, touch::parried(1));
-    game.goallist[0].push_back("0009");
-    tick({}, touch::kNone);
+    for (const ManRef who : {ManRef{0, 9}, ManRef{1, 0}, ManRef{1, 0}, ManRef{}}) {
+        game.kick.toucher = who;
+        game.kick.event = who.man == 0 ? touch::parried(1) : touch::kNone;
+        if (who.side < 0) game.goallist[0].push_back("0009");  // it goes in
+        seen.tick(game);
+    }
     EXPECT_EQ(seen.figures(game).sides[0].onTarget, 1);
 }
 

@@ -66,8 +66,7 @@ inline void playFiveRounds(World& w) {
     appendLine(w.path("data/tmp/history.txt"), "0,2,3,8,4,5,20,18,2,28");
 }
 
-// Two namesakes of club 0: one renamed "改名" (7 goals), the other moved to
-// the injured list under the name they shared (3 goals), which is returned.
+// Namesakes of club 0: "改名" (7 goals), and the shared name returned (3, injured).
 inline std::string makeNamesakes(World& w) {
     Tteam& club = w.team(0);
     Tplayer& renamed = *club.roster[3];
