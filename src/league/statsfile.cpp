@@ -86,8 +86,19 @@ MatchRecord readRecord(InStream& s) {
     return r;
 }
 
-// Every tracked player standing in a club of the world, with his place.
-std::vector<StatsPlace> placesOf(const World& w) {
+std::string refusedText(const std::string& why, int season) {
+    return why + "記録は第" + std::to_string(season) + "期から数え直します";
+}
+
+}  // namespace
+
+fs::path statsPath(const fs::path& saveFile) {
+    fs::path p = saveFile;
+    p.replace_extension(".stats");
+    return p;
+}
+
+std::vector<StatsPlace> statsPlaces(const World& w) {
     std::vector<StatsPlace> places;
     for (int k = 0; k < kClubCount; ++k) {
         const Tteam& club = w.team(k);
@@ -100,18 +111,6 @@ std::vector<StatsPlace> placesOf(const World& w) {
         }
     }
     return places;
-}
-
-std::string refusedText(const std::string& why, int season) {
-    return why + "記録は第" + std::to_string(season) + "期から数え直します";
-}
-
-}  // namespace
-
-fs::path statsPath(const fs::path& saveFile) {
-    fs::path p = saveFile;
-    p.replace_extension(".stats");
-    return p;
 }
 
 std::uint64_t saveFingerprint(std::string_view saveBytes) {
@@ -155,7 +154,7 @@ std::string statsImage(const World& w, std::string_view saveBytes) {
             for (int v : a.ability) s.writeInt(v);
         }
     }
-    const std::vector<StatsPlace> places = placesOf(w);
+    const std::vector<StatsPlace> places = statsPlaces(w);
     s.writeInt(static_cast<int>(places.size()));
     for (const StatsPlace& p : places)
         for (int v : {p.id, p.club, p.list, p.index}) s.writeInt(v);

@@ -49,6 +49,9 @@ std::filesystem::path statsPath(const std::filesystem::path& saveFile);
 // The fingerprint of a save's bytes (64-bit FNV-1a).
 std::uint64_t saveFingerprint(std::string_view saveBytes);
 
+// Where each tracked player of the world stands, as a save records it.
+std::vector<StatsPlace> statsPlaces(const World& w);
+
 // The file's bytes for the world as it stands and the save image just written.
 std::string statsImage(const World& w, std::string_view saveBytes);
 // Reads a file's bytes; FormatError with a message for anything damaged.

@@ -50,15 +50,18 @@ void MatchObserver::tick(const Tgame& game) {
         }
         lastSide_ = t.side;
         // The first man to meet a shot ends its flight: a save when he is the
-        // keeper it was aimed at and caught or parried it.
-        const int flying = shotSide_;
-        endflight();
-        if (flying == 1 - t.side && t.man == 0) {
-            if (k.event == touch::caught(t.side)) stats_.sides[flying].onTarget += 1;
-            if (k.event == touch::parried(t.side)) parried_ = flying;
-            // A saved shot is spent: a goal from the rebound is a new attempt.
-            if (k.event == touch::caught(t.side) || k.event == touch::parried(t.side))
-                shotStands_[flying] = false;
+        // keeper it was aimed at and caught or parried it. A keeper still at
+        // the ball he parried last tick has not let it go yet.
+        if (parried_ < 0 || !(t == meeting_)) {
+            const int flying = shotSide_;
+            endflight();
+            if (flying == 1 - t.side && t.man == 0) {
+                if (k.event == touch::caught(t.side)) stats_.sides[flying].onTarget += 1;
+                if (k.event == touch::parried(t.side)) parried_ = flying;
+                // A saved shot is spent: a goal from the rebound is a new attempt.
+                if (k.event == touch::caught(t.side) || k.event == touch::parried(t.side))
+                    shotStands_[flying] = false;
+            }
         }
     }
     meeting_ = t;

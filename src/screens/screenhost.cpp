@@ -225,10 +225,20 @@ void ScreenHost::closeCards() {
     cards_.clear();
     for (const QPointer<QWidget>& widget : open)
         if (auto* card = qobject_cast<Tplayerdata*>(widget.data())) card->discard();
+    closeStats();
+}
+
+void ScreenHost::closeStats() {
     if (stats_) stats_->close();
 }
 
 Tstats* ScreenHost::openStats(int page, int id) {
+    // The figures are those of the last completed match day, not of one being
+    // played; a player card's way in is refused as the menu's is.
+    if (main_ && main_->flow().running()) {
+        prompts_.message(kNotNowText);
+        return nullptr;
+    }
     if (!stats_) {
         stats_ = adopt(new Tstats(session()));
         stats_->show();

@@ -109,7 +109,11 @@ public:
     // The statistics window ("データ"), one at a time, on `page` (a
     // Tstats::Page) and, on the players' page, with the player of tracking
     // number `id`. Every hand-over closes it, as it closes the cards.
+    // Refused with a message while a headless match day is being played.
     Tstats* openStats(int page = 0, int id = 0);
+    // Closes it, as a headless match day starts: its figures would change
+    // under it.
+    void closeStats();
 
     // Ends the game: every screen closes and the event loop returns.
     void quit();

@@ -60,6 +60,7 @@ void Tmain::toautomatch() {
     Pnews->setEnabled(false);
     bargrid->setFill(0);
     bargrid->show();
+    if (skip) session_.host.closeStats();
 
     Clock& clock = session_.clock;
     const Pacing pacing{[] { QCoreApplication::processEvents(); }, [&clock] { clock.sleep(1); },
@@ -132,11 +133,6 @@ void Tmain::replaysClick() {
 }
 
 void Tmain::statsClick() {
-    // The figures are those of the last completed match day, not of one being played.
-    if (flow_.running()) {
-        session_.prompts.message(kNotNowText);
-        return;
-    }
     session_.host.openStats();
 }
 

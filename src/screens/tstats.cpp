@@ -58,6 +58,14 @@ QValueAxis* axis(QChart* chart, Qt::Alignment where, double lo, double hi, const
     return a;
 }
 
+// Ticks on whole numbers from `lo`, at most ten of them: match days and
+// seasons have no halves.
+void wholeticks(QValueAxis* a, int lo, int hi) {
+    a->setTickType(QValueAxis::TicksDynamic);
+    a->setTickAnchor(lo);
+    a->setTickInterval(std::max(1, (hi - lo + 8) / 9));
+}
+
 void attach(QChart* chart, QLineSeries* series, QValueAxis* x, QValueAxis* y) {
     chart->addSeries(series);
     series->attachAxis(x);
@@ -150,7 +158,7 @@ QWidget* Tstats::buildPositions() {
     chart->legend()->hide();
     const int days = lines.empty() ? 1 : static_cast<int>(lines.front().positions.size());
     QValueAxis* x = axis(chart, Qt::AlignBottom, 1, std::max(days, 2), "節", false);
-    x->setTickCount(std::min(std::max(days, 2), 10));
+    wholeticks(x, 1, std::max(days, 2));
     QValueAxis* y = axis(chart, Qt::AlignLeft, 1, 10, "順位", true);
     y->setTickCount(10);
     for (const PositionLine& line : lines) {
@@ -192,7 +200,7 @@ QWidget* Tstats::buildSeasons() {
     const int first = seasons.empty() ? 1 : seasons.front().season;
     const int last = seasons.empty() ? 2 : std::max(seasons.back().season, first + 1);
     QValueAxis* x = axis(chart, Qt::AlignBottom, first, last, "期", false);
-    x->setTickCount(std::min(last - first + 1, 10));
+    wholeticks(x, first, last);
     // Division 1's places above Division 2's on one scale, named at their ends.
     auto* y = new QCategoryAxis;
     y->setRange(1, 20);
@@ -280,7 +288,7 @@ void Tstats::showPlayer(int index) {
     const int first = p->seasons.front().season;
     const int last = std::max(p->seasons.back().season, first + 1);
     QValueAxis* x = axis(chart, Qt::AlignBottom, first, last, "期", false);
-    x->setTickCount(std::min(last - first + 1, 10));
+    wholeticks(x, first, last);
     QValueAxis* y = axis(chart, Qt::AlignLeft, 0, 100, "能力", false);
     for (int k = 0; k < 7; ++k) {
         auto* series = new QLineSeries;

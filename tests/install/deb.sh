@@ -36,7 +36,7 @@ depends=$(field Depends)
 # The package names alone, one a line: "libc6 (>= 2.34), fonts-noto-cjk" gives libc6 and fonts-noto-cjk.
 names=$(sed 's/ *([^)]*)//g; s/ *[,|] */\n/g' <<<"$depends")
 for package in fonts-noto-cjk libc6 libstdc++6 libqt6core6 libqt6gui6 libqt6widgets6 libqt6multimedia6 \
-    libjpeg62-turbo; do
+    libqt6charts6 libjpeg62-turbo; do
     grep -qxF "$package" <<<"$names" || fail "Depends lacks $package: $depends"
 done
 

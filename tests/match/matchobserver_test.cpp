@@ -7,6 +7,7 @@
 
 #include "league/newgame.h"
 #include "match/tgame.h"
+#include "sides.h"
 #include "support/scratch.h"
 
 namespace vm {
@@ -69,6 +70,21 @@ TEST(MatchObserver, CountsAgreeWithTheGoalLinesAndTheEnginesShots) {
     EXPECT_GT(scored, 0);  // the goals were really looked at
     EXPECT_GT(unshotGoals, 0);
     EXPECT_GT(restarts, 0);
+}
+
+TEST(MatchObserver, AShotParriedInCountsOnceWhenTheKeeperMeetsItTwice) {
+    Rng rng(3);
+    Tgame game(rng, test::side442(), test::side442());
+    MatchObserver seen;
+    game.kick.setkicker(0, 9);
+    game.kick.shots[0] = 1;
+    for (const ManRef who : {ManRef{0, 9}, ManRef{1, 0}, ManRef{1, 0}, ManRef{}}) {
+        game.kick.toucher = who;
+        game.kick.event = who.man == 0 ? touch::parried(1) : touch::kNone;
+        if (who.side < 0) game.goallist[0].push_back("0009");  // it goes in
+        seen.tick(game);
+    }
+    EXPECT_EQ(seen.figures(game).sides[0].onTarget, 1);
 }
 
 TEST(MatchObserver, TheSameSeedGivesTheSameFigures) {

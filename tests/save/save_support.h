@@ -66,6 +66,18 @@ inline void playFiveRounds(World& w) {
     appendLine(w.path("data/tmp/history.txt"), "0,2,3,8,4,5,20,18,2,28");
 }
 
+// Namesakes of club 0: "改名" (7 goals), and the shared name returned (3, injured).
+inline std::string makeNamesakes(World& w) {
+    Tteam& club = w.team(0);
+    Tplayer& renamed = *club.roster[3];
+    const std::string name = club.roster[5]->name = renamed.name;
+    w.stats.players[w.stats.track(renamed)].goals = 7;
+    w.stats.players[w.stats.track(*club.roster[5])].goals = 3;
+    renamed.name = "改名";
+    club.injured.push_back(takeOut(club.roster, 5));
+    return name;
+}
+
 // Everything a read that fails must leave as it was: every stored byte of the
 // world, the divisions' presence, popularity and values (not stored), the
 // generator's next draws and the history file.

@@ -44,17 +44,9 @@ const Tplayer* named(const PlayerList& list, const std::string& name) {
 }
 
 TEST_F(StatsFileTest, NamesakesKeepTheirOwnRecordsThroughASaveAndALoad) {
-    Tteam& club = world->team(0);
-    Tplayer& renamed = *club.roster[3];
-    Tplayer& hurt = *club.roster[5];
-    ASSERT_NE(renamed.statsid, 0);
-    ASSERT_NE(hurt.statsid, 0);
-    hurt.name = renamed.name;  // two players of the same name
-    world->stats.players[renamed.statsid].goals = 7;
-    world->stats.players[hurt.statsid].goals = 3;
-    const std::string name = hurt.name;
-    renamed.name = "改名";
-    club.injured.push_back(takeOut(club.roster, 5));
+    ASSERT_NE(world->team(0).roster[3]->statsid, 0);  // tracked by the match played
+    ASSERT_NE(world->team(0).roster[5]->statsid, 0);
+    const std::string name = test::makeNamesakes(*world);
     save(*world, file);
     ASSERT_TRUE(std::filesystem::exists(statsPath(file)));
 

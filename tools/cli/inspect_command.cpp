@@ -12,17 +12,11 @@
 #include "league/world.h"
 #include "output.h"
 #include "util/stream.h"
+#include "workdir.h"
 
 namespace vm::cli {
 namespace {
 namespace fs = std::filesystem;
-
-// A world of twenty empty clubs to read a file into; it touches no folder.
-std::unique_ptr<World> readingWorld() {
-    auto w = std::make_unique<World>(fs::path("."), SeedSource::fixed(1));
-    for (int k = 0; k < kClubCount; ++k) w->teams[k] = Tteam::blank(*w, k);
-    return w;
-}
 
 // The first argument that is neither an option nor an option's value.
 std::optional<std::string> positional(const std::vector<std::string>& args, std::size_t index) {

@@ -54,4 +54,10 @@ std::unique_ptr<World> Workdir::world(const std::vector<std::string>& args) cons
     return w;
 }
 
+std::unique_ptr<World> readingWorld() {
+    auto w = std::make_unique<World>(fs::path("."), SeedSource::fixed(1));
+    for (int k = 0; k < kClubCount; ++k) w->teams[k] = Tteam::blank(*w, k);
+    return w;
+}
+
 }  // namespace vm::cli

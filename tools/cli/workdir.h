@@ -35,4 +35,7 @@ private:
     std::filesystem::path root_;
 };
 
+// A world of twenty empty clubs to read a file into; it touches no folder.
+std::unique_ptr<World> readingWorld();
+
 }  // namespace vm::cli
