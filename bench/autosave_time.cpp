@@ -3,10 +3,11 @@
 // game built, read back, written, flushed, renamed and its folder flushed)
 // and the hand-over from the news to the main screen (a new main screen
 // opened by the host) with "オートセーブ" off and on, each the median of
-// many. Runs offscreen, with the player's settings put back afterwards:
+// many. Runs offscreen, in settings of its own (the player's are untouched):
 //   build/bench/vm_measure_autosave [repeats=25]
 #include <QApplication>
 #include <QElapsedTimer>
+#include <QTemporaryDir>
 
 #include <algorithm>
 #include <cstdio>
@@ -55,7 +56,6 @@ int measure(int repeats) {
     std::printf("autosave alone: median %.2f ms of %d\n", medianMs(repeats, [&] { writeAutosave(world); }),
                 repeats);
     GameSettings settings;
-    const bool was = settings.autosaveEnabled();
     double ms[2] = {0, 0};
     for (bool on : {false, true}) {
         settings.setAutosaveEnabled(on);
@@ -64,7 +64,6 @@ int measure(int repeats) {
             QCoreApplication::processEvents();
         });
     }
-    settings.setAutosaveEnabled(was);
     std::printf("news -> main screen: median %.2f ms with autosave off, %.2f ms on (%d each)\n", ms[0], ms[1],
                 repeats);
     return 0;
@@ -75,6 +74,9 @@ int measure(int repeats) {
 
 int main(int argc, char** argv) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    // The bench's own settings, so that the player's are neither read nor changed.
+    const QTemporaryDir config;
+    qputenv("XDG_CONFIG_HOME", config.path().toUtf8());
     QApplication app(argc, argv);
     vm::useGameFont();
     return vm::measure(argc > 1 ? std::max(20, std::atoi(argv[1])) : 25);
