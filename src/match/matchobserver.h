@@ -26,8 +26,9 @@ private:
     int shotSide_ = -1;  // a shot of this side is in flight
     int parried_ = -1;   // a shot of this side was parried and has not gone in yet
     std::array<int, 2> shots_{};
-    // A shot of the side stands until one of its men meets the ball afresh or
-    // play restarts; a goal scored then is that shot's, however the ball got in.
+    // A shot of the side stands until the keeper saves it, one of its men
+    // meets the ball afresh or play restarts; a goal scored while it stands is
+    // that shot's, however the ball got in.
     std::array<bool, 2> shotStands_{};
     std::array<int, 2> unshotGoals_{};  // goals no standing shot accounts for
     std::array<int, 2> goals_{};
